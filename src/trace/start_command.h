@@ -1,0 +1,58 @@
+#pragma once
+
+#include "curve.h"
+#include "runtime/color.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace volvenda {
+
+class DrawingSurface;
+class RandomGenerator;
+
+// Where every drawing is centred, and the step of the curve parameter.
+inline constexpr std::int16_t CentreX = 200;
+inline constexpr std::int16_t CentreY = 250;
+inline constexpr float ParameterStep = 0.25F;
+
+// The last value the curve parameter may take. 64 x 3.14159, not 64 pi: the
+// run stops at T = 201.0 and never reaches 201.0619...
+inline constexpr double TraceEnd = 201.06176;
+
+// The state the window keeps for its commands; start-up sets X0, Y0 and Dt,
+// the Start command writes the rest.
+struct WindowState
+{
+    std::int16_t X0 = CentreX;
+    std::int16_t Y0 = CentreY;
+    float Dt = ParameterStep;
+    double T = 0.0;
+    float Red = 0.0F;
+    std::int16_t Green = 0;
+    float Blue = 0.0F;
+};
+
+// The texts of the three fields, as the Start command reads them.
+struct FieldTexts
+{
+    QString R11;
+    QString R22;
+    QString R33;
+};
+
+// Draws one segment per step from the point at each T back to the point of
+// the step before, presenting the surface after every step (the first one
+// too). T runs from 0 in steps of state.Dt while it is at most end; the
+// window state's T is the loop counter. Throws RuntimeError: DivisionByZero
+// when R1 is zero, Overflow when a coordinate is not finite or beyond single
+// precision. What was drawn before the error stays drawn.
+void traceCurve(WindowState &state, const Radii &radii, COLORREF colour, double end, DrawingSurface &surface);
+
+// The Start command: picks the run colour (red, green and blue in that order
+// from the generator), reads the three fields leniently, widens the pen to 2
+// and traces the curve up to TraceEnd.
+void runStartCommand(WindowState &state, const FieldTexts &fields, RandomGenerator &random, DrawingSurface &surface);
+
+} // namespace volvenda
