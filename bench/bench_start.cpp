@@ -21,11 +21,11 @@ namespace {
 class NullSurface final : public DrawingSurface
 {
 public:
-    void ClearSurface() override {}
-    void PenWidth(int) override {}
-    void DrawCircle(float, float, float, COLORREF) override {}
+    void ClearSurface() override { }
+    void PenWidth(int) override { }
+    void DrawCircle(float, float, float, COLORREF) override { }
     void DrawLine(float x1, float, float, float, COLORREF) override { checksum += x1; }
-    void Present() override {}
+    void Present() override { }
     double checksum = 0.0;
 };
 
@@ -64,21 +64,20 @@ int main(int argc, char *argv[])
     WindowState state;
 
     NullSurface null;
-    report("tracer arithmetic (805 steps, no drawing)", measure(runs, [&] {
-               runStartCommand(state, fields, random, null);
-           }));
+    report("tracer arithmetic (805 steps, no drawing)",
+        measure(runs, [&] { runStartCommand(state, fields, random, null); }));
 
     RasterSurface raster(QSize(400, 445), 1.0, Qt::white);
     report("Start on the raster surface, ratio 1", measure(runs, [&] {
-               raster.ClearSurface();
-               runStartCommand(state, fields, random, raster);
-           }));
+        raster.ClearSurface();
+        runStartCommand(state, fields, random, raster);
+    }));
 
     RasterSurface crisp(QSize(400, 445), 2.0, Qt::white);
     report("Start on the raster surface, ratio 2", measure(runs, [&] {
-               crisp.ClearSurface();
-               runStartCommand(state, fields, random, crisp);
-           }));
+        crisp.ClearSurface();
+        runStartCommand(state, fields, random, crisp);
+    }));
 
     std::printf("runs: %d   checksum: %.0f\n", runs, null.checksum);
     return 0;

@@ -20,7 +20,7 @@ using COLORREF = std::uint32_t;
 [[nodiscard]] inline QColor toQColor(COLORREF colour)
 {
     return QColor(static_cast<int>(colour & 0xFFU), static_cast<int>((colour >> 8U) & 0xFFU),
-                  static_cast<int>((colour >> 16U) & 0xFFU));
+        static_cast<int>((colour >> 16U) & 0xFFU));
 }
 
 // The grey of the reference circle.

@@ -40,7 +40,7 @@ void preparePainter(QPainter &painter, COLORREF colour, int width)
 
 RasterSurface::RasterSurface(QSize logicalSize, qreal devicePixelRatio, QColor background)
     : m_logicalSize(logicalSize)
-    , m_background(std::move(background))
+    , m_background(background)
     , m_image(makeImage(logicalSize, devicePixelRatio, m_background))
 {
 }

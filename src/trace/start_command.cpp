@@ -25,7 +25,7 @@ void traceCurve(WindowState &state, const Radii &radii, COLORREF colour, double 
         if (previous) {
             // From the new point back to the previous one.
             surface.DrawLine(toSingle(point.X + state.X0), toSingle(point.Y + state.Y0),
-                             toSingle(previous->X + state.X0), toSingle(previous->Y + state.Y0), colour);
+                toSingle(previous->X + state.X0), toSingle(previous->Y + state.Y0), colour);
         }
         surface.Present();
         previous = point;

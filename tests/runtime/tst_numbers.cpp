@@ -286,7 +286,8 @@ void NumbersTest::narrowsToSingle()
     QFETCH(bool, overflows);
 
     float narrowed = 0.0F;
-    QCOMPARE(errorOf([&] { narrowed = toSingle(value); }), overflows ? std::optional(ErrorKind::Overflow) : std::nullopt);
+    QCOMPARE(
+        errorOf([&] { narrowed = toSingle(value); }), overflows ? std::optional(ErrorKind::Overflow) : std::nullopt);
     if (!overflows)
         QCOMPARE(narrowed, static_cast<float>(value));
 }
@@ -332,7 +333,7 @@ void NumbersTest::composesColours()
     QCOMPARE(colour, expected);
     const QColor qcolour = toQColor(colour);
     QCOMPARE(QColor(qcolour.red(), qcolour.green(), qcolour.blue()).rgb(),
-             QColor(std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255)).rgb());
+        QColor(std::clamp(red, 0, 255), std::clamp(green, 0, 255), std::clamp(blue, 0, 255)).rgb());
 }
 
 void NumbersTest::errorTexts_data()

@@ -13,8 +13,21 @@ namespace {
 
 const QSize surfaceSize(400, 445);
 constexpr COLORREF red = composeColor(255, 0, 0);
-constexpr float inf = std::numeric_limits<float>::infinity();
+constexpr double inf = std::numeric_limits<double>::infinity();
 constexpr float largest = std::numeric_limits<float>::max();
+
+// The surface takes single precision; the test tables speak Qt's doubles.
+void drawLine(DrawingSurface &surface, const QLineF &line, COLORREF colour)
+{
+    surface.DrawLine(static_cast<float>(line.x1()), static_cast<float>(line.y1()), static_cast<float>(line.x2()),
+                     static_cast<float>(line.y2()), colour);
+}
+
+void drawCircle(DrawingSurface &surface, QPointF centre, double radius, COLORREF colour)
+{
+    surface.DrawCircle(static_cast<float>(centre.x()), static_cast<float>(centre.y()), static_cast<float>(radius),
+                       colour);
+}
 
 bool painted(const QImage &image, int x, int y)
 {
@@ -144,7 +157,7 @@ void RasterSurfaceTest::clipsHugeLines()
     QFETCH(QPoint, crossing);
     QFETCH(double, tolerance);
     RasterSurface surface(surfaceSize, 1.0, Qt::white);
-    surface.DrawLine(line.x1(), line.y1(), line.x2(), line.y2(), red);
+    drawLine(surface, line, red);
     const QImage &image = surface.image();
 
     // The part that crosses the surface is drawn where it lies, and only there.
@@ -176,7 +189,7 @@ void RasterSurfaceTest::dropsLinesOutsideOrNotFinite()
     RasterSurface surface(surfaceSize, 1.0, Qt::white);
     int presented = 0;
     surface.setPresentHandler([&](const QRect &) { ++presented; });
-    surface.DrawLine(line.x1(), line.y1(), line.x2(), line.y2(), red);
+    drawLine(surface, line, red);
     surface.Present();
     QCOMPARE(paintedCount(surface.image()), 0);
     QCOMPARE(presented, 0);
@@ -211,47 +224,47 @@ void RasterSurfaceTest::drawsRoundUnfilledCircles()
 void RasterSurfaceTest::dropsCirclesOutsideOrNotFinite_data()
 {
     QTest::addColumn<QPointF>("centre");
-    QTest::addColumn<float>("radius");
+    QTest::addColumn<double>("radius");
 
     QTest::newRow("infinite radius") << QPointF(200, 250) << inf;
-    QTest::newRow("not-a-number radius") << QPointF(200, 250) << float(std::nan(""));
-    QTest::newRow("infinite centre") << QPointF(inf, 250) << 10.0F;
-    QTest::newRow("surface inside the circle") << QPointF(200, 250) << 1000.0F;
-    QTest::newRow("widest float radius") << QPointF(200, 250) << largest;
-    QTest::newRow("wholly beside the surface") << QPointF(900, 250) << 100.0F;
-    QTest::newRow("far away and huge") << QPointF(-1e30, 0) << 1e20F;
+    QTest::newRow("not-a-number radius") << QPointF(200, 250) << std::nan("");
+    QTest::newRow("infinite centre") << QPointF(inf, 250) << 10.0;
+    QTest::newRow("surface inside the circle") << QPointF(200, 250) << 1000.0;
+    QTest::newRow("widest float radius") << QPointF(200, 250) << double(largest);
+    QTest::newRow("wholly beside the surface") << QPointF(900, 250) << 100.0;
+    QTest::newRow("far away and huge") << QPointF(-1e30, 0) << 1e20;
 }
 
 void RasterSurfaceTest::dropsCirclesOutsideOrNotFinite()
 {
     QFETCH(QPointF, centre);
-    QFETCH(float, radius);
+    QFETCH(double, radius);
     RasterSurface surface(surfaceSize, 1.0, Qt::white);
-    surface.DrawCircle(centre.x(), centre.y(), radius, red);
+    drawCircle(surface, centre, radius, red);
     QCOMPARE(paintedCount(surface.image()), 0);
 }
 
 void RasterSurfaceTest::drawsTheVisibleArcOfHugeCircles_data()
 {
     QTest::addColumn<QPointF>("centre");
-    QTest::addColumn<float>("radius");
+    QTest::addColumn<double>("radius");
     QTest::addColumn<int>("middleRow");
     QTest::addColumn<int>("edgeRow");
 
     // Circles below the surface whose top crosses it: the arc's highest point
     // is at the middle column and it sinks by x^2 / 2r towards the edges.
-    QTest::newRow("just beyond the engine's comfort") << QPointF(200, 5250) << 5000.0F << 250 << 254;
-    QTest::newRow("ten million") << QPointF(200, 10'000'150) << 10'000'000.0F << 150 << 150;
+    QTest::newRow("just beyond the engine's comfort") << QPointF(200, 5250) << 5000.0 << 250 << 254;
+    QTest::newRow("ten million") << QPointF(200, 10'000'150) << 10'000'000.0 << 150 << 150;
 }
 
 void RasterSurfaceTest::drawsTheVisibleArcOfHugeCircles()
 {
     QFETCH(QPointF, centre);
-    QFETCH(float, radius);
+    QFETCH(double, radius);
     QFETCH(int, middleRow);
     QFETCH(int, edgeRow);
     RasterSurface surface(surfaceSize, 1.0, Qt::white);
-    surface.DrawCircle(centre.x(), centre.y(), radius, red);
+    drawCircle(surface, centre, radius, red);
     const QImage &image = surface.image();
 
     for (const auto &[column, row] : {std::pair(200, middleRow), std::pair(0, edgeRow), std::pair(399, edgeRow)}) {

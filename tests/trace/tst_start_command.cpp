@@ -196,11 +196,16 @@ void StartCommandTest::readsTheFieldsLeniently_data()
     QTest::addColumn<QPointF>("firstPoint");
 
     // The first point is (R1 + R2 - R3, 0) from the centre.
-    QTest::newRow("junk after the number") << "120abc" << "40" << QPointF(313, 250);
-    QTest::newRow("twelve and letters") << "12xyz" << "40" << QPointF(205, 250);
-    QTest::newRow("letters only reads as zero") << "120" << "abc" << QPointF(353, 250);
-    QTest::newRow("empty reads as zero") << "120" << "" << QPointF(353, 250);
-    QTest::newRow("decimal period") << "120.9" << "40.5" << QPointF(313, 250);
+    QTest::newRow("junk after the number") << "120abc"
+                                           << "40" << QPointF(313, 250);
+    QTest::newRow("twelve and letters") << "12xyz"
+                                        << "40" << QPointF(205, 250);
+    QTest::newRow("letters only reads as zero") << "120"
+                                                << "abc" << QPointF(353, 250);
+    QTest::newRow("empty reads as zero") << "120"
+                                         << "" << QPointF(353, 250);
+    QTest::newRow("decimal period") << "120.9"
+                                    << "40.5" << QPointF(313, 250);
 }
 
 void StartCommandTest::readsTheFieldsLeniently()
@@ -279,11 +284,21 @@ void StartCommandTest::hugeValuesOverflowAtTheirConversion_data()
     QTest::addColumn<std::size_t>("linesBefore");
 
     // The first point is only narrowed when the first segment is drawn.
-    QTest::newRow("pen beyond single precision") << "120" << "33" << "1e39" << std::size_t(0);
-    QTest::newRow("infinite pen distance") << "120" << "33" << "1e400" << std::size_t(0);
-    QTest::newRow("infinite fixed radius") << "1e400" << "33" << "40" << std::size_t(0);
-    QTest::newRow("sum beyond double") << "1e308" << "1e308" << "40" << std::size_t(0);
-    QTest::newRow("rolling radius beyond single") << "1" << "1e39" << "0" << std::size_t(0);
+    QTest::newRow("pen beyond single precision") << "120"
+                                                 << "33"
+                                                 << "1e39" << std::size_t(0);
+    QTest::newRow("infinite pen distance") << "120"
+                                           << "33"
+                                           << "1e400" << std::size_t(0);
+    QTest::newRow("infinite fixed radius") << "1e400"
+                                           << "33"
+                                           << "40" << std::size_t(0);
+    QTest::newRow("sum beyond double") << "1e308"
+                                       << "1e308"
+                                       << "40" << std::size_t(0);
+    QTest::newRow("rolling radius beyond single") << "1"
+                                                  << "1e39"
+                                                  << "0" << std::size_t(0);
 }
 
 void StartCommandTest::hugeValuesOverflowAtTheirConversion()
