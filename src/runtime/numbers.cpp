@@ -316,6 +316,15 @@ float toSingle(double value)
     return static_cast<float>(value);
 }
 
+float narrowToSingle(double value) noexcept
+{
+    constexpr float infinity = std::numeric_limits<float>::infinity();
+    // Checked before the cast, which is undefined behaviour out of range.
+    if (std::fabs(value) > std::numeric_limits<float>::max())
+        return value > 0 ? infinity : -infinity;
+    return static_cast<float>(value);
+}
+
 double divide(double dividend, double divisor)
 {
     if (divisor == 0.0)

@@ -33,6 +33,10 @@ namespace volvenda {
 // or beyond the single-precision range.
 [[nodiscard]] float toSingle(double value);
 
+// Rounds to single precision without complaint: values beyond its range
+// become infinities of the same sign.
+[[nodiscard]] float narrowToSingle(double value) noexcept;
+
 // dividend / divisor; throws DivisionByZero when the divisor is zero.
 [[nodiscard]] double divide(double dividend, double divisor);
 

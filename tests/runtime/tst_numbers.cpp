@@ -52,6 +52,8 @@ private slots:
     void floorsTowardsMinusInfinity();
     void narrowsToSingle_data();
     void narrowsToSingle();
+    void narrowsToSingleSaturating_data();
+    void narrowsToSingleSaturating();
     void divisionByZero_data();
     void divisionByZero();
 
@@ -290,6 +292,26 @@ void NumbersTest::narrowsToSingle()
         errorOf([&] { narrowed = toSingle(value); }), overflows ? std::optional(ErrorKind::Overflow) : std::nullopt);
     if (!overflows)
         QCOMPARE(narrowed, static_cast<float>(value));
+}
+
+void NumbersTest::narrowsToSingleSaturating_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<float>("expected");
+
+    constexpr float infinity = std::numeric_limits<float>::infinity();
+    QTest::newRow("ordinary") << 120.0 << 120.0F;
+    QTest::newRow("largest single") << double(std::numeric_limits<float>::max()) << std::numeric_limits<float>::max();
+    QTest::newRow("beyond single") << 1e39 << infinity;
+    QTest::newRow("beyond single negative") << -1e300 << -infinity;
+    QTest::newRow("infinity") << inf << infinity;
+}
+
+void NumbersTest::narrowsToSingleSaturating()
+{
+    QFETCH(double, value);
+    QFETCH(float, expected);
+    QCOMPARE(narrowToSingle(value), expected);
 }
 
 void NumbersTest::divisionByZero_data()

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+namespace volvenda {
+
+class RasterSurface;
+
+// Shows the retained drawing surface. It paints from the surface's image and
+// nothing else, so covering, uncovering, minimising and restoring the window
+// keep every drawing.
+class Canvas final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Canvas(RasterSurface &surface, QWidget *parent = nullptr);
+
+    // Repaints the changed logical rectangle at once, so that every step of a
+    // run reaches the screen before the next one is drawn.
+    void showChanged(const QRect &changed);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    RasterSurface &m_surface;
+};
+
+} // namespace volvenda

@@ -1,0 +1,233 @@
+#include "main_window.h"
+
+#include "canvas.h"
+#include "runtime/clock.h"
+#include "runtime/color.h"
+#include "runtime/numbers.h"
+#include "runtime/runtime_error.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <cmath>
+#include <utility>
+
+namespace volvenda {
+
+namespace {
+
+// The client area, in logical pixels.
+constexpr QSize clientSize(400, 445);
+
+constexpr int startUpPenWidth = 1;
+constexpr char16_t spaceCode = 32;
+
+// The window's own font; no text is drawn in it.
+QFont windowFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(13.5);
+    return font;
+}
+
+// Every control's font. Where the family is missing, the platform's font
+// matching picks the nearest sans serif.
+QFont controlFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(9.75);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+template<typename Control>
+Control *place(Control *control, const char *name, const QRect &geometry)
+{
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(geometry);
+    control->setFont(controlFont());
+    return control;
+}
+
+QLineEdit *makeField(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+{
+    auto *field = place(new QLineEdit(text, parent), name, geometry);
+    field->setTextMargins(0, 0, 0, 0);
+    return field;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *button = place(new QPushButton(QLatin1String(name), parent), name, geometry);
+    // No default button: Enter and Escape start nothing.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QLineEdit *field, const QRect &geometry)
+{
+    auto *label = place(new QLabel(text, parent), name, geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAutoFillBackground(true);
+    label->setBuddy(field);
+    field->setAccessibleName(text);
+    return label;
+}
+
+} // namespace
+
+MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, QWidget *parent)
+    : QWidget(parent)
+    , m_endProgram(std::move(endProgram))
+    , m_reportError(std::move(reportError))
+    , m_surface(clientSize, devicePixelRatioF(), Qt::white)
+{
+    setWindowTitle(QStringLiteral("Volvenda"));
+    setFixedSize(clientSize);
+    setFont(windowFont());
+
+    // White background, as the fields and labels have.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Base, Qt::white);
+    setPalette(palette);
+
+    buildControls();
+    m_surface.setPresentHandler([this](const QRect &changed) { m_canvas->showChanged(changed); });
+    runCommand([this] { startUp(); });
+    m_R11->setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildControls()
+{
+    // Created first, so it lies under every control.
+    m_canvas = new Canvas(m_surface, this);
+    m_canvas->setGeometry(QRect(QPoint(0, 0), clientSize));
+
+    m_start = makeButton(this, "Start", QRect(8, 8, 57, 25));
+    m_R11 = makeField(this, "R11", QStringLiteral("120"), QRect(96, 8, 41, 24));
+    m_R22 = makeField(this, "R22", QStringLiteral("33"), QRect(168, 8, 41, 24));
+    m_R33 = makeField(this, "R33", QStringLiteral("40"), QRect(240, 8, 41, 23));
+    makeLabel(this, "Метка1", QStringLiteral("R1"), m_R11, QRect(72, 8, 25, 25));
+    makeLabel(this, "Метка2", QStringLiteral("R2"), m_R22, QRect(144, 8, 25, 25));
+    makeLabel(this, "Метка3", QStringLiteral("R3"), m_R33, QRect(216, 8, 25, 33));
+    m_clear = makeButton(this, "Clear", QRect(288, 8, 49, 25));
+    m_end = makeButton(this, "End", QRect(352, 8, 41, 25));
+
+    setTabOrder(m_R11, m_start);
+    setTabOrder(m_start, m_R22);
+    setTabOrder(m_R22, m_R33);
+    setTabOrder(m_R33, m_clear);
+    setTabOrder(m_clear, m_end);
+
+    // Typed characters reach the key handler before the control with the focus.
+    for (QWidget *control : {static_cast<QWidget *>(m_R11), static_cast<QWidget *>(m_R22),
+                             static_cast<QWidget *>(m_R33), static_cast<QWidget *>(m_start),
+                             static_cast<QWidget *>(m_clear), static_cast<QWidget *>(m_end)})
+        control->installEventFilter(this);
+
+    connect(m_start, &QPushButton::clicked, this, [this] { runCommand([this] { start(); }); });
+    connect(m_clear, &QPushButton::clicked, this, [this] { runCommand([this] { clear(); }); });
+    connect(m_end, &QPushButton::clicked, this, [this] { end(); });
+}
+
+void MainWindow::runCommand(const std::function<void()> &command)
+{
+    // The command boundary: a run-time error ends the command, what it drew
+    // stays, and the window goes on. No exception crosses the event loop.
+    QString failure;
+    try {
+        command();
+    } catch (const RuntimeError &error) {
+        failure = error.errorText();
+    } catch (const std::exception &error) {
+        failure = QString::fromLocal8Bit(error.what());
+    }
+    // Whatever the command drew is on screen before anything is reported.
+    m_surface.Present();
+    if (!failure.isEmpty())
+        m_reportError(this, failure);
+}
+
+void MainWindow::startUp()
+{
+    m_random.reseed(secondsSinceMidnight());
+    m_state.X0 = CentreX;
+    m_state.Y0 = CentreY;
+    m_state.Dt = ParameterStep;
+    m_surface.PenWidth(startUpPenWidth);
+    m_surface.DrawCircle(m_state.X0, m_state.Y0, readSingle(m_R11->text()), ReferenceGray);
+}
+
+void MainWindow::start()
+{
+    runStartCommand(m_state, FieldTexts {m_R11->text(), m_R22->text(), m_R33->text()}, m_random, m_surface);
+}
+
+void MainWindow::clear()
+{
+    m_surface.ClearSurface();
+    m_surface.PenWidth(startUpPenWidth);
+    // Read strictly as a double and made non-negative; a radius beyond single
+    // precision becomes infinite, and the surface draws nothing for it.
+    const float radius = narrowToSingle(std::fabs(readNumber(m_R11->text())));
+    m_surface.DrawCircle(m_state.X0, m_state.Y0, radius, ReferenceGray);
+}
+
+void MainWindow::end()
+{
+    m_endProgram();
+}
+
+bool MainWindow::keyTyped(char16_t code)
+{
+    if (code != spaceCode)
+        return false;
+    end();
+    return true;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const QString text = key->text();
+        if (text.size() == 1 && text.front() == QChar(spaceCode)) {
+            // The press ends the program; its release is swallowed too, so a
+            // focused button is never clicked by it.
+            if (event->type() == QEvent::KeyPress)
+                keyTyped(spaceCode);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // The close box ends the program as End does.
+    event->accept();
+    end();
+}
+
+void MainWindow::quitProgram()
+{
+    QCoreApplication::quit();
+}
+
+void MainWindow::showErrorBox(QWidget *window, const QString &text)
+{
+    QMessageBox::critical(window, QStringLiteral("Volvenda"), text);
+}
+
+} // namespace volvenda

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "runtime/random_generator.h"
+#include "runtime/raster_surface.h"
+#include "trace/start_command.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace volvenda {
+
+class Canvas;
+
+// The program's one window: three fields, their labels, three buttons and the
+// drawing surface under them. It builds the controls, wires them to the
+// commands and keeps the state the commands share; the drawing is done by the
+// core on the surface.
+class MainWindow final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Ends the program; tests put an observer in its place.
+    using EndProgram = std::function<void()>;
+    // Shows a run-time error's text to the user.
+    using ReportError = std::function<void(QWidget *window, const QString &text)>;
+
+    explicit MainWindow(EndProgram endProgram = quitProgram, ReportError reportError = showErrorBox,
+                        QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    MainWindow(const MainWindow &) = delete;
+    MainWindow &operator=(const MainWindow &) = delete;
+    MainWindow(MainWindow &&) = delete;
+    MainWindow &operator=(MainWindow &&) = delete;
+
+    [[nodiscard]] const RasterSurface &surface() const { return m_surface; }
+    [[nodiscard]] const WindowState &state() const { return m_state; }
+
+    static void quitProgram();
+    static void showErrorBox(QWidget *window, const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+
+    // The commands. Each runs through runCommand, which shows what was drawn
+    // and reports a run-time error instead of letting it escape.
+    void runCommand(const std::function<void()> &command);
+    void startUp();
+    void start();
+    void clear();
+    void end();
+    // Returns whether the character was taken (Space ends the program).
+    bool keyTyped(char16_t code);
+
+    EndProgram m_endProgram;
+    ReportError m_reportError;
+    WindowState m_state;
+    RandomGenerator m_random;
+    RasterSurface m_surface;
+
+    Canvas *m_canvas = nullptr;
+    QLineEdit *m_R11 = nullptr;
+    QLineEdit *m_R22 = nullptr;
+    QLineEdit *m_R33 = nullptr;
+    QPushButton *m_start = nullptr;
+    QPushButton *m_clear = nullptr;
+    QPushButton *m_end = nullptr;
+};
+
+} // namespace volvenda
