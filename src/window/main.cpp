@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
     if (!hasDisplay()) {
         std::fputs("volvenda: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); "
                    "to run it without a screen, use a virtual X server: xvfb-run volvenda\n",
-                   stderr);
+            stderr);
         return 1;
     }
 

@@ -50,7 +50,7 @@ QFont controlFont()
 template<typename Control>
 Control *place(Control *control, const char *name, const QRect &geometry)
 {
-    control->setObjectName(QLatin1String(name));
+    control->setObjectName(QString::fromUtf8(name));
     control->setGeometry(geometry);
     control->setFont(controlFont());
     return control;
@@ -131,9 +131,9 @@ void MainWindow::buildControls()
     setTabOrder(m_clear, m_end);
 
     // Typed characters reach the key handler before the control with the focus.
-    for (QWidget *control : {static_cast<QWidget *>(m_R11), static_cast<QWidget *>(m_R22),
-                             static_cast<QWidget *>(m_R33), static_cast<QWidget *>(m_start),
-                             static_cast<QWidget *>(m_clear), static_cast<QWidget *>(m_end)})
+    for (QWidget *control :
+        {static_cast<QWidget *>(m_R11), static_cast<QWidget *>(m_R22), static_cast<QWidget *>(m_R33),
+            static_cast<QWidget *>(m_start), static_cast<QWidget *>(m_clear), static_cast<QWidget *>(m_end)})
         control->installEventFilter(this);
 
     connect(m_start, &QPushButton::clicked, this, [this] { runCommand([this] { start(); }); });

@@ -30,8 +30,8 @@ public:
     // Shows a run-time error's text to the user.
     using ReportError = std::function<void(QWidget *window, const QString &text)>;
 
-    explicit MainWindow(EndProgram endProgram = quitProgram, ReportError reportError = showErrorBox,
-                        QWidget *parent = nullptr);
+    explicit MainWindow(
+        EndProgram endProgram = quitProgram, ReportError reportError = showErrorBox, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     MainWindow(const MainWindow &) = delete;

@@ -20,13 +20,13 @@ constexpr float largest = std::numeric_limits<float>::max();
 void drawLine(DrawingSurface &surface, const QLineF &line, COLORREF colour)
 {
     surface.DrawLine(static_cast<float>(line.x1()), static_cast<float>(line.y1()), static_cast<float>(line.x2()),
-                     static_cast<float>(line.y2()), colour);
+        static_cast<float>(line.y2()), colour);
 }
 
 void drawCircle(DrawingSurface &surface, QPointF centre, double radius, COLORREF colour)
 {
-    surface.DrawCircle(static_cast<float>(centre.x()), static_cast<float>(centre.y()), static_cast<float>(radius),
-                       colour);
+    surface.DrawCircle(
+        static_cast<float>(centre.x()), static_cast<float>(centre.y()), static_cast<float>(radius), colour);
 }
 
 bool painted(const QImage &image, int x, int y)
