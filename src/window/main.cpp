@@ -1,7 +1,6 @@
 #include "main_window.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <cstdio>
 
@@ -30,10 +29,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Volvenda"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.volvenda.Volvenda"));
-    QIcon icon;
-    for (const int size : {16, 32, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/volvenda-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(icon);
 
     volvenda::MainWindow window;
     window.show();

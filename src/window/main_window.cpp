@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,6 +46,15 @@ QFont controlFont()
     font.setPointSizeF(9.75);
     font.setWeight(QFont::Bold);
     return font;
+}
+
+// The epitrochoid of the program's icon, at the sizes it is drawn in.
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/volvenda-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 template<typename Control>
@@ -91,6 +101,7 @@ MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, QWidget *
     , m_surface(clientSize, devicePixelRatioF(), Qt::white)
 {
     setWindowTitle(QStringLiteral("Volvenda"));
+    setWindowIcon(programIcon());
     setFixedSize(clientSize);
     setFont(windowFont());
 

@@ -130,7 +130,7 @@ void MainWindowTest::controls()
     QVERIFY(control);
     QCOMPARE(QString::fromLatin1(control->metaObject()->className()), kind);
     QCOMPARE(control->geometry(), geometry);
-    QCOMPARE(control->property(kind == "QLineEdit" ? "text" : "text").toString(), text);
+    QCOMPARE(control->property("text").toString(), text);
     QVERIFY(control->isVisibleTo(&harness.window));
 
     const QFont font = control->font();
@@ -157,6 +157,10 @@ void MainWindowTest::windowFrame()
     QCOMPARE(harness.window.size(), QSize(400, 445));
     QCOMPARE(harness.window.minimumSize(), QSize(400, 445));
     QCOMPARE(harness.window.maximumSize(), QSize(400, 445));
+
+    const QList<QSize> iconSizes = harness.window.windowIcon().availableSizes();
+    QVERIFY(iconSizes.contains(QSize(16, 16)));
+    QVERIFY(iconSizes.contains(QSize(32, 32)));
 }
 
 void MainWindowTest::focusOrder()
