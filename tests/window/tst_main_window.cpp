@@ -217,7 +217,7 @@ void MainWindowTest::showsTheSurface()
     harness.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&harness.window));
     QTest::mouseClick(harness.button("Start"), Qt::LeftButton);
-    const QImage shown = harness.window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = harness.shown();
     const QImage &picture = harness.picture();
     const QRect belowControls(0, 45, 400, 400);
     QCOMPARE(shown.copy(belowControls), picture.copy(belowControls));

@@ -41,7 +41,7 @@ void MainWindowHiDpiTest::showsTheSurfaceCrisply()
     harness.window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&harness.window));
     QTest::mouseClick(harness.button("Start"), Qt::LeftButton);
-    const QImage shown = harness.window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage shown = harness.shown();
     QCOMPARE(shown.size(), QSize(800, 890));
     // Below the controls the screen shows the surface pixel for pixel.
     const QRect belowControls(0, 90, 800, 800);

@@ -36,6 +36,9 @@ struct WindowHarness
         return QTest::qWaitForWindowActive(&window);
     }
 
+    // What the window shows, controls and all, in device pixels.
+    [[nodiscard]] QImage shown() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
     QLineEdit *field(const char *name) { return control<QLineEdit>(name); }
     QPushButton *button(const char *name) { return control<QPushButton>(name); }
     [[nodiscard]] const QImage &picture() const { return window.surface().image(); }
