@@ -29,7 +29,56 @@ double farthestDistance(QPointF p, const QRectF &rect)
     return std::hypot(dx, dy);
 }
 
+// Circles up to this radius go to the paint engine as they are; larger ones,
+// where its fixed-point arithmetic would fail, are drawn as the polyline of
+// the arc that crosses the surface.
+constexpr double largestEngineRadius = 4096.0;
+
+// Vertices of the polyline of a large circle are at most this far apart.
+constexpr double arcStep = 1.0;
+
+// For a circle too large to hand to the paint engine: the arc of it that can
+// cross bounds, as a polyline with vertices no further apart than maxStep
+// (and never more than a bounded number of them). The centre lies outside
+// bounds.
+QPolygonF arcAcross(QPointF centre, double radius, const QRectF &bounds, double maxStep)
+{
+    // Seen from the centre, the rect spans less than half a turn. Measure each
+    // corner's direction from the direction of the rect's middle.
+    const QPointF middle = bounds.center();
+    const double reference = std::atan2(middle.y() - centre.y(), middle.x() - centre.x());
+    const std::array corners {bounds.topLeft(), bounds.topRight(), bounds.bottomLeft(), bounds.bottomRight()};
+    double low = 0.0;
+    double high = 0.0;
+    for (const QPointF &corner : corners) {
+        const double angle = std::atan2(corner.y() - centre.y(), corner.x() - centre.x());
+        const double offset = std::remainder(angle - reference, 2.0 * std::numbers::pi);
+        low = std::min(low, offset);
+        high = std::max(high, offset);
+    }
+
+    // The arc length inside that wedge is a few times the rect's size, as the
+    // circle must pass near the rect; the cap guards against anything else.
+    constexpr double maxVertices = 65536.0;
+    const double r = std::fabs(radius);
+    const double steps = std::clamp(std::ceil((high - low) * r / maxStep), 1.0, maxVertices);
+    const auto count = static_cast<int>(steps);
+    QPolygonF arc;
+    arc.reserve(count + 1);
+    for (int i = 0; i <= count; ++i) {
+        const double angle = reference + low + (high - low) * i / steps;
+        arc.append(QPointF(centre.x() + r * std::cos(angle), centre.y() + r * std::sin(angle)));
+    }
+    return arc;
+}
+
 } // namespace
+
+QRectF strokeBounds(QSizeF surfaceSize, int penWidth)
+{
+    const double margin = penWidth + 1.0;
+    return QRectF(QPointF(0, 0), surfaceSize).adjusted(-margin, -margin, margin, margin);
+}
 
 std::optional<QLineF> clipSegment(const QLineF &segment, const QRectF &bounds)
 {
@@ -91,35 +140,14 @@ bool circleMeetsRect(QPointF centre, double radius, double strokeWidth, const QR
     return nearestDistance(centre, bounds) <= r + halfStroke && farthestDistance(centre, bounds) >= r - halfStroke;
 }
 
-QPolygonF arcAcross(QPointF centre, double radius, const QRectF &bounds, double maxStep)
+VisibleCircle visiblePart(QPointF centre, double radius, double strokeWidth, const QRectF &bounds)
 {
-    // Seen from the centre, the rect spans less than half a turn. Measure each
-    // corner's direction from the direction of the rect's middle.
-    const QPointF middle = bounds.center();
-    const double reference = std::atan2(middle.y() - centre.y(), middle.x() - centre.x());
-    const std::array corners {bounds.topLeft(), bounds.topRight(), bounds.bottomLeft(), bounds.bottomRight()};
-    double low = 0.0;
-    double high = 0.0;
-    for (const QPointF &corner : corners) {
-        const double angle = std::atan2(corner.y() - centre.y(), corner.x() - centre.x());
-        const double offset = std::remainder(angle - reference, 2.0 * std::numbers::pi);
-        low = std::min(low, offset);
-        high = std::max(high, offset);
-    }
-
-    // The arc length inside that wedge is a few times the rect's size, as the
-    // circle must pass near the rect; the cap guards against anything else.
-    constexpr double maxVertices = 65536.0;
     const double r = std::fabs(radius);
-    const double steps = std::clamp(std::ceil((high - low) * r / maxStep), 1.0, maxVertices);
-    const auto count = static_cast<int>(steps);
-    QPolygonF arc;
-    arc.reserve(count + 1);
-    for (int i = 0; i <= count; ++i) {
-        const double angle = reference + low + (high - low) * i / steps;
-        arc.append(QPointF(centre.x() + r * std::cos(angle), centre.y() + r * std::sin(angle)));
-    }
-    return arc;
+    if (!circleMeetsRect(centre, r, strokeWidth, bounds))
+        return {};
+    if (r <= largestEngineRadius)
+        return {true, {}};
+    return {false, arcAcross(centre, r, bounds, arcStep)};
 }
 
 } // namespace volvenda

@@ -20,10 +20,18 @@ namespace volvenda {
 // False for a non-finite centre or radius.
 [[nodiscard]] bool circleMeetsRect(QPointF centre, double radius, double strokeWidth, const QRectF &bounds);
 
-// For a circle too large to hand to the paint engine: the arc of it that can
-// cross bounds, as a polyline with vertices no further apart than maxStep
-// (and never more than a bounded number of them). The centre must lie outside
-// bounds.
-[[nodiscard]] QPolygonF arcAcross(QPointF centre, double radius, const QRectF &bounds, double maxStep);
+// How much of a circle to draw within bounds: nothing, the whole circle as
+// it is, or, for a circle too large to hand to the paint engine, the arc of it
+// that crosses bounds as a polyline.
+struct VisibleCircle
+{
+    bool whole = false;
+    QPolygonF arc;
+};
+[[nodiscard]] VisibleCircle visiblePart(QPointF centre, double radius, double strokeWidth, const QRectF &bounds);
+
+// A surface's bounds widened by the pen, so that a round cap just outside the
+// surface still reaches into it and clipping never shows at the edges.
+[[nodiscard]] QRectF strokeBounds(QSizeF surfaceSize, int penWidth);
 
 } // namespace volvenda

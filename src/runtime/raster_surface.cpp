@@ -13,11 +13,6 @@ namespace volvenda {
 
 namespace {
 
-// Circles up to this radius go to the paint engine as they are; larger ones,
-// where its fixed-point arithmetic would fail, are drawn as the polyline of
-// the arc that crosses the surface.
-constexpr double largestEngineRadius = 4096.0;
-
 QImage makeImage(QSize logicalSize, qreal ratio, const QColor &background)
 {
     QImage image(logicalSize * ratio, QImage::Format_RGB32);
@@ -60,20 +55,16 @@ void RasterSurface::DrawCircle(float x, float y, float radius, COLORREF colour)
 {
     const QPointF centre(x, y);
     const double r = std::fabs(static_cast<double>(radius));
-    const QRectF area = clipBounds();
-    if (!circleMeetsRect(centre, r, m_penWidth, area))
-        return;
-
-    if (r <= largestEngineRadius) {
+    const VisibleCircle visible = visiblePart(centre, r, m_penWidth, clipBounds());
+    if (visible.whole) {
         QPainter painter(&m_image);
         preparePainter(painter, colour, m_penWidth);
         painter.drawEllipse(centre, r, r);
         markChanged(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r));
         return;
     }
-    const QPolygonF arc = arcAcross(centre, r, area, 1.0);
-    for (qsizetype i = 1; i < arc.size(); ++i)
-        strokeLine(QLineF(arc[i - 1], arc[i]), colour);
+    for (qsizetype i = 1; i < visible.arc.size(); ++i)
+        strokeLine(QLineF(visible.arc[i - 1], visible.arc[i]), colour);
 }
 
 void RasterSurface::DrawLine(float x1, float y1, float x2, float y2, COLORREF colour)
@@ -125,10 +116,7 @@ QRectF RasterSurface::bounds() const
 
 QRectF RasterSurface::clipBounds() const
 {
-    // Wide enough that a pen's round cap just outside the surface still
-    // reaches into it, so clipping never shows at the edges.
-    const double margin = m_penWidth + 1.0;
-    return bounds().adjusted(-margin, -margin, margin, margin);
+    return strokeBounds(QSizeF(m_logicalSize), m_penWidth);
 }
 
 void RasterSurface::markChanged(const QRectF &area)

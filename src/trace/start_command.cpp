@@ -15,24 +15,34 @@ constexpr int CurvePenWidth = 2;
 
 } // namespace
 
-void traceCurve(WindowState &state, const Radii &radii, COLORREF colour, double end, DrawingSurface &surface)
+void traceCurve(WindowState &state, const TracePlan &plan, DrawingSurface &surface)
 {
+    const auto drawSegment = [&](const CurvePoint &to, const CurvePoint &from) {
+        surface.DrawLine(toSingle(to.X + state.X0), toSingle(to.Y + state.Y0), toSingle(from.X + state.X0),
+            toSingle(from.Y + state.Y0), plan.colour);
+    };
+
+    std::optional<CurvePoint> first;
     std::optional<CurvePoint> previous;
     // T is a double stepped by the single-precision Dt; 0.25 is exact in both,
-    // so the steps are 0, 0.25, ..., 201.0: 805 of them.
-    for (state.T = 0.0; state.T <= end; state.T += state.Dt) {
-        const CurvePoint point = curvePoint(radii, state.T);
-        if (previous) {
-            // From the new point back to the previous one.
-            surface.DrawLine(toSingle(point.X + state.X0), toSingle(point.Y + state.Y0),
-                toSingle(previous->X + state.X0), toSingle(previous->Y + state.Y0), colour);
-        }
+    // so the steps are 0, 0.25, ..., 201.0: 805 of them up to TraceEnd.
+    for (state.T = 0.0; state.T <= plan.end; state.T += state.Dt) {
+        const CurvePoint point = curvePoint(plan.radii, state.T);
+        // From the new point back to the previous one.
+        if (previous)
+            drawSegment(point, *previous);
         surface.Present();
         previous = point;
+        if (!first)
+            first = point;
+    }
+    if (plan.closeOnFirstPoint && first && previous) {
+        drawSegment(*first, *previous);
+        surface.Present();
     }
 }
 
-void runStartCommand(WindowState &state, const FieldTexts &fields, RandomGenerator &random, DrawingSurface &surface)
+COLORREF pickRunColour(WindowState &state, RandomGenerator &random)
 {
     // The order of the draws decides which goes to which component. Red and
     // blue are kept as unrounded single-precision products; green is rounded
@@ -40,16 +50,19 @@ void runStartCommand(WindowState &state, const FieldTexts &fields, RandomGenerat
     state.Red = random.next() * ColourScale;
     state.Green = roundToInt16(random.next() * ColourScale);
     state.Blue = random.next() * ColourScale;
+    return composeColor(roundToInt16(state.Red), state.Green, roundToInt16(state.Blue));
+}
 
+void runStartCommand(WindowState &state, const FieldTexts &fields, RandomGenerator &random, DrawingSurface &surface)
+{
+    const COLORREF colour = pickRunColour(state, random);
     const Radii radii {
         readLeadingNumber(fields.R11),
         readLeadingNumber(fields.R22),
         readLeadingNumber(fields.R33),
     };
     surface.PenWidth(CurvePenWidth);
-
-    const COLORREF colour = composeColor(roundToInt16(state.Red), state.Green, roundToInt16(state.Blue));
-    traceCurve(state, radii, colour, TraceEnd, surface);
+    traceCurve(state, TracePlan {radii, colour, TraceEnd, false}, surface);
 }
 
 } // namespace volvenda

@@ -42,17 +42,31 @@ struct FieldTexts
     QString R33;
 };
 
+// What to trace: the curve of the radii, in one colour, with the parameter
+// running from 0 while it is at most end.
+struct TracePlan
+{
+    Radii radii;
+    COLORREF colour = 0;
+    double end = TraceEnd;
+    // Adds a last segment back to the first point, for a curve that closes at end.
+    bool closeOnFirstPoint = false;
+};
+
 // Draws one segment per step from the point at each T back to the point of
 // the step before, presenting the surface after every step (the first one
-// too). T runs from 0 in steps of state.Dt while it is at most end; the
-// window state's T is the loop counter. Throws RuntimeError: DivisionByZero
-// when R1 is zero, Overflow when a coordinate is not finite or beyond single
-// precision. What was drawn before the error stays drawn.
-void traceCurve(WindowState &state, const Radii &radii, COLORREF colour, double end, DrawingSurface &surface);
+// too). T runs from 0 in steps of state.Dt; the window state's T is the loop
+// counter. Throws RuntimeError: DivisionByZero when R1 is zero, Overflow when
+// a coordinate is not finite or beyond single precision. What was drawn
+// before the error stays drawn.
+void traceCurve(WindowState &state, const TracePlan &plan, DrawingSurface &surface);
 
-// The Start command: picks the run colour (red, green and blue in that order
-// from the generator), reads the three fields leniently, widens the pen to 2
-// and traces the curve up to TraceEnd.
+// Picks a run colour as the Start command does: red, green and blue drawn in
+// that order from the generator, recorded in the window state.
+[[nodiscard]] COLORREF pickRunColour(WindowState &state, RandomGenerator &random);
+
+// The Start command: picks the run colour, reads the three fields leniently,
+// widens the pen to 2 and traces the curve up to TraceEnd.
 void runStartCommand(WindowState &state, const FieldTexts &fields, RandomGenerator &random, DrawingSurface &surface);
 
 } // namespace volvenda

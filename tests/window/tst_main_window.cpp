@@ -236,7 +236,7 @@ void MainWindowTest::startTracesTheCurveOverTheCircle()
     expected.DrawCircle(200, 250, 120, ReferenceGray);
     expected.PenWidth(2);
     WindowState replay = state;
-    traceCurve(replay, Radii {120, 33, 40}, colour, TraceEnd, expected);
+    traceCurve(replay, TracePlan {Radii {120, 33, 40}, colour}, expected);
     QCOMPARE(harness.picture(), expected.image());
 
     // White, the grey circle where the curve does not cover it, and one curve colour.
