@@ -30,25 +30,30 @@ bool isAsciiDigit(QChar c) noexcept
     return c >= u'0' && c <= u'9';
 }
 
+// The exponent part of a body ("" or "e-12"), saturated: an exponent of a
+// million digits is just "very large".
+long long exponentOf(std::string_view body)
+{
+    const std::size_t exponentAt = body.find('e');
+    if (exponentAt == std::string_view::npos)
+        return 0;
+    std::string_view digits = body.substr(exponentAt + 1);
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (negative)
+        digits.remove_prefix(1);
+    constexpr long long cap = 1'000'000'000;
+    long long exponent = 0;
+    for (const char c : digits)
+        exponent = std::min(cap, exponent * 10 + (c - '0'));
+    return negative ? -exponent : exponent;
+}
+
 // from_chars says "out of range" for overflow and underflow alike. The decimal
 // order of magnitude tells which: above 1 it overflowed, below it underflowed.
 bool magnitudeExceedsOne(std::string_view body)
 {
-    const std::size_t exponentAt = body.find('e');
-    const std::string_view mantissa = body.substr(0, exponentAt);
-    long long exponent = 0;
-    if (exponentAt != std::string_view::npos) {
-        std::string_view digits = body.substr(exponentAt + 1);
-        const bool negative = !digits.empty() && digits.front() == '-';
-        if (negative)
-            digits.remove_prefix(1);
-        // Saturate: an exponent of a million digits is just "very large".
-        constexpr long long cap = 1'000'000'000;
-        for (const char c : digits)
-            exponent = std::min(cap, exponent * 10 + (c - '0'));
-        if (negative)
-            exponent = -exponent;
-    }
+    const std::string_view mantissa = body.substr(0, body.find('e'));
+    const long long exponent = exponentOf(body);
     const std::size_t point = mantissa.find('.');
     const std::string_view whole = mantissa.substr(0, point);
     const std::size_t firstSignificant = whole.find_first_not_of('0');
@@ -144,7 +149,7 @@ class LocaleSymbols
 public:
     explicit LocaleSymbols(const QLocale &locale)
         : m_decimal(locale.decimalPoint())
-        , m_group(locale.groupSeparator())
+        , m_group(locale.numberOptions().testFlag(QLocale::RejectGroupSeparator) ? QString() : locale.groupSeparator())
         , m_minus(locale.negativeSign())
         , m_plus(locale.positiveSign())
         , m_exponent(locale.exponential())
@@ -287,6 +292,33 @@ double readNumber(QStringView text, const QLocale &locale)
 float readSingle(QStringView text, const QLocale &locale)
 {
     return readStrict<float>(text, locale);
+}
+
+ExactDecimal readExactDecimal(QStringView text, const QLocale &locale)
+{
+    const AsciiNumber number = scanLocaleNumber(text, locale);
+    const std::string_view body = number.body;
+    const std::string_view mantissa = body.substr(0, body.find('e'));
+    const std::size_t point = mantissa.find('.');
+
+    ExactDecimal exact;
+    exact.negative = number.negative;
+    exact.exponent = exponentOf(body);
+    exact.digits = std::string(mantissa.substr(0, point));
+    if (point != std::string_view::npos) {
+        const std::string_view fraction = mantissa.substr(point + 1);
+        exact.digits += fraction;
+        exact.exponent -= static_cast<long long>(fraction.size());
+    }
+    exact.digits.erase(0, std::min(exact.digits.find_first_not_of('0'), exact.digits.size()));
+    // Trailing zeros move into the exponent, so that 1200 is 12 x 10^2.
+    while (!exact.digits.empty() && exact.digits.back() == '0') {
+        exact.digits.pop_back();
+        ++exact.exponent;
+    }
+    if (exact.digits.empty())
+        exact.exponent = 0;
+    return exact;
 }
 
 double floorToWhole(double value) noexcept

@@ -46,6 +46,10 @@ private slots:
     void strictSingle_data();
     void strictSingle();
 
+    void exactDecimal_data();
+    void exactDecimal();
+    void rejectsGroupsWhereTheLocaleSaysSo();
+
     void roundsHalfToEvenInto16Bits_data();
     void roundsHalfToEvenInto16Bits();
     void floorsTowardsMinusInfinity_data();
@@ -208,6 +212,45 @@ void NumbersTest::strictSingle()
     QCOMPARE(errorOf([&] { value = readSingle(text, QLocale::c()); }), error);
     if (!error)
         QCOMPARE(value, expected);
+}
+
+void NumbersTest::exactDecimal_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("negative");
+    QTest::addColumn<QString>("digits");
+    QTest::addColumn<qlonglong>("exponent");
+
+    QTest::newRow("whole") << "120" << false << "12" << 1LL;
+    QTest::newRow("negative") << "-33" << true << "33" << 0LL;
+    QTest::newRow("fraction") << "2.50" << false << "25" << -1LL;
+    QTest::newRow("leading zeros") << "0.0075" << false << "75" << -4LL;
+    QTest::newRow("exponent") << "25e-1" << false << "25" << -1LL;
+    QTest::newRow("exponent and fraction") << "0.15e1" << false << "15" << -1LL;
+    QTest::newRow("zero") << "0.000" << false << "" << 0LL;
+    QTest::newRow("beyond double stays exact") << "1e400" << false << "1" << 400LL;
+    QTest::newRow("more digits than double keeps") << "12345678901234567891" << false << "12345678901234567891" << 0LL;
+}
+
+void NumbersTest::exactDecimal()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, negative);
+    QFETCH(QString, digits);
+    QFETCH(qlonglong, exponent);
+    const ExactDecimal exact = readExactDecimal(text, QLocale::c());
+    QCOMPARE(exact.negative, negative);
+    QCOMPARE(QString::fromStdString(exact.digits), digits);
+    QCOMPARE(exact.exponent, exponent);
+}
+
+void NumbersTest::rejectsGroupsWhereTheLocaleSaysSo()
+{
+    QLocale locale = QLocale::c();
+    QCOMPARE(readNumber(u"1,000", locale), 1000.0);
+    locale.setNumberOptions(QLocale::RejectGroupSeparator);
+    QCOMPARE(errorOf([&] { (void)readNumber(u"1,000", locale); }), std::optional(ErrorKind::TypeMismatch));
+    QCOMPARE(readNumber(u"1000.5", locale), 1000.5);
 }
 
 void NumbersTest::roundsHalfToEvenInto16Bits_data()

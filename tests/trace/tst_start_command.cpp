@@ -71,6 +71,7 @@ private slots:
     void hugeValuesOverflowAtTheirConversion_data();
     void hugeValuesOverflowAtTheirConversion();
     void keepsTheOrderOfOperations();
+    void closesOnTheFirstPoint();
     void drawsOnTheRasterSurface();
 };
 
@@ -334,6 +335,20 @@ void StartCommandTest::keepsTheOrderOfOperations()
         differing += X != X0 ? 1 : 0;
     }
     QVERIFY(differing > 0);
+}
+
+void StartCommandTest::closesOnTheFirstPoint()
+{
+    WindowState state;
+    RecordingSurface surface;
+    const COLORREF colour = composeColor(1, 2, 3);
+    traceCurve(state, TracePlan {Radii {120, 33, 40}, colour, 80 * M_PI, true}, surface);
+    const auto &lines = surface.lines;
+    // T = 0 ... 251.25, then one more segment from the first point back to the last.
+    QCOMPARE(lines.size(), std::size_t(1006));
+    QCOMPARE(start(lines.back()), QPointF(313, 250));
+    QCOMPARE(end(lines.back()), start(lines[lines.size() - 2]));
+    QCOMPARE(surface.count(RecordingSurface::Call::Present), 1007L);
 }
 
 void StartCommandTest::drawsOnTheRasterSurface()
