@@ -1,0 +1,57 @@
+#pragma once
+
+#include "drawing_surface.h"
+
+#include <QColor>
+#include <QPolygonF>
+#include <QSize>
+
+#include <variant>
+#include <vector>
+
+class QIODevice;
+
+namespace volvenda {
+
+// A drawing surface that keeps what is drawn as vector shapes and writes it
+// as SVG. Segments that continue one another in the same colour and width
+// join into one path, so a traced curve is one element, not hundreds. The
+// geometry is clipped as on the raster surface, and whole coordinates name
+// pixel centres there too, so both show the same picture.
+class VectorSurface final : public DrawingSurface
+{
+public:
+    VectorSurface(QSize logicalSize, QColor background);
+
+    void ClearSurface() override;
+    void PenWidth(int width) override;
+    void DrawCircle(float x, float y, float radius, COLORREF colour) override;
+    void DrawLine(float x1, float y1, float x2, float y2, COLORREF colour) override;
+    void Present() override { }
+
+    // Writes the picture as an SVG document; false if the device failed.
+    bool writeSvg(QIODevice &device) const;
+
+    struct Circle
+    {
+        QPointF centre;
+        double radius;
+    };
+    struct Shape
+    {
+        COLORREF colour;
+        int width;
+        std::variant<Circle, QPolygonF> geometry;
+    };
+    [[nodiscard]] const std::vector<Shape> &shapes() const { return m_shapes; }
+
+private:
+    void addSegment(QPointF from, QPointF to, COLORREF colour);
+
+    QSize m_logicalSize;
+    QColor m_background;
+    int m_penWidth = 1;
+    std::vector<Shape> m_shapes;
+};
+
+} // namespace volvenda
