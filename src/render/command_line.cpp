@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <algorithm>
+
 namespace volvenda {
 
 namespace {
@@ -25,6 +27,19 @@ QLocale commandLineLocale()
 bool looksLikeNumber(const QString &argument)
 {
     return argument.size() > 1 && argument[0] == u'-' && (argument[1].isDigit() || argument[1] == u'.');
+}
+
+// Digits only, no sign or blanks, in the given base, up to largest.
+std::optional<qulonglong> unsignedNumber(const QString &text, int base, qulonglong largest)
+{
+    const bool digitsOnly = !text.isEmpty() && std::all_of(text.begin(), text.end(), [base](QChar c) {
+        return c.isDigit() || (base == 16 && QStringLiteral("abcdefABCDEF").contains(c));
+    });
+    bool ok = false;
+    const qulonglong value = text.toULongLong(&ok, base);
+    if (!digitsOnly || !ok || value > largest)
+        return std::nullopt;
+    return value;
 }
 
 class Parser
@@ -102,30 +117,27 @@ bool Parser::takeOption(const QString &argument)
         if (!value)
             return false;
         const QString hex = value->startsWith(u'#') ? value->mid(1) : *value;
-        bool ok = false;
-        const uint rgb = hex.toUInt(&ok, 16);
-        if (hex.size() != 6 || !ok || hex.startsWith(u'+') || hex.startsWith(u'-'))
+        const std::optional<qulonglong> rgb = unsignedNumber(hex, 16, 0xFFFFFF);
+        if (hex.size() != 6 || !rgb)
             return fail(QStringLiteral("--color takes six hex digits RRGGBB, not '%1'").arg(*value));
-        options.colour = composeColor(int((rgb >> 16U) & 0xFFU), int((rgb >> 8U) & 0xFFU), int(rgb & 0xFFU));
+        options.colour = composeColor(int((*rgb >> 16U) & 0xFFU), int((*rgb >> 8U) & 0xFFU), int(*rgb & 0xFFU));
     } else if (name == QLatin1String("--seed")) {
         const std::optional<QString> value = valueOf(name, inlineValue);
         if (!value)
             return false;
-        bool ok = false;
-        const qulonglong seed = value->toULongLong(&ok, 10);
-        if (!ok || seed > 0xFFFFFFFFULL || value->startsWith(u'+') || value->startsWith(u'-'))
+        const std::optional<qulonglong> seed = unsignedNumber(*value, 10, 0xFFFFFFFFULL);
+        if (!seed)
             return fail(QStringLiteral("--seed takes a whole number from 0 to 4294967295, not '%1'").arg(*value));
-        options.seed = static_cast<std::uint32_t>(seed);
+        options.seed = static_cast<std::uint32_t>(*seed);
     } else if (name == QLatin1String("--scale")) {
         const std::optional<QString> value = valueOf(name, inlineValue);
         if (!value)
             return false;
-        bool ok = false;
-        const int scale = value->toInt(&ok, 10);
-        if (!ok || scale < 1 || scale > largestScale || value->startsWith(u'+'))
+        const std::optional<qulonglong> scale = unsignedNumber(*value, 10, largestScale);
+        if (!scale || *scale < 1)
             return fail(
                 QStringLiteral("--scale takes a whole number from 1 to %1, not '%2'").arg(largestScale).arg(*value));
-        options.scale = scale;
+        options.scale = static_cast<int>(*scale);
     } else {
         return fail(QStringLiteral("unknown option '%1'").arg(argument));
     }

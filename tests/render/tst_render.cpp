@@ -144,6 +144,7 @@ void RenderTest::refusesBadArguments_data()
     QTest::newRow("colour not hex") << QStringList {"--color", "GG0000", out, "x.png", "1", "2", "3"} << "GG0000";
     QTest::newRow("colour too short") << QStringList {"--color=fff", out, "x.png", "1", "2", "3"} << "fff";
     QTest::newRow("seed negative") << QStringList {"--seed", "-1", out, "x.png", "1", "2", "3"} << "-1";
+    QTest::newRow("seed with a blank") << QStringList {"--seed", " 5", out, "x.png", "1", "2", "3"} << "' 5'";
     QTest::newRow("seed too large") << QStringList {"--seed", "4294967296", out, "x.png", "1", "2", "3"}
                                     << "4294967296";
     QTest::newRow("scale zero") << QStringList {"--scale", "0", out, "x.png", "1", "2", "3"} << "'0'";
