@@ -1,6 +1,7 @@
 // Both number readings on arbitrary text: the lenient one never throws and
 // gives a finite number or an infinity; the strict ones give a finite number
-// or raise only the type-mismatch or overflow error, in any locale.
+// or raise only the type-mismatch or overflow error, in any locale; the exact
+// reading raises only the type mismatch and keeps its digits trimmed.
 
 #include "runtime/numbers.h"
 #include "runtime/runtime_error.h"
@@ -48,6 +49,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const QLocale &locale : locales) {
         checkStrict([&] { return readNumber(text, locale); });
         checkStrict([&] { return readSingle(text, locale); });
+        // The exact reading accepts what the strict one does, and never overflows.
+        try {
+            const ExactDecimal exact = readExactDecimal(text, locale);
+            if (!exact.digits.empty() && (exact.digits.front() == '0' || exact.digits.back() == '0'))
+                std::abort();
+        } catch (const RuntimeError &error) {
+            if (error.kind() != ErrorKind::TypeMismatch)
+                std::abort();
+        }
     }
     return 0;
 }
