@@ -62,7 +62,7 @@ private:
         return false;
     }
     bool takeOption(const QString &argument);
-    bool takeRadius(const QString &name, const QString &text, double &value);
+    bool takeRadius(const QString &name, const QString &text, double &value, ExactDecimal *exact = nullptr);
     bool checkOutput();
 
     const QStringList &m_arguments;
@@ -144,10 +144,13 @@ bool Parser::takeOption(const QString &argument)
     return true;
 }
 
-bool Parser::takeRadius(const QString &name, const QString &text, double &value)
+bool Parser::takeRadius(const QString &name, const QString &text, double &value, ExactDecimal *exact)
 {
     try {
-        value = readNumber(text, commandLineLocale());
+        const QLocale locale = commandLineLocale();
+        value = readNumber(text, locale);
+        if (exact)
+            *exact = readExactDecimal(text, locale);
         return true;
     } catch (const RuntimeError &error) {
         if (error.kind() == ErrorKind::Overflow)
@@ -211,12 +214,10 @@ CommandLine Parser::parse()
         return m_result;
     }
     RenderOptions &options = m_result.options;
-    if (!takeRadius(QStringLiteral("R1"), m_positional[0], options.R1)
-        || !takeRadius(QStringLiteral("R2"), m_positional[1], options.R2)
+    if (!takeRadius(QStringLiteral("R1"), m_positional[0], options.R1, &options.R1Exact)
+        || !takeRadius(QStringLiteral("R2"), m_positional[1], options.R2, &options.R2Exact)
         || !takeRadius(QStringLiteral("R3"), m_positional[2], options.R3) || !checkOutput())
         return m_result;
-    options.R1Text = m_positional[0];
-    options.R2Text = m_positional[1];
     m_result.action = CommandLine::Action::Render;
     return m_result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "runtime/color.h"
+#include "runtime/numbers.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,9 +21,9 @@ struct RenderOptions
     double R1 = 0.0;
     double R2 = 0.0;
     double R3 = 0.0;
-    // The radii as typed, for working out where the curve closes exactly.
-    QString R1Text;
-    QString R2Text;
+    // R1 and R2 exactly as typed, for working out where the curve closes.
+    ExactDecimal R1Exact;
+    ExactDecimal R2Exact;
     std::optional<COLORREF> colour;
     std::optional<std::uint32_t> seed;
     int scale = 1;

@@ -4,7 +4,6 @@
 #include "render.h"
 
 #include "runtime/clock.h"
-#include "runtime/numbers.h"
 #include "runtime/random_generator.h"
 #include "runtime/raster_surface.h"
 #include "runtime/runtime_error.h"
@@ -50,15 +49,12 @@ template<typename Write>
 int writeAtomically(const QString &path, Write &&write)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return complain(QStringLiteral("cannot write '%1': %2").arg(path, file.errorString()), Failure);
-    if (!write(file)) {
-        file.cancelWriting();
-        return complain(QStringLiteral("cannot write '%1': %2").arg(path, file.errorString()), Failure);
-    }
-    if (!file.commit())
-        return complain(QStringLiteral("cannot write '%1': %2").arg(path, file.errorString()), Failure);
-    return Success;
+    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit())
+        return Success;
+    const QString reason = file.errorString();
+    // Without a commit the temporary file is removed and the target left as it was.
+    file.cancelWriting();
+    return complain(QStringLiteral("cannot write '%1': %2").arg(path, reason), Failure);
 }
 
 int render(const RenderOptions &options)
@@ -68,10 +64,7 @@ int render(const RenderOptions &options)
     request.plan.radii = Radii {options.R1, options.R2, options.R3};
 
     if (options.untilClosed) {
-        QLocale locale = QLocale::c();
-        locale.setNumberOptions(QLocale::RejectGroupSeparator);
-        const std::optional<Closure> closure = closeCurve(
-            readExactDecimal(options.R1Text, locale), readExactDecimal(options.R2Text, locale), ParameterStep);
+        const std::optional<Closure> closure = closeCurve(options.R1Exact, options.R2Exact, ParameterStep);
         if (!closure)
             return complain(
                 QStringLiteral("R1 and R2 have too many digits to work out where the curve closes"), Failure);
