@@ -23,7 +23,6 @@ namespace {
 
 enum ExitStatus { Success = 0, Failure = 1, BadArguments = 2 };
 
-constexpr QSize canvasSize(400, 445);
 constexpr double largestStepCount = 1'000'000;
 
 int complain(const QString &message, ExitStatus status)
@@ -79,11 +78,11 @@ int render(const RenderOptions &options)
 
     try {
         if (options.format == ImageFormat::Svg) {
-            VectorSurface surface(canvasSize, Qt::white);
+            VectorSurface surface(CanvasSize, Qt::white);
             drawPicture(request, surface);
             return writeAtomically(options.output, [&](QSaveFile &file) { return surface.writeSvg(file); });
         }
-        RasterSurface surface(canvasSize, options.scale, Qt::white);
+        RasterSurface surface(CanvasSize, options.scale, Qt::white);
         drawPicture(request, surface);
         // K device pixels per logical pixel, recorded as K times the usual 96
         // dots per inch, so that viewers show it at the window's size.

@@ -3,6 +3,7 @@
 #include "curve.h"
 #include "runtime/color.h"
 
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
@@ -11,6 +12,10 @@ namespace volvenda {
 
 class DrawingSurface;
 class RandomGenerator;
+
+// The drawing surface in logical pixels: the window's client area, and the
+// canvas of every rendered file.
+inline constexpr QSize CanvasSize(400, 445);
 
 // Where every drawing is centred, and the step of the curve parameter.
 inline constexpr std::int16_t CentreX = 200;

@@ -22,9 +22,6 @@ namespace volvenda {
 
 namespace {
 
-// The client area, in logical pixels.
-constexpr QSize clientSize(400, 445);
-
 constexpr int startUpPenWidth = 1;
 constexpr char16_t spaceCode = 32;
 
@@ -98,11 +95,11 @@ MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, QWidget *
     : QWidget(parent)
     , m_endProgram(std::move(endProgram))
     , m_reportError(std::move(reportError))
-    , m_surface(clientSize, devicePixelRatioF(), Qt::white)
+    , m_surface(CanvasSize, devicePixelRatioF(), Qt::white)
 {
     setWindowTitle(QStringLiteral("Volvenda"));
     setWindowIcon(programIcon());
-    setFixedSize(clientSize);
+    setFixedSize(CanvasSize);
     setFont(windowFont());
 
     // White background, as the fields and labels have.
@@ -123,7 +120,7 @@ void MainWindow::buildControls()
 {
     // Created first, so it lies under every control.
     m_canvas = new Canvas(m_surface, this);
-    m_canvas->setGeometry(QRect(QPoint(0, 0), clientSize));
+    m_canvas->setGeometry(QRect(QPoint(0, 0), CanvasSize));
 
     m_start = makeButton(this, "Start", QRect(8, 8, 57, 25));
     m_R11 = makeField(this, "R11", QStringLiteral("120"), QRect(96, 8, 41, 24));
