@@ -1,0 +1,165 @@
+#include "support/cases.h"
+#include "support/pictures.h"
+
+#include "runtime/raster_surface.h"
+#include "runtime/vector_surface.h"
+
+#include <functional>
+#include <limits>
+#include <tuple>
+#include <vector>
+
+using namespace volvenda;
+
+using Drawing = std::function<void(DrawingSurface &)>;
+Q_DECLARE_METATYPE(Drawing)
+
+namespace {
+
+constexpr COLORREF red = composeColor(255, 0, 0);
+constexpr float inf = std::numeric_limits<float>::infinity();
+constexpr float largest = std::numeric_limits<float>::max();
+
+// A huge line, a short piece of the same line, and where it crosses a column.
+struct Clipping
+{
+    QLineF line;
+    QLineF sameLineNearby;
+    QPoint crossing;
+    double tolerance = 1.0;
+};
+
+// Painted device rows of one column.
+std::vector<int> paintedRows(const QImage &image, int x)
+{
+    std::vector<int> rows;
+    for (int y = 0; y < image.height(); ++y)
+        if (painted(image, x, y))
+            rows.push_back(y);
+    return rows;
+}
+
+} // namespace
+
+class SurfacesTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void clipsHugeLines_data()
+    {
+        addRows<Clipping>({
+            {"horizontal, widest floats", {{-largest, 100, largest, 100}, {0, 100, 1, 100}, {0, 100}}},
+            {"horizontal, far right end", {{200, 100, largest, 100}, {0, 100, 1, 100}, {399, 100}}},
+            {"vertical, widest floats", {{50, -largest, 50, largest}, {50, 0, 50, 1}, {50, 444}}},
+            {"slanted from far away", {{-3e12, -1e12, 3e12, 1e12}, {0, 0, 3, 1}, {300, 100}}},
+            {"steep from far away", {{-1e12, -3e12, 1e12, 3e12}, {0, 0, 1, 3}, {100, 300}}},
+            // Ends 1e38 away are known to about 1e22 pixels; the crossing still lands within a few.
+            {"diagonal, widest floats", {{-largest, -largest, largest, largest}, {0, 0, 1, 1}, {300, 300}, 3}},
+        });
+    }
+    void clipsHugeLines()
+    {
+        QFETCH(Clipping, row);
+        RasterSurface surface(CanvasSize, 1.0, Qt::white);
+        surface.DrawLine(float(row.line.x1()), float(row.line.y1()), float(row.line.x2()), float(row.line.y2()), red);
+        const QImage &image = surface.image();
+        // The part that crosses the surface is drawn where it lies, and only there.
+        const std::vector<int> rows = paintedRows(image, row.crossing.x());
+        QVERIFY(std::any_of(
+            rows.begin(), rows.end(), [&](int y) { return std::abs(y - row.crossing.y()) <= row.tolerance; }));
+        const QLineF unit = row.sameLineNearby.unitVector();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (painted(image, x, y)) {
+                    const double distance = std::abs(unit.dy() * (x - unit.x1()) - unit.dx() * (y - unit.y1()));
+                    QVERIFY2(distance <= row.tolerance, qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+                }
+    }
+
+    void drawsNothingOutsideOrNotFinite_data()
+    {
+        QTest::addColumn<Drawing>("draw");
+        const auto row = [](const char *name, const Drawing &draw) { QTest::newRow(name) << draw; };
+        row("line above the surface", [](auto &s) { s.DrawLine(-largest, -10, largest, -10, red); });
+        row("line to infinity", [](auto &s) { s.DrawLine(10, 10, inf, 10, red); });
+        row("line to not-a-number", [](auto &s) { s.DrawLine(10, 10, std::nanf(""), 10, red); });
+        row("circle of infinite radius", [](auto &s) { s.DrawCircle(200, 250, inf, red); });
+        row("circle at infinity", [](auto &s) { s.DrawCircle(inf, 250, 10, red); });
+        row("circle round the surface", [](auto &s) { s.DrawCircle(200, 250, 1000, red); });
+        row("huge circle far away", [](auto &s) { s.DrawCircle(-1e30F, 0, 1e20F, red); });
+    }
+    void drawsNothingOutsideOrNotFinite()
+    {
+        QFETCH(Drawing, draw);
+        RasterSurface raster(CanvasSize, 1.0, Qt::white);
+        int presented = 0;
+        raster.setPresentHandler([&](const QRect &) { ++presented; });
+        draw(raster);
+        raster.Present();
+        QCOMPARE(raster.image(), corePicture(1, 0));
+        QCOMPARE(presented, 0);
+        VectorSurface vector(CanvasSize, Qt::white);
+        draw(vector);
+        QVERIFY(vector.shapes().empty());
+    }
+
+    void drawsTheVisibleArcOfHugeCircles()
+    {
+        // Circles under the surface whose top crosses it: the arc is highest at
+        // the middle column and sinks by x^2 / 2r towards the edges.
+        for (const auto &[radius, middle, edge] : {std::tuple(5000.0F, 250, 254), std::tuple(1e7F, 150, 150)}) {
+            RasterSurface raster(CanvasSize, 1.0, Qt::white);
+            VectorSurface vector(CanvasSize, Qt::white);
+            raster.DrawCircle(200, static_cast<float>(middle) + radius, radius, red);
+            vector.DrawCircle(200, static_cast<float>(middle) + radius, radius, red);
+            for (const auto &[column, row] : {std::pair(200, middle), std::pair(0, edge), std::pair(399, edge)}) {
+                const std::vector<int> rows = paintedRows(raster.image(), column);
+                QVERIFY2(!rows.empty() && rows.size() <= 2 && std::abs(rows[0] - row) <= 1,
+                    qPrintable(QString::number(column)));
+            }
+            QCOMPARE(vector.shapes().size(), std::size_t(1));
+            for (const QPointF &point : std::get<QPolygonF>(vector.shapes().front().geometry))
+                QVERIFY(point.y() >= middle - 1 && point.y() <= edge + 1);
+        }
+    }
+
+    void presentsWhatChanged()
+    {
+        RasterSurface surface(CanvasSize, 1.0, Qt::white);
+        std::vector<QRect> reports;
+        surface.setPresentHandler([&](const QRect &changed) { reports.push_back(changed); });
+        surface.PenWidth(2);
+        surface.DrawLine(100, 100, 150, 120, red);
+        surface.DrawLine(150, 120, 160, 90, red);
+        surface.Present();
+        surface.Present(); // nothing new: nothing to show
+        QCOMPARE(reports.size(), std::size_t(1));
+        // Both segments with the pen's width around them, not the whole surface.
+        QVERIFY(reports[0].contains(QRect(98, 88, 64, 34)) && reports[0].width() < 80 && reports[0].height() < 50);
+        surface.ClearSurface();
+        surface.Present();
+        QCOMPARE(reports.back(), QRect(QPoint(0, 0), CanvasSize));
+        QCOMPARE(surface.image(), corePicture(1, 0));
+    }
+
+    void keepsThePictureAtAnyDevicePixelRatio()
+    {
+        RasterSurface surface(CanvasSize, 2.0, Qt::white);
+        QCOMPARE(surface.image().size(), CanvasSize * 2);
+        // Logical coordinates: a one-pixel line at y = 100 covers device rows 200 and 201.
+        surface.DrawLine(10, 100, 300, 100, red);
+        QCOMPARE(paintedRows(surface.image(), 300), (std::vector<int> {200, 201}));
+        QVERIFY(!painted(surface.image(), 16, 200) && !painted(surface.image(), 604, 200));
+        // Moved to a screen of another ratio, the picture stays and is shown whole.
+        QRect reported;
+        surface.setPresentHandler([&](const QRect &changed) { reported = changed; });
+        surface.setDevicePixelRatio(1.0);
+        surface.Present();
+        QCOMPARE(paintedRows(surface.image(), 150), (std::vector<int> {100}));
+        QCOMPARE(reported, QRect(QPoint(0, 0), CanvasSize));
+    }
+};
+
+QTEST_MAIN(SurfacesTest)
+#include "tst_surfaces.moc"
