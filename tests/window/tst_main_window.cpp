@@ -125,6 +125,7 @@ private slots:
             QCOMPARE(field->palette().color(QPalette::Base), QColor(Qt::white));
         if (auto *label = qobject_cast<QLabel *>(control)) {
             QVERIFY(label->autoFillBackground());
+            QCOMPARE(label->alignment(), Qt::AlignLeft | Qt::AlignTop);
             QCOMPARE(label->palette().color(QPalette::Window), QColor(Qt::white));
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
             QCOMPARE(label->buddy(), harness.control(row.buddy));
