@@ -157,6 +157,7 @@ private slots:
         QCOMPARE(render({"-o", "curve.svg", "--color", "#1F6FD1", "120", "33", "40"}).status, 0);
         const QString svg = QString::fromUtf8(contents(QStringLiteral("curve.svg")));
         QCOMPARE(svg.count(QLatin1String("<path ")), 1);
+        QVERIFY(svg.contains(QLatin1String("<rect width=\"400\" height=\"445\" fill=\"#ffffff\"/>")));
         QVERIFY(svg.contains(QLatin1String(
             "<circle cx=\"200\" cy=\"250\" r=\"120\" fill=\"none\" stroke=\"#646464\" stroke-width=\"1\"")));
         QVERIFY(svg.contains(QLatin1String("\" fill=\"none\" stroke=\"#1f6fd1\" stroke-width=\"2\" "
