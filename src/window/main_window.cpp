@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "canvas.h"
+#include "legible_palette.h"
 #include "runtime/clock.h"
 #include "runtime/color.h"
 #include "runtime/numbers.h"
@@ -102,19 +103,22 @@ MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, QWidget *
     setFixedSize(CanvasSize);
     setFont(windowFont());
 
-    // White background, as the fields and labels have.
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::Base, Qt::white);
-    setPalette(palette);
-
     buildControls();
+    applyPalettes();
+    // Sees the keys typed into the controls, the theme change and, once the
+    // program is ending, all the window's input.
+    QCoreApplication::instance()->installEventFilter(this);
     m_surface.setPresentHandler([this](const QRect &changed) { m_canvas->showChanged(changed); });
     runCommand([this] { startUp(); });
     m_R11->setFocus();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // Before the controls the filter looks at are gone.
+    if (QCoreApplication *application = QCoreApplication::instance())
+        application->removeEventFilter(this);
+}
 
 void MainWindow::buildControls()
 {
@@ -126,9 +130,9 @@ void MainWindow::buildControls()
     m_R11 = makeField(this, "R11", QStringLiteral("120"), QRect(96, 8, 41, 24));
     m_R22 = makeField(this, "R22", QStringLiteral("33"), QRect(168, 8, 41, 24));
     m_R33 = makeField(this, "R33", QStringLiteral("40"), QRect(240, 8, 41, 23));
-    makeLabel(this, "Метка1", QStringLiteral("R1"), m_R11, QRect(72, 8, 25, 25));
-    makeLabel(this, "Метка2", QStringLiteral("R2"), m_R22, QRect(144, 8, 25, 25));
-    makeLabel(this, "Метка3", QStringLiteral("R3"), m_R33, QRect(216, 8, 25, 33));
+    m_labels = {makeLabel(this, "Метка1", QStringLiteral("R1"), m_R11, QRect(72, 8, 25, 25)),
+        makeLabel(this, "Метка2", QStringLiteral("R2"), m_R22, QRect(144, 8, 25, 25)),
+        makeLabel(this, "Метка3", QStringLiteral("R3"), m_R33, QRect(216, 8, 25, 33))};
     m_clear = makeButton(this, "Clear", QRect(288, 8, 49, 25));
     m_end = makeButton(this, "End", QRect(352, 8, 41, 25));
 
@@ -138,19 +142,31 @@ void MainWindow::buildControls()
     setTabOrder(m_R33, m_clear);
     setTabOrder(m_clear, m_end);
 
-    // Typed characters reach the key handler before the control with the focus.
-    for (QWidget *control :
-        {static_cast<QWidget *>(m_R11), static_cast<QWidget *>(m_R22), static_cast<QWidget *>(m_R33),
-            static_cast<QWidget *>(m_start), static_cast<QWidget *>(m_clear), static_cast<QWidget *>(m_end)})
-        control->installEventFilter(this);
-
     connect(m_start, &QPushButton::clicked, this, [this] { runCommand([this] { start(); }); });
     connect(m_clear, &QPushButton::clicked, this, [this] { runCommand([this] { clear(); }); });
     connect(m_end, &QPushButton::clicked, this, [this] { end(); });
 }
 
+void MainWindow::applyPalettes()
+{
+    // The window's white: the grey circle and the random colours are made for it.
+    QPalette window;
+    window.setColor(QPalette::Window, Qt::white);
+    window.setColor(QPalette::Base, Qt::white);
+    setPalette(window);
+
+    // Each from the theme's palette for its own class, which a theme may set apart.
+    for (QLabel *label : m_labels)
+        label->setPalette(legibleOnWhite(QApplication::palette(label)));
+    for (QLineEdit *field : {m_R11, m_R22, m_R33})
+        field->setPalette(legibleOnWhite(QApplication::palette(field)));
+}
+
 void MainWindow::runCommand(const std::function<void()> &command)
 {
+    // Clicks and keys given before the end may still be queued behind it.
+    if (m_ending)
+        return;
     // The command boundary: a run-time error ends the command, what it drew
     // stays, and the window goes on. No exception crosses the event loop.
     QString failure;
@@ -194,6 +210,11 @@ void MainWindow::clear()
 
 void MainWindow::end()
 {
+    if (m_ending)
+        return;
+    // Asking the event loop to stop lets it deliver what is already queued; the
+    // filter on the application drops that input rather than act on it.
+    m_ending = true;
     m_endProgram();
 }
 
@@ -205,9 +226,25 @@ bool MainWindow::keyTyped(char16_t code)
     return true;
 }
 
+bool MainWindow::isDroppedOnTheWayOut(QObject *watched, const QEvent *event) const
+{
+    if (!m_ending || !(event->isInputEvent() || event->type() == QEvent::Shortcut) || !watched->isWidgetType())
+        return false;
+    const auto *widget = static_cast<const QWidget *>(watched);
+    return widget == this || isAncestorOf(widget);
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+    if (isDroppedOnTheWayOut(watched, event))
+        return true;
+    // A theme changed while the program runs: its new colours are checked afresh.
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::ApplicationPaletteChange)
+        applyPalettes();
+    // Typed characters reach the key handler before the control with the focus.
+    const bool toControl = watched == m_R11 || watched == m_R22 || watched == m_R33 || watched == m_start
+        || watched == m_clear || watched == m_end;
+    if (toControl && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const QString text = key->text();
         if (text.size() == 1 && text.front() == QChar(spaceCode)) {
@@ -230,7 +267,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::quitProgram()
 {
-    QCoreApplication::quit();
+    QCoreApplication::exit(0);
 }
 
 void MainWindow::showErrorBox(QWidget *window, const QString &text)

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
 class QLabel;
@@ -25,7 +26,7 @@ class MainWindow final : public QWidget
     Q_OBJECT
 
 public:
-    // Ends the program; tests put an observer in its place.
+    // Ends the program; tests put an observer in its place. Called once.
     using EndProgram = std::function<void()>;
     // Shows a run-time error's text to the user.
     using ReportError = std::function<void(QWidget *window, const QString &text)>;
@@ -41,6 +42,10 @@ public:
 
     [[nodiscard]] const RasterSurface &surface() const { return m_surface; }
     [[nodiscard]] const WindowState &state() const { return m_state; }
+    // Set by End, the Space key and the close box, and never cleared: from then
+    // on no command runs, nothing is reported and the window's input is dropped,
+    // also what was queued before the end.
+    [[nodiscard]] bool isEnding() const { return m_ending; }
 
     static void quitProgram();
     static void showErrorBox(QWidget *window, const QString &text);
@@ -51,6 +56,9 @@ protected:
 
 private:
     void buildControls();
+    // Labels and fields stay dark on white whatever the theme; the buttons follow it.
+    void applyPalettes();
+    [[nodiscard]] bool isDroppedOnTheWayOut(QObject *watched, const QEvent *event) const;
 
     // The commands. Each runs through runCommand, which shows what was drawn
     // and reports a run-time error instead of letting it escape.
@@ -67,6 +75,7 @@ private:
     WindowState m_state;
     RandomGenerator m_random;
     RasterSurface m_surface;
+    bool m_ending = false;
 
     Canvas *m_canvas = nullptr;
     QLineEdit *m_R11 = nullptr;
@@ -75,6 +84,7 @@ private:
     QPushButton *m_start = nullptr;
     QPushButton *m_clear = nullptr;
     QPushButton *m_end = nullptr;
+    std::array<QLabel *, 3> m_labels {};
 };
 
 } // namespace volvenda
