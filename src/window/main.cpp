@@ -1,33 +1,53 @@
 #include "main_window.h"
+#include "program_options.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 
 namespace {
 
-// Without a display the toolkit would abort with a message about plugins;
-// say plainly what is missing instead.
-bool hasDisplay()
+// Where the program really is, for a command that works as typed whichever
+// way it was started (by PATH, a relative path or a link).
+QString programPath(const char *calledAs)
 {
-    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
-        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const QString executable = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+    return executable.isEmpty() ? QFileInfo(QString::fromLocal8Bit(calledAs)).absoluteFilePath() : executable;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (!hasDisplay()) {
-        std::fputs("volvenda: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); "
-                   "to run it without a screen, use a virtual X server: xvfb-run volvenda\n",
-            stderr);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+
+    // Before the application object, which would need a display.
+    const volvenda::ProgramOptions options = volvenda::parseProgramOptions(arguments);
+    switch (options.action) {
+    case volvenda::ProgramOptions::Action::ShowHelp:
+    case volvenda::ProgramOptions::Action::ShowVersion:
+        std::fputs(qPrintable(options.text), stdout);
+        return 0;
+    case volvenda::ProgramOptions::Action::Refuse:
+        std::fputs(qPrintable(options.text), stderr);
+        return 2;
+    case volvenda::ProgramOptions::Action::OpenWindow:
+        break;
+    }
+    // Without a display the toolkit would abort with a message about plugins;
+    // say plainly what is missing instead.
+    if (!volvenda::hasDisplay(options, QProcessEnvironment::systemEnvironment())) {
+        std::fputs(qPrintable(volvenda::noDisplayMessage(programPath(argv[0]), arguments.mid(1))), stderr);
         return 1;
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Volvenda"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationName(QLatin1String(volvenda::ProgramName));
+    QApplication::setApplicationDisplayName(QStringLiteral("Volvenda"));
+    QApplication::setApplicationVersion(QLatin1String(volvenda::ProgramVersion));
     QApplication::setDesktopFileName(QStringLiteral("io.github.volvenda.Volvenda"));
 
     volvenda::MainWindow window;

@@ -1,0 +1,134 @@
+#include "program_options.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+#include <array>
+
+namespace volvenda {
+
+namespace {
+
+struct ToolkitOption
+{
+    const char *name;
+    // Empty for a switch.
+    const char *valueName;
+    // Empty keeps the option out of --help; it is still let through.
+    const char *description;
+};
+
+// The options the toolkit itself reads from the command line (QGuiApplication,
+// QApplication and the X platform plugin).
+constexpr std::array toolkitOptions {
+    ToolkitOption {"platform", "name[:options]", "Opens the window through this platform plugin: xcb, wayland, ..."},
+    ToolkitOption {"display", "display", "Opens the window on this X display."},
+    ToolkitOption {"style", "style", "Draws the buttons in this widget style, such as Fusion."},
+    ToolkitOption {"platformtheme", "theme", "Takes colours and fonts from this platform theme, such as gtk3."},
+    ToolkitOption {"platformpluginpath", "path", ""},
+    ToolkitOption {"plugin", "plugin", ""},
+    ToolkitOption {"qwindowgeometry", "geometry", ""},
+    ToolkitOption {"geometry", "geometry", ""},
+    ToolkitOption {"qwindowicon", "icon", ""},
+    ToolkitOption {"qwindowtitle", "title", ""},
+    ToolkitOption {"session", "session", ""},
+    ToolkitOption {"stylesheet", "file", ""},
+    ToolkitOption {"qmljsdebugger", "port", ""},
+    ToolkitOption {"fontengine", "engine", ""},
+    ToolkitOption {"dialogs", "kind", ""},
+    ToolkitOption {"name", "name", ""},
+    ToolkitOption {"visual", "id", ""},
+    ToolkitOption {"widgetcount", "", ""},
+    ToolkitOption {"reverse", "", ""},
+    ToolkitOption {"nograb", "", ""},
+    ToolkitOption {"dograb", "", ""},
+    ToolkitOption {"sync", "", ""},
+};
+
+ProgramOptions refuse(const QString &why)
+{
+    return {ProgramOptions::Action::Refuse,
+        QStringLiteral("%1: %2 Try '%1 --help'.\n").arg(QLatin1String(ProgramName), why), {}, {}};
+}
+
+// Quoted for a POSIX shell only where it has to be, so the usual path reads as it is.
+QString shellQuoted(const QString &word)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./:=+,@%-]+$"));
+    if (plain.match(word).hasMatch())
+        return word;
+    QString quoted = word;
+    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
+    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}
+
+} // namespace
+
+ProgramOptions parseProgramOptions(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Draws epitrochoids: type R1, R2 and R3 and press Start."));
+    // The toolkit's options are single-dash words: -platform is one option, not
+    // -p -l -a -t -f -o -r -m.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+        QStringLiteral("Displays this help and exits."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Displays the version and exits."));
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const ToolkitOption &known : toolkitOptions) {
+        QCommandLineOption option(QString::fromLatin1(known.name), QString::fromLatin1(known.description),
+            QString::fromLatin1(known.valueName));
+        if (*known.description == '\0')
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    if (!parser.parse(arguments))
+        return refuse(parser.errorText());
+    if (parser.isSet(help)) {
+        // Without an application object the parser cannot name the program.
+        QString text = parser.helpText();
+        text = QStringLiteral("Usage: %1 [options]").arg(QLatin1String(ProgramName)) + text.mid(text.indexOf('\n'));
+        return {ProgramOptions::Action::ShowHelp, text, {}, {}};
+    }
+    if (parser.isSet(version))
+        return {ProgramOptions::Action::ShowVersion,
+            QStringLiteral("%1 %2\n").arg(QLatin1String(ProgramName), QLatin1String(ProgramVersion)), {}, {}};
+    // The window takes no file or other argument of its own.
+    if (!parser.positionalArguments().isEmpty())
+        return refuse(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+    return {ProgramOptions::Action::OpenWindow, {}, parser.value(QStringLiteral("platform")),
+        parser.value(QStringLiteral("display"))};
+}
+
+bool hasDisplay(const ProgramOptions &options, const QProcessEnvironment &environment)
+{
+    const bool x11 = !options.display.isEmpty() || !environment.value(QStringLiteral("DISPLAY")).isEmpty();
+    const bool wayland = !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty();
+    // The command line wins over the environment, as it does for the toolkit.
+    const QString platforms
+        = options.platform.isEmpty() ? environment.value(QStringLiteral("QT_QPA_PLATFORM")) : options.platform;
+    if (platforms.isEmpty())
+        return x11 || wayland;
+    // A list of platforms to try in turn, each possibly with options after a colon.
+    for (const QString &entry : platforms.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString name = entry.section(QLatin1Char(':'), 0, 0);
+        if (name == QLatin1String("xcb") ? x11 : name.startsWith(QLatin1String("wayland")) ? wayland : true)
+            return true;
+    }
+    return false;
+}
+
+QString noDisplayMessage(const QString &programPath, const QStringList &arguments)
+{
+    QStringList command {QStringLiteral("xvfb-run"), QStringLiteral("-a"), shellQuoted(programPath)};
+    for (const QString &argument : arguments)
+        command << shellQuoted(argument);
+    return QStringLiteral("%1: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+                          "to run it on a virtual X server: sudo apt-get install xvfb xauth && %2\n")
+        .arg(QLatin1String(ProgramName), command.join(QLatin1Char(' ')));
+}
+
+} // namespace volvenda
