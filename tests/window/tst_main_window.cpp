@@ -145,6 +145,8 @@ private slots:
         QCOMPARE(harness.window.surface().penWidth(), 1);
 
         QVERIFY(harness.showActive());
+        if (QGuiApplication::platformName() == "wayland" && !harness.window.isActiveWindow())
+            QSKIP("this Wayland compositor gives no window the keyboard (headless weston has no seat)");
         QCOMPARE(QApplication::focusWidget(), harness.field("R11"));
         for (const char *next : {"Start", "R22", "R33", "Clear", "End", "R11"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
