@@ -7,13 +7,21 @@ RuntimeError::RuntimeError(ErrorKind kind) noexcept
 {
 }
 
+RuntimeError::RuntimeError(ErrorKind kind, const QString &text)
+    : m_kind(kind)
+    , m_text(text.toUtf8())
+{
+}
+
 QString RuntimeError::errorText() const
 {
-    return QString::fromLatin1(what());
+    return QString::fromUtf8(what());
 }
 
 const char *RuntimeError::what() const noexcept
 {
+    if (!m_text.isEmpty())
+        return m_text.constData();
     switch (m_kind) {
     case ErrorKind::TypeMismatch:
         return "Type mismatch";
@@ -21,6 +29,10 @@ const char *RuntimeError::what() const noexcept
         return "Overflow";
     case ErrorKind::DivisionByZero:
         return "Division by zero";
+    case ErrorKind::FileRefused:
+        return "The file cannot be written";
+    case ErrorKind::FileWriteFailed:
+        return "The file could not be written";
     }
     return "Run-time error";
 }

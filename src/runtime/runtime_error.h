@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <exception>
@@ -10,6 +11,12 @@ enum class ErrorKind {
     TypeMismatch,
     Overflow,
     DivisionByZero,
+    // A file is not written because of what its name names: a folder, a
+    // device, a pipe, a missing folder, a name the system cannot take.
+    FileRefused,
+    // The system failed while a file was being written: no space, no
+    // permission, an input/output error.
+    FileWriteFailed,
 };
 
 // The one error the runtime layer raises. Nothing in the core catches it; the
@@ -18,6 +25,8 @@ class RuntimeError final : public std::exception
 {
 public:
     explicit RuntimeError(ErrorKind kind) noexcept;
+    // With a text of its own, such as a message naming a file and the reason.
+    RuntimeError(ErrorKind kind, const QString &text);
 
     [[nodiscard]] ErrorKind kind() const noexcept { return m_kind; }
     [[nodiscard]] QString errorText() const;
@@ -25,6 +34,8 @@ public:
 
 private:
     ErrorKind m_kind;
+    // Implicitly shared, so copying the error never throws.
+    QByteArray m_text;
 };
 
 } // namespace volvenda

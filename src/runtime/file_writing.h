@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QIODevice;
+
+namespace volvenda {
+
+// Checks that a file may be written at path: an existing regular file (also
+// through symbolic links to one) or a new name in an existing folder. Throws
+// RuntimeError: FileRefused for anything else (a folder, device, pipe,
+// socket, a link to nothing or a loop of links, a missing folder, a name too
+// long or not valid text), FileWriteFailed when the system denies the look
+// (no permission to search a folder). The message names the file and says why.
+void checkFileTarget(const QString &path);
+
+// A file written whole or not at all. The contents go to a temporary file in
+// the target's folder, which takes the target's place only once all of it is
+// written and on disk. The temporary file has no name where the file system
+// allows; elsewhere it is named after the target, cut short
+// (temporaryNameFor), and a run killed while writing may leave it behind.
+// A replaced file keeps its permissions; through a symbolic link, the file
+// it points to is replaced and the link stays.
+class AtomicFile final
+{
+public:
+    // Checks the target as checkFileTarget does and creates the unnamed
+    // temporary file (a named one is only made when writing begins, after
+    // asking whether the folder takes one), so that a folder that cannot be
+    // written to is found before any work. Throws RuntimeError: FileRefused,
+    // or FileWriteFailed with the system's reason ("Permission denied",
+    // "Read-only file system").
+    explicit AtomicFile(const QString &path);
+    // Without a commit the temporary file goes and the target stays as it was.
+    ~AtomicFile();
+    AtomicFile(const AtomicFile &) = delete;
+    AtomicFile &operator=(const AtomicFile &) = delete;
+    AtomicFile(AtomicFile &&) = delete;
+    AtomicFile &operator=(AtomicFile &&) = delete;
+
+    // Where the contents go, buffered. After a failure it takes nothing more
+    // (write returns -1); commit reports the failure.
+    [[nodiscard]] QIODevice &device();
+
+    // Writes out the buffer, flushes the file to disk and puts it in place.
+    // Throws RuntimeError FileWriteFailed naming the file with the system's
+    // reason ("No space left on device"), or FileRefused when the target has
+    // meanwhile become something that must not be replaced.
+    void commit();
+
+private:
+    struct State;
+    std::unique_ptr<State> d;
+};
+
+// The whole file from bytes, or a RuntimeError as AtomicFile gives.
+void writeFileAtomically(const QString &path, QByteArrayView contents);
+// The whole file from what write puts on the device, or a RuntimeError.
+void writeFileAtomically(const QString &path, const std::function<void(QIODevice &)> &write);
+
+// The temporary name beside a file called name (no folder): its first 32
+// bytes at most, cut between characters, a dot and six random letters or
+// digits, so that it stays short whatever the length of name.
+[[nodiscard]] QByteArray temporaryNameFor(QByteArrayView name);
+
+} // namespace volvenda
