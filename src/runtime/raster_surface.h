@@ -3,25 +3,33 @@
 #include "drawing_surface.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QRect>
 #include <QRectF>
 #include <QSize>
 
 #include <functional>
+#include <optional>
 
 namespace volvenda {
 
 // The retained drawing surface: everything drawn stays in an image until
 // ClearSurface. The image is sized in logical pixels and backed at a
-// device-pixel ratio, so that lines stay crisp on high-DPI screens. Drawing is
-// aliased, with round caps so that wide segments join without notches.
+// device-pixel ratio, so that lines stay crisp on high-DPI screens, and it
+// records that ratio as its resolution (96 dots per inch per logical pixel).
+// Drawing is aliased, with round caps so that wide segments join without
+// notches. One painter stays open from the first drawing until the image is
+// cleared or re-backed: opening one per segment costs more than the segment.
 class RasterSurface final : public DrawingSurface
 {
 public:
     // Receives the logical rectangle that changed since the last Present.
     using PresentHandler = std::function<void(const QRect &changed)>;
 
-    RasterSurface(QSize logicalSize, qreal devicePixelRatio, QColor background);
+    // The format is RGB32, quick to show on screen, or RGB888 for a picture
+    // that is only saved: the same pixels in three quarters of the memory.
+    RasterSurface(
+        QSize logicalSize, qreal devicePixelRatio, QColor background, QImage::Format format = QImage::Format_RGB32);
 
     void ClearSurface() override;
     void PenWidth(int width) override;
@@ -45,6 +53,7 @@ private:
     [[nodiscard]] QRectF clipBounds() const;
     void strokeLine(const QLineF &line, COLORREF colour);
     void markChanged(const QRectF &area);
+    QPainter &painter(COLORREF colour);
 
     QSize m_logicalSize;
     QColor m_background;
@@ -52,6 +61,10 @@ private:
     int m_penWidth = 1;
     QRectF m_changed;
     PresentHandler m_onPresent;
+    // Declared after the image, so that it ends before the image goes.
+    std::optional<QPainter> m_painter;
+    COLORREF m_painterColour = 0;
+    int m_painterWidth = 0;
 };
 
 } // namespace volvenda

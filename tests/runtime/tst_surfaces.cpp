@@ -159,6 +159,38 @@ private slots:
         QCOMPARE(paintedRows(surface.image(), 150), (std::vector<int> {100}));
         QCOMPARE(reported, QRect(QPoint(0, 0), CanvasSize));
     }
+
+    void drawsOnAfterClearingOrRebacking()
+    {
+        // The painter kept open between drawings must follow the image and the pen.
+        for (const qreal ratio : {1.0, 2.0}) {
+            RasterSurface used(CanvasSize, 1.0, Qt::white);
+            used.PenWidth(5);
+            used.DrawLine(10, 10, 390, 400, red);
+            used.setDevicePixelRatio(ratio);
+            used.ClearSurface();
+            used.PenWidth(1);
+            used.DrawLine(20, 300, 380, 40, ReferenceGray);
+            RasterSurface fresh(CanvasSize, ratio, Qt::white);
+            fresh.DrawLine(20, 300, 380, 40, ReferenceGray);
+            QCOMPARE(used.image(), fresh.image());
+        }
+    }
+
+    void compactFormatHoldsTheSamePixels()
+    {
+        const TracePlan curve {{120, 33, 40}, composeColor(31, 111, 209)};
+        for (const qreal ratio : {1.0, 3.0}) {
+            RasterSurface compact(CanvasSize, ratio, Qt::white, QImage::Format_RGB888);
+            compact.DrawCircle(200, 250, 120, ReferenceGray);
+            compact.PenWidth(2);
+            WindowState state;
+            traceCurve(state, curve, compact);
+            QCOMPARE(compact.image().convertToFormat(QImage::Format_RGB32), corePicture(ratio, 120, curve));
+            // Its resolution, so that viewers show it at the window's size.
+            QCOMPARE(compact.image().dotsPerMeterX(), qRound(96 / 0.0254 * ratio));
+        }
+    }
 };
 
 QTEST_MAIN(SurfacesTest)
