@@ -1,5 +1,10 @@
 #include "closure.h"
 
+#include <QLocale>
+#include <QString>
+
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
@@ -24,6 +29,14 @@ std::optional<std::uint64_t> scaled(const std::string &digits, long long shift)
     return value;
 }
 
+ExactDecimal shortestDecimal(double value)
+{
+    std::array<char, 32> text {};
+    const std::to_chars_result written = std::to_chars(text.data(), text.data() + text.size(), value);
+    return readExactDecimal(
+        QString::fromLatin1(text.data(), static_cast<qsizetype>(written.ptr - text.data())), QLocale::c());
+}
+
 } // namespace
 
 std::optional<Closure> closeCurve(const ExactDecimal &R1, const ExactDecimal &R2, float step)
@@ -43,6 +56,13 @@ std::optional<Closure> closeCurve(const ExactDecimal &R1, const ExactDecimal &R2
     }
     const double end = 2.0 * std::numbers::pi * static_cast<double>(turns);
     return Closure {end, std::floor(end / step) + 1.0};
+}
+
+std::optional<Closure> closeCurve(double R1, double R2, float step)
+{
+    if (!std::isfinite(R1) || !std::isfinite(R2))
+        return std::nullopt;
+    return closeCurve(shortestDecimal(R1), shortestDecimal(R2), step);
 }
 
 } // namespace volvenda

@@ -23,4 +23,10 @@ struct Closure
 // brought to a common scale).
 [[nodiscard]] std::optional<Closure> closeCurve(const ExactDecimal &R1, const ExactDecimal &R2, float step);
 
+// For the radii as they are drawn: each taken as the shortest decimal that
+// reads back as it, so that radii drawn alike close alike, whatever their
+// spelling, and one that reads as 0 (1e-400) is 0. nullopt as above, and for
+// radii that are not finite.
+[[nodiscard]] std::optional<Closure> closeCurve(double R1, double R2, float step);
+
 } // namespace volvenda
