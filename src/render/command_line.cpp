@@ -1,13 +1,14 @@
 #include "command_line.h"
 
 #include "runtime/numbers.h"
+#include "runtime/printable.h"
 #include "runtime/runtime_error.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 
 #include <algorithm>
+#include <vector>
 
 namespace volvenda {
 
@@ -24,9 +25,10 @@ QLocale commandLineLocale()
 }
 
 // A negative number such as -80 is a radius, not an option.
-bool looksLikeNumber(const QString &argument)
+bool looksLikeNumber(const QByteArray &argument)
 {
-    return argument.size() > 1 && argument[0] == u'-' && (argument[1].isDigit() || argument[1] == u'.');
+    return argument.size() > 1 && argument[0] == '-'
+        && ((argument[1] >= '0' && argument[1] <= '9') || argument[1] == '.');
 }
 
 // Digits only, no sign or blanks, in the given base, up to largest.
@@ -42,38 +44,57 @@ std::optional<qulonglong> unsignedNumber(const QString &text, int base, qulonglo
     return value;
 }
 
+// An argument as given and as text; text is empty for bytes that are not UTF-8.
+struct Argument
+{
+    QByteArray bytes;
+    QString text;
+    bool utf8 = true;
+
+    explicit Argument(const QByteArray &given)
+        : bytes(given)
+        , text(isUtf8(given) ? QString::fromUtf8(given) : QString())
+        , utf8(isUtf8(given))
+    {
+    }
+    // Quoted for a message, with what a terminal would act on escaped.
+    [[nodiscard]] QString quoted() const { return QLatin1Char('\'') + printable(bytes) + QLatin1Char('\''); }
+};
+
 class Parser
 {
 public:
-    explicit Parser(const QStringList &arguments)
-        : m_arguments(arguments)
+    explicit Parser(const QList<QByteArray> &arguments)
     {
+        m_arguments.reserve(arguments.size());
+        for (const QByteArray &argument : arguments)
+            m_arguments.emplace_back(argument);
     }
 
     CommandLine parse();
 
 private:
     // The value of an option given as "--name value" or "--name=value".
-    std::optional<QString> valueOf(const QString &option, const std::optional<QString> &inlineValue);
+    std::optional<Argument> valueOf(const QString &option, const std::optional<Argument> &inlineValue);
     bool fail(const QString &message)
     {
         if (m_result.error.isEmpty())
             m_result.error = message;
         return false;
     }
-    bool takeOption(const QString &argument);
-    bool takeRadius(const QString &name, const QString &text, double &value, ExactDecimal *exact = nullptr);
+    bool takeOption(const Argument &argument);
+    bool takeRadius(const QString &name, const Argument &argument, double &value);
     bool checkOutput();
 
-    const QStringList &m_arguments;
-    qsizetype m_next = 0;
+    std::vector<Argument> m_arguments;
+    std::size_t m_next = 0;
     CommandLine m_result;
-    QStringList m_positional;
+    std::vector<Argument> m_positional;
     bool m_help = false;
     bool m_version = false;
 };
 
-std::optional<QString> Parser::valueOf(const QString &option, const std::optional<QString> &inlineValue)
+std::optional<Argument> Parser::valueOf(const QString &option, const std::optional<Argument> &inlineValue)
 {
     if (inlineValue)
         return inlineValue;
@@ -84,79 +105,83 @@ std::optional<QString> Parser::valueOf(const QString &option, const std::optiona
     return m_arguments[m_next++];
 }
 
-bool Parser::takeOption(const QString &argument)
+bool Parser::takeOption(const Argument &argument)
 {
-    QString name = argument;
-    std::optional<QString> inlineValue;
-    if (const qsizetype equals = argument.indexOf(u'='); argument.startsWith(QLatin1String("--")) && equals > 0) {
-        name = argument.left(equals);
-        inlineValue = argument.mid(equals + 1);
+    QByteArray name = argument.bytes;
+    std::optional<Argument> inlineValue;
+    if (const qsizetype equals = name.indexOf('='); name.startsWith("--") && equals > 0) {
+        inlineValue.emplace(name.mid(equals + 1));
+        name.truncate(equals);
     }
     RenderOptions &options = m_result.options;
 
-    const bool isSwitch = name == QLatin1String("--help") || name == QLatin1String("--version")
-        || name == QLatin1String("--until-closed") || name == QLatin1String("--no-reference");
+    const bool isSwitch = name == QByteArrayLiteral("--help") || name == QByteArrayLiteral("--version")
+        || name == QByteArrayLiteral("--until-closed") || name == QByteArrayLiteral("--no-reference");
     if (isSwitch && inlineValue)
-        return fail(QStringLiteral("%1 takes no value").arg(name));
+        return fail(QStringLiteral("%1 takes no value").arg(QString::fromLatin1(name)));
 
-    if (name == QLatin1String("-h") || name == QLatin1String("--help")) {
+    if (name == QByteArrayLiteral("-h") || name == QByteArrayLiteral("--help")) {
         m_help = true;
-    } else if (name == QLatin1String("-v") || name == QLatin1String("--version")) {
+    } else if (name == QByteArrayLiteral("-v") || name == QByteArrayLiteral("--version")) {
         m_version = true;
-    } else if (name == QLatin1String("--until-closed")) {
+    } else if (name == QByteArrayLiteral("--until-closed")) {
         options.untilClosed = true;
-    } else if (name == QLatin1String("--no-reference")) {
+    } else if (name == QByteArrayLiteral("--no-reference")) {
         options.reference = false;
-    } else if (name == QLatin1String("-o") || name == QLatin1String("--output")) {
-        const std::optional<QString> value = valueOf(name, inlineValue);
-        if (!value || value->isEmpty())
-            return fail(QStringLiteral("%1 needs a file name").arg(name));
-        options.output = *value;
-    } else if (name == QLatin1String("--color")) {
-        const std::optional<QString> value = valueOf(name, inlineValue);
+    } else if (name == QByteArrayLiteral("-o") || name == QByteArrayLiteral("--output")) {
+        const std::optional<Argument> value = valueOf(QString::fromLatin1(name), inlineValue);
+        if (!value || value->bytes.isEmpty())
+            return fail(QStringLiteral("%1 needs a file name").arg(QString::fromLatin1(name)));
+        // Read any other way, the name would be another file's.
+        if (!value->utf8)
+            return fail(QStringLiteral("the output file's name is not UTF-8 text: %1").arg(value->quoted()));
+        options.output = value->text;
+    } else if (name == QByteArrayLiteral("--color")) {
+        const std::optional<Argument> value = valueOf(QString::fromLatin1(name), inlineValue);
         if (!value)
             return false;
-        const QString hex = value->startsWith(u'#') ? value->mid(1) : *value;
+        const QString hex = value->text.startsWith(u'#') ? value->text.mid(1) : value->text;
         const std::optional<qulonglong> rgb = unsignedNumber(hex, 16, 0xFFFFFF);
         if (hex.size() != 6 || !rgb)
-            return fail(QStringLiteral("--color takes six hex digits RRGGBB, not '%1'").arg(*value));
+            return fail(QStringLiteral("--color takes six hex digits RRGGBB, not %1").arg(value->quoted()));
         options.colour = composeColor(int((*rgb >> 16U) & 0xFFU), int((*rgb >> 8U) & 0xFFU), int(*rgb & 0xFFU));
-    } else if (name == QLatin1String("--seed")) {
-        const std::optional<QString> value = valueOf(name, inlineValue);
+    } else if (name == QByteArrayLiteral("--seed")) {
+        const std::optional<Argument> value = valueOf(QString::fromLatin1(name), inlineValue);
         if (!value)
             return false;
-        const std::optional<qulonglong> seed = unsignedNumber(*value, 10, 0xFFFFFFFFULL);
+        const std::optional<qulonglong> seed = unsignedNumber(value->text, 10, 0xFFFFFFFFULL);
         if (!seed)
-            return fail(QStringLiteral("--seed takes a whole number from 0 to 4294967295, not '%1'").arg(*value));
+            return fail(
+                QStringLiteral("--seed takes a whole number from 0 to 4294967295, not %1").arg(value->quoted()));
         options.seed = static_cast<std::uint32_t>(*seed);
-    } else if (name == QLatin1String("--scale")) {
-        const std::optional<QString> value = valueOf(name, inlineValue);
+    } else if (name == QByteArrayLiteral("--scale")) {
+        const std::optional<Argument> value = valueOf(QString::fromLatin1(name), inlineValue);
         if (!value)
             return false;
-        const std::optional<qulonglong> scale = unsignedNumber(*value, 10, largestScale);
+        const std::optional<qulonglong> scale = unsignedNumber(value->text, 10, largestScale);
         if (!scale || *scale < 1)
-            return fail(
-                QStringLiteral("--scale takes a whole number from 1 to %1, not '%2'").arg(largestScale).arg(*value));
+            return fail(QStringLiteral("--scale takes a whole number from 1 to %1, not %2")
+                            .arg(largestScale)
+                            .arg(value->quoted()));
         options.scale = static_cast<int>(*scale);
     } else {
-        return fail(QStringLiteral("unknown option '%1'").arg(argument));
+        return fail(QStringLiteral("unknown option %1").arg(argument.quoted()));
     }
     return true;
 }
 
-bool Parser::takeRadius(const QString &name, const QString &text, double &value, ExactDecimal *exact)
+bool Parser::takeRadius(const QString &name, const Argument &argument, double &value)
 {
     try {
-        const QLocale locale = commandLineLocale();
-        value = readNumber(text, locale);
-        if (exact)
-            *exact = readExactDecimal(text, locale);
-        return true;
+        if (argument.utf8) {
+            value = readNumber(argument.text, commandLineLocale());
+            return true;
+        }
     } catch (const RuntimeError &error) {
         if (error.kind() == ErrorKind::Overflow)
-            return fail(QStringLiteral("%1 is out of range: '%2'").arg(name, text));
-        return fail(QStringLiteral("%1 is not a number: '%2'").arg(name, text));
+            return fail(QStringLiteral("%1 is out of range: %2").arg(name, argument.quoted()));
     }
+    return fail(QStringLiteral("%1 is not a number: %2").arg(name, argument.quoted()));
 }
 
 bool Parser::checkOutput()
@@ -164,19 +189,14 @@ bool Parser::checkOutput()
     RenderOptions &options = m_result.options;
     if (options.output.isEmpty())
         return fail(QStringLiteral("no output file: give one with -o FILE.png or -o FILE.svg"));
-    const QFileInfo info(options.output);
-    const QString suffix = info.suffix().toLower();
+    const QString suffix = QFileInfo(options.output).suffix().toLower();
     if (suffix == QLatin1String("png"))
         options.format = ImageFormat::Png;
     else if (suffix == QLatin1String("svg"))
         options.format = ImageFormat::Svg;
     else
-        return fail(QStringLiteral("the output file must end in .png or .svg: '%1'").arg(options.output));
-    if (!info.absoluteDir().exists())
-        return fail(QStringLiteral("the folder of the output file does not exist: '%1'")
-                        .arg(QDir::toNativeSeparators(info.absolutePath())));
-    if (info.isDir())
-        return fail(QStringLiteral("the output is a folder, not a file: '%1'").arg(options.output));
+        return fail(QStringLiteral("the output file must end in .png or .svg: '%1'")
+                        .arg(printable(QStringView(options.output))));
     if (options.format == ImageFormat::Svg && options.scale != 1)
         return fail(QStringLiteral("--scale applies to PNG output only"));
     return true;
@@ -186,14 +206,14 @@ CommandLine Parser::parse()
 {
     bool optionsEnded = false;
     while (m_next < m_arguments.size()) {
-        const QString argument = m_arguments[m_next++];
-        if (!optionsEnded && argument == QLatin1String("--")) {
+        const Argument &argument = m_arguments[m_next++];
+        if (!optionsEnded && argument.bytes == "--") {
             optionsEnded = true;
-        } else if (!optionsEnded && argument.startsWith(u'-') && !looksLikeNumber(argument)) {
+        } else if (!optionsEnded && argument.bytes.startsWith('-') && !looksLikeNumber(argument.bytes)) {
             if (!takeOption(argument))
                 return m_result;
         } else {
-            m_positional << argument;
+            m_positional.push_back(argument);
         }
     }
 
@@ -208,14 +228,14 @@ CommandLine Parser::parse()
 
     if (m_positional.size() != 3) {
         if (m_positional.size() > 3)
-            fail(QStringLiteral("too many arguments: '%1'").arg(m_positional[3]));
+            fail(QStringLiteral("too many arguments: %1").arg(m_positional[3].quoted()));
         else
             fail(QStringLiteral("three radii are needed, R1 R2 R3; %1 given").arg(m_positional.size()));
         return m_result;
     }
     RenderOptions &options = m_result.options;
-    if (!takeRadius(QStringLiteral("R1"), m_positional[0], options.R1, &options.R1Exact)
-        || !takeRadius(QStringLiteral("R2"), m_positional[1], options.R2, &options.R2Exact)
+    if (!takeRadius(QStringLiteral("R1"), m_positional[0], options.R1)
+        || !takeRadius(QStringLiteral("R2"), m_positional[1], options.R2)
         || !takeRadius(QStringLiteral("R3"), m_positional[2], options.R3) || !checkOutput())
         return m_result;
     m_result.action = CommandLine::Action::Render;
@@ -224,7 +244,7 @@ CommandLine Parser::parse()
 
 } // namespace
 
-CommandLine parseCommandLine(const QStringList &arguments)
+CommandLine parseCommandLine(const QList<QByteArray> &arguments)
 {
     return Parser(arguments).parse();
 }
@@ -244,6 +264,17 @@ QString usageText()
         "  --no-reference      leave out the grey reference circle\n"
         "  -h, --help          show this help\n"
         "  -v, --version       show the version\n"
+        "\n"
+        "FILE is a new name or an existing regular file (or a symbolic link to one),\n"
+        "which is replaced only by a complete new file. A run that is killed while it\n"
+        "writes may leave a temporary file beside it, named FILE.XXXXXX (FILE cut to 32\n"
+        "bytes); it can be deleted. --until-closed traces at most 1,000,000 steps, and a\n"
+        "PNG picture takes at most about three seconds of drawing (fewer steps at higher\n"
+        "scales); more is refused before any drawing.\n"
+        "\n"
+        "Exit status: 0 written; 1 a run-time error (\"Division by zero\", \"Overflow\"),\n"
+        "too much work, or the file could not be written; 2 a bad argument, or an output\n"
+        "that is not a regular file or a new name.\n"
         "\n"
         "Example: volvenda-render -o curve.png --scale 2 120 33 40\n");
 }

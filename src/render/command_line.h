@@ -1,10 +1,10 @@
 #pragma once
 
 #include "runtime/color.h"
-#include "runtime/numbers.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -21,9 +21,6 @@ struct RenderOptions
     double R1 = 0.0;
     double R2 = 0.0;
     double R3 = 0.0;
-    // R1 and R2 exactly as typed, for working out where the curve closes.
-    ExactDecimal R1Exact;
-    ExactDecimal R2Exact;
     std::optional<COLORREF> colour;
     std::optional<std::uint32_t> seed;
     int scale = 1;
@@ -36,14 +33,17 @@ struct CommandLine
     enum class Action { Render, Help, Version, Error };
     Action action = Action::Error;
     RenderOptions options;
-    // For Error: one line that names the bad argument.
+    // For Error: one line that names the bad argument, its control
+    // characters and bytes that are not UTF-8 shown as escapes.
     QString error;
 };
 
-// Reads the arguments that follow the program's name. Radii are read as
-// numbers with the period as the decimal mark and nothing else around them;
-// a leading minus sign makes an argument a number, not an option.
-[[nodiscard]] CommandLine parseCommandLine(const QStringList &arguments);
+// Reads the arguments that follow the program's name, as the bytes the
+// system gave. Radii are read as numbers with the period as the decimal mark
+// and nothing else around them; a leading minus sign makes an argument a
+// number, not an option. The output's name must be UTF-8, so that the file
+// written is the one named.
+[[nodiscard]] CommandLine parseCommandLine(const QList<QByteArray> &arguments);
 
 [[nodiscard]] QString usageText();
 

@@ -1,21 +1,22 @@
 // volvenda-render: the window's curves as PNG and SVG files, from the command line.
 
 #include "command_line.h"
+#include "progress.h"
 #include "render.h"
 
 #include "runtime/clock.h"
+#include "runtime/file_writing.h"
+#include "runtime/png_writing.h"
 #include "runtime/random_generator.h"
 #include "runtime/raster_surface.h"
 #include "runtime/runtime_error.h"
 #include "runtime/vector_surface.h"
-#include "trace/closure.h"
 
 #include <QCoreApplication>
-#include <QLocale>
-#include <QSaveFile>
-#include <QTextStream>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 using namespace volvenda;
 
@@ -23,12 +24,22 @@ namespace {
 
 enum ExitStatus { Success = 0, Failure = 1, BadArguments = 2 };
 
-constexpr double largestStepCount = 1'000'000;
-
 int complain(const QString &message, ExitStatus status)
 {
-    std::fprintf(stderr, "volvenda-render: %s\n", qPrintable(message));
+    std::fprintf(stderr, "volvenda-render: %s\n", message.toUtf8().constData());
     return status;
+}
+
+// Output nobody receives is a failure, as for any standard tool.
+int printOut(const QByteArray &text)
+{
+    std::fputs(text.constData(), stdout);
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return Success;
+    const int error = errno;
+    return complain(
+        QStringLiteral("cannot write to standard output: %1").arg(QString::fromLocal8Bit(std::strerror(error))),
+        Failure);
 }
 
 COLORREF runColour(const RenderOptions &options)
@@ -42,57 +53,43 @@ COLORREF runColour(const RenderOptions &options)
     return pickRunColour(state, random);
 }
 
-// Writes through a temporary file beside the target, so that an existing
-// file is only ever replaced by a complete new one.
-template<typename Write>
-int writeAtomically(const QString &path, Write &&write)
+void drawAndWrite(const RenderOptions &options, const PictureRequest &request, AtomicFile &file, Progress &progress)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit())
-        return Success;
-    const QString reason = file.errorString();
-    // Without a commit the temporary file is removed and the target left as it was.
-    file.cancelWriting();
-    return complain(QStringLiteral("cannot write '%1': %2").arg(path, reason), Failure);
+    const auto drawing = [&](double done) { progress.report("drawing", done); };
+    if (options.format == ImageFormat::Svg) {
+        VectorSurface surface(CanvasSize, Qt::white);
+        drawPicture(request, surface, drawing);
+        surface.writeSvg(file.device());
+    } else {
+        // Saved, never shown: the compact format, three bytes a pixel.
+        RasterSurface surface(CanvasSize, options.scale, Qt::white, QImage::Format_RGB888);
+        drawPicture(request, surface, drawing);
+        writePng(surface.image(), file.device(), [&](double done) { progress.report("writing", done); });
+    }
+    // A failed write is kept by the device and reported here.
+    file.commit();
 }
 
 int render(const RenderOptions &options)
 {
-    PictureRequest request;
-    request.reference = options.reference;
-    request.plan.radii = Radii {options.R1, options.R2, options.R3};
-
-    if (options.untilClosed) {
-        const std::optional<Closure> closure = closeCurve(options.R1Exact, options.R2Exact, ParameterStep);
-        if (!closure)
-            return complain(
-                QStringLiteral("R1 and R2 have too many digits to work out where the curve closes"), Failure);
-        if (closure->segments > largestStepCount)
-            return complain(QStringLiteral("closing this curve needs %1 steps, more than the limit of 1,000,000")
-                                .arg(QLocale::c().toString(closure->segments, 'f', 0)),
-                Failure);
-        request.plan.end = closure->end;
-        request.plan.closeOnFirstPoint = true;
-    }
-    request.plan.colour = runColour(options);
-
     try {
-        if (options.format == ImageFormat::Svg) {
-            VectorSurface surface(CanvasSize, Qt::white);
-            drawPicture(request, surface);
-            return writeAtomically(options.output, [&](QSaveFile &file) { return surface.writeSvg(file); });
+        // Before any work: what the name names, then the work, then whether
+        // the folder takes a new file.
+        checkFileTarget(options.output);
+        const PicturePlan plan = planPicture(options, runColour(options));
+        if (!plan.request)
+            return complain(plan.refusal, Failure);
+        AtomicFile file(options.output);
+        Progress progress = Progress::onStandardError();
+        try {
+            drawAndWrite(options, *plan.request, file, progress);
+        } catch (...) {
+            progress.clear();
+            throw;
         }
-        RasterSurface surface(CanvasSize, options.scale, Qt::white);
-        drawPicture(request, surface);
-        // K device pixels per logical pixel, recorded as K times the usual 96
-        // dots per inch, so that viewers show it at the window's size.
-        QImage image = surface.image();
-        const int dotsPerMetre = qRound(96.0 / 0.0254 * options.scale);
-        image.setDotsPerMeterX(dotsPerMetre);
-        image.setDotsPerMeterY(dotsPerMetre);
-        return writeAtomically(options.output, [&](QSaveFile &file) { return image.save(&file, "PNG"); });
+        return Success;
     } catch (const RuntimeError &error) {
-        return complain(error.errorText(), Failure);
+        return complain(error.errorText(), error.kind() == ErrorKind::FileRefused ? BadArguments : Failure);
     }
 }
 
@@ -105,14 +102,18 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("volvenda-render"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
 
-    const CommandLine commandLine = parseCommandLine(QCoreApplication::arguments().mid(1));
+    // The arguments as the system gave them: decoding them first would turn
+    // bytes that are not UTF-8 into other characters, and a file name into another.
+    QList<QByteArray> arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QByteArray(argv[i]);
+
+    const CommandLine commandLine = parseCommandLine(arguments);
     switch (commandLine.action) {
     case CommandLine::Action::Help:
-        std::fputs(qPrintable(usageText()), stdout);
-        return Success;
+        return printOut(usageText().toUtf8());
     case CommandLine::Action::Version:
-        std::printf("volvenda-render %s\n", qPrintable(QCoreApplication::applicationVersion()));
-        return Success;
+        return printOut("volvenda-render " + QCoreApplication::applicationVersion().toUtf8() + '\n');
     case CommandLine::Action::Error:
         return complain(commandLine.error + QStringLiteral(" (see --help)"), BadArguments);
     case CommandLine::Action::Render:

@@ -1,8 +1,15 @@
 #pragma once
 
+#include "command_line.h"
+
 #include "runtime/color.h"
 #include "trace/curve.h"
 #include "trace/start_command.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
 
 namespace volvenda {
 
@@ -14,10 +21,41 @@ struct PictureRequest
 {
     TracePlan plan;
     bool reference = true;
+    // Segments of the curve, the closing one included.
+    double segments = 0.0;
 };
 
+// A curve is traced to at most this many segments: working out the cost of
+// drawing it takes one pass over them, and an SVG file holds each.
+inline constexpr double LargestSegmentCount = 1'000'000;
+
+// The most raster work a picture may take, in the units of rasterWork: about
+// three seconds of drawing.
+inline constexpr double RasterWorkBudget = 1e9;
+
+// What drawing the picture on the raster surface at K device pixels per
+// logical pixel costs: the device pixels its strokes sweep, after clipping,
+// where a stroke counts as at least 16 device pixels wide, since each row it
+// crosses costs the paint engine about as much as 16 pixels. Traces the
+// curve without drawing; throws RuntimeError as drawing would.
+[[nodiscard]] double rasterWork(const PictureRequest &request, int scale);
+
+// What the options ask to draw (in the given colour), or why it is not
+// drawn: a closing too far off, too much work at the scale, or radii whose
+// closing cannot be worked out. Throws RuntimeError as drawing would.
+struct PicturePlan
+{
+    std::optional<PictureRequest> request;
+    QString refusal;
+};
+[[nodiscard]] PicturePlan planPicture(
+    const RenderOptions &options, COLORREF colour, double rasterBudget = RasterWorkBudget);
+
 // The reference circle of radius |R1| (as Clear draws it), then the curve
-// with the pen at width 2. Throws RuntimeError as the Start command does.
-void drawPicture(const PictureRequest &request, DrawingSurface &surface);
+// with the pen at width 2. progress, when given, hears after each step how
+// much of the curve is drawn, 0 to 1. Throws RuntimeError as the Start
+// command does.
+void drawPicture(
+    const PictureRequest &request, DrawingSurface &surface, const std::function<void(double)> &progress = {});
 
 } // namespace volvenda

@@ -1,12 +1,22 @@
 #include "support/cases.h"
 #include "support/pictures.h"
 
+#include "render/progress.h"
+#include "render/render.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <optional>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace volvenda;
 
@@ -34,6 +44,42 @@ Result render(const QStringList &arguments)
         QString::fromUtf8(process.readAllStandardError())};
 }
 
+// Runs the renderer with arguments as raw bytes, which QProcess cannot pass:
+// it encodes its arguments as UTF-8.
+Result renderBytes(const QList<QByteArray> &arguments)
+{
+    int pipes[2];
+    if (::pipe(pipes) != 0)
+        return {};
+    std::vector<QByteArray> owned {QByteArray(VOLVENDA_RENDER)};
+    owned.insert(owned.end(), arguments.begin(), arguments.end());
+    std::vector<char *> argv;
+    argv.reserve(owned.size() + 1);
+    for (QByteArray &argument : owned)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(pipes[1], STDERR_FILENO);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::close(pipes[1]);
+    QByteArray err;
+    char buffer[4096];
+    for (ssize_t got = 0; (got = ::read(pipes[0], buffer, sizeof buffer)) > 0;)
+        err.append(buffer, got);
+    ::close(pipes[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, QString(), QString::fromLatin1(err)};
+}
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
 QByteArray contents(const QString &path)
 {
     QFile file(path);
@@ -56,6 +102,16 @@ struct Answer
     QStringList arguments;
     int status;
     QString message;
+};
+
+// Options for a picture, and whether the work it takes is within bounds.
+struct Work
+{
+    QList<double> radii;
+    int scale = 1;
+    bool closed = false;
+    ImageFormat format = ImageFormat::Png;
+    bool drawn = false;
 };
 
 } // namespace
@@ -96,10 +152,22 @@ private slots:
             // 2 pi x 1000003 / 0.25 steps, and the closing one.
             {"closing takes too many steps",
                 {{"-o", "kept.png", "--until-closed", "1000003", "1", "1"}, 1,
-                    ": closing this curve needs 25132817 steps, more than the limit of 1,000,000\n"}},
+                    ": closing this curve needs 25,132,817 steps, more than the limit of 1,000,000\n"}},
             {"too many digits to close",
                 {{"-o", "kept.svg", "--until-closed", "123456789012345678901", "1", "1"}, 1,
                     ": R1 and R2 have too many digits to work out where the curve closes\n"}},
+            // What a terminal would act on is shown escaped.
+            {"escape sequence in a radius",
+                {{"-o", "kept.png", "1", "\x1b[2J", "3"}, 2, "R2 is not a number: '\\x1b[2J'"}},
+            {"newline in an option", {{"--colour\nred", "-o", "kept.png", "1", "2", "3"}, 2, "'--colour\\nred'"}},
+            {"bell after the suffix", {{"-o", "kept.png\a", "1", "2", "3"}, 2, "'kept.png\\x07'"}},
+            {"hidden reversal in a seed", {{"--seed", "1\u202e2", "-o", "kept.png", "1", "2", "3"}, 2, "'1\\u202e2'"}},
+            {"R1 that reads as 0, closed",
+                {{"-o", "kept.png", "--until-closed", "1e-400", "1", "40"}, 1, ": Division by zero\n"}},
+            {"a million steps at scale 16",
+                {{"-o", "kept.png", "--until-closed", "--scale", "16", "39.788", "0.001", "210"}, 1,
+                    ": drawing this curve at scale 16 means sweeping about 20.2 billion pixels, more than the limit "
+                    "of 1 billion; a lower --scale takes less\n"}},
         });
     }
     void answersWithoutTouchingTheFile()
@@ -179,6 +247,7 @@ private slots:
         QTest::newRow("decimals, 5 / 3") << QStringList {"2.5", "1.5", "1"} << 126;
         QTest::newRow("negative R1, -80 / 33") << QStringList {"-80", "33", "40"} << 2011;
         QTest::newRow("R2 zero, once round") << QStringList {"120", "0", "40"} << 26;
+        QTest::newRow("R2 that reads as zero") << QStringList {"120", "1e-400", "40"} << 26;
     }
     void untilClosedEndsOnTheFirstPoint()
     {
@@ -191,6 +260,131 @@ private slots:
         QCOMPARE(points.back(), points.front());
         // The same seed gives the same colour, so the same file.
         QCOMPARE(contents(QStringLiteral("again.svg")), contents(QStringLiteral("closed.svg")));
+    }
+
+    void keepsTheExactOutputName()
+    {
+        // Read any other way, "\xff.png" would name another file.
+        const Result result = renderBytes({"-o", "\xff.png", "1", "2", "3"});
+        QCOMPARE(result.status, 2);
+        QCOMPARE(result.err,
+            QStringLiteral("volvenda-render: the output file's name is not UTF-8 text: "
+                           "'\\xff.png' (see --help)\n"));
+        QVERIFY(QDir().isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot));
+    }
+
+    void refusesSpecialFilesBeforeAnyWork()
+    {
+        // The kinds of output refused are tested with the file writing; here,
+        // that the renderer asks before it draws: R1 = 0 fails as soon as
+        // drawing starts, so status 2 shows nothing was drawn.
+        QCOMPARE(::mkfifo("pipe.png", 0600), 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), QStringLiteral("null.svg")));
+        for (const char *name : {"pipe.png", "null.svg"}) {
+            const Result result = render({"-o", name, "0", "33", "40"});
+            QCOMPARE(result.status, 2);
+            QVERIFY2(result.err.startsWith(QStringLiteral("volvenda-render: cannot write '%1': it is a").arg(name)),
+                qPrintable(result.err));
+        }
+        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+            (QStringList {"null.svg", "pipe.png"}));
+        QVERIFY(!QFileInfo(QStringLiteral("/dev/null")).isFile());
+    }
+
+    void reportsAFullDisk()
+    {
+        if (::geteuid() != 0)
+            QSKIP("a small file system to fill needs root to mount");
+        QVERIFY(QDir().mkdir(QStringLiteral("full")));
+        if (::mount("tmpfs", "full", "tmpfs", 0, "size=64k") != 0)
+            QSKIP("tmpfs cannot be mounted here");
+        const auto unmount = qScopeGuard([] { ::umount("full"); });
+        QFile earlier(QStringLiteral("full/kept.png"));
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("an earlier picture") > 0);
+        earlier.close();
+        for (const char *path : {"full/new.png", "full/kept.png"}) {
+            const Result result = render({"-o", path, "--scale", "16", "120", "33", "40"});
+            QCOMPARE(result.status, 1);
+            // The system's reason, and nothing from the PNG library.
+            QCOMPARE(
+                result.err, QStringLiteral("volvenda-render: cannot write '%1': %2\n").arg(path, systemReason(ENOSPC)));
+        }
+        QCOMPARE(contents(QStringLiteral("full/kept.png")), QByteArray("an earlier picture"));
+        QCOMPARE(QDir(QStringLiteral("full")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList {"kept.png"});
+    }
+
+    void reportsFailedStandardOutput()
+    {
+        for (const QString &option : {QStringLiteral("--help"), QStringLiteral("--version")}) {
+            QProcess process;
+            process.setStandardOutputFile(QStringLiteral("/dev/full"));
+            process.start(QStringLiteral(VOLVENDA_RENDER), {option});
+            QVERIFY(process.waitForFinished(60'000));
+            QCOMPARE(process.exitCode(), 1);
+            QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                QStringLiteral("volvenda-render: cannot write to standard output: %1\n").arg(systemReason(ENOSPC)));
+        }
+    }
+
+    void boundsTheWork_data()
+    {
+        const QList<double> window {120, 33, 40};
+        const QList<double> shortSteps {39.788, 0.001, 210};
+        // The pen crosses the picture at every step: long strokes.
+        const QList<double> longChords {0.39787, 4.60176, 200};
+        const ImageFormat png = ImageFormat::Png;
+        addRows<Work>({
+            {"the window's picture at scale 16", {window, 16, false, png, true}},
+            {"its closed curve at scale 16", {window, 16, true, png, true}},
+            {"a million short steps", {shortSteps, 1, true, png, true}},
+            {"a million short steps at scale 2", {shortSteps, 2, true, png, false}},
+            {"a million long chords", {longChords, 1, true, png, false}},
+            {"a million long chords as SVG", {longChords, 1, true, ImageFormat::Svg, true}},
+            {"fewer long chords at scale 16", {{0.155, 1.793, 200}, 16, true, png, true}},
+            {"25 million steps as SVG", {{1000003, 1, 1}, 1, true, ImageFormat::Svg, false}},
+        });
+    }
+    void boundsTheWork()
+    {
+        QFETCH(Work, row);
+        RenderOptions options;
+        options.R1 = row.radii[0];
+        options.R2 = row.radii[1];
+        options.R3 = row.radii[2];
+        options.scale = row.scale;
+        options.untilClosed = row.closed;
+        options.format = row.format;
+        const PicturePlan plan = planPicture(options, 0);
+        QCOMPARE(bool(plan.request), row.drawn);
+        QCOMPARE(plan.refusal.isEmpty(), row.drawn);
+        if (row.drawn && row.format == ImageFormat::Png)
+            QVERIFY(rasterWork(*plan.request, row.scale) <= RasterWorkBudget);
+    }
+
+    void showsProgressOnlyWhenSlowOnATerminal()
+    {
+        const auto shown = [](bool terminal, qint64 millisecondsPerReport) {
+            QByteArray output;
+            qint64 now = 0;
+            Progress progress(
+                terminal, [&](const QByteArray &text) { output += text; }, [&] { return now; });
+            for (const double done : {0.0, 0.5, 0.502, 0.99, 1.0}) {
+                progress.report("drawing", done);
+                now += millisecondsPerReport;
+            }
+            progress.report("writing", 0.05);
+            progress.clear();
+            return output;
+        };
+        QCOMPARE(shown(true, 100), QByteArray());
+        QCOMPARE(shown(false, 1000), QByteArray());
+        // From the second report on, once per percentage; then the writing
+        // phase, blanks over the longer line, and wiped at the end.
+        const QByteArray line = "\rvolvenda-render: drawing ";
+        QCOMPARE(shown(true, 1000),
+            line + "50%" + line + "99%" + line + "100%" + "\rvolvenda-render: writing 5%  \b\b\r" + QByteArray(27, ' ')
+                + "\r");
     }
 
 private:
