@@ -1,0 +1,67 @@
+// The renderer's argument parser on arbitrary argument lists (the input split
+// at its zero bytes). It never crashes, and what it gives is sound: an error
+// is one line with nothing in it that a terminal would act on; a render has a
+// UTF-8 output name ending in .png or .svg, finite radii and a scale from 1
+// to 16, and 1 for SVG.
+
+#include "render/command_line.h"
+
+#include <QByteArray>
+#include <QList>
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+using namespace volvenda;
+
+namespace {
+
+// Names the broken property before stopping, for whoever reads the crash.
+void check(bool condition, int line = __builtin_LINE())
+{
+    if (!condition) {
+        std::fprintf(stderr, "property broken at line %d of %s\n", line, __FILE__);
+        std::abort();
+    }
+}
+
+bool controlCharacter(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F) || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray input(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const QList<QByteArray> arguments = input.isEmpty() ? QList<QByteArray>() : input.split('\0');
+    const CommandLine commandLine = parseCommandLine(arguments);
+
+    switch (commandLine.action) {
+    case CommandLine::Action::Error:
+        check(!commandLine.error.isEmpty());
+        check(std::none_of(commandLine.error.begin(), commandLine.error.end(), controlCharacter));
+        break;
+    case CommandLine::Action::Render: {
+        const RenderOptions &options = commandLine.options;
+        const QString suffix = options.output.right(4).toLower();
+        check(suffix == QLatin1String(".png") || suffix == QLatin1String(".svg"));
+        check(options.format == (suffix == QLatin1String(".png") ? ImageFormat::Png : ImageFormat::Svg));
+        check(arguments.contains(options.output.toUtf8()) || input.contains("=" + options.output.toUtf8()));
+        check(std::isfinite(options.R1) && std::isfinite(options.R2) && std::isfinite(options.R3));
+        check(options.scale >= 1 && options.scale <= 16);
+        check(options.format == ImageFormat::Png || options.scale == 1);
+        break;
+    }
+    case CommandLine::Action::Help:
+    case CommandLine::Action::Version:
+        break;
+    }
+    return 0;
+}
