@@ -249,6 +249,8 @@ CommandLine parseCommandLine(const QList<QByteArray> &arguments)
     return Parser(arguments).parse();
 }
 
+// The manual page is made from this text by help2man, which turns the
+// "Options:" and "Examples:" headings into the page's sections.
 QString usageText()
 {
     return QStringLiteral(
@@ -256,6 +258,7 @@ QString usageText()
         "Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen\n"
         "distance R3 into a PNG or SVG file, as the Volvenda window draws it.\n"
         "\n"
+        "Options:\n"
         "  -o, --output FILE   where to write; the format follows the extension: .png or .svg\n"
         "  --color RRGGBB      the curve's colour (hex); without it, a random colour\n"
         "  --seed N            seed the random colour, so the same command gives the same file\n"
@@ -276,7 +279,8 @@ QString usageText()
         "too much work, or the file could not be written; 2 a bad argument, or an output\n"
         "that is not a regular file or a new name.\n"
         "\n"
-        "Example: volvenda-render -o curve.png --scale 2 120 33 40\n");
+        "Examples:\n"
+        "  volvenda-render -o curve.png --scale 2 120 33 40\n");
 }
 
 } // namespace volvenda
