@@ -87,7 +87,7 @@ void VectorSurface::addSegment(QPointF from, QPointF to, COLORREF colour)
     // ends. The tracer draws each segment from the new point back to the last
     // one; a path of one segment may have been read the wrong way round, so
     // it is turned when the next one meets its other end.
-    if (!m_shapes.empty() && m_shapes.back().colour == colour && m_shapes.back().width == m_penWidth) {
+    if (!m_pathEnded && !m_shapes.empty() && m_shapes.back().colour == colour && m_shapes.back().width == m_penWidth) {
         if (auto *path = std::get_if<QPolygonF>(&m_shapes.back().geometry)) {
             if (path->size() == 2 && (path->front() == visible->p1() || path->front() == visible->p2()))
                 std::swap((*path)[0], (*path)[1]);
@@ -102,6 +102,16 @@ void VectorSurface::addSegment(QPointF from, QPointF to, COLORREF colour)
         }
     }
     m_shapes.push_back(Shape {colour, m_penWidth, QPolygonF {visible->p2(), visible->p1()}});
+    m_pathEnded = false;
+}
+
+void VectorSurface::endPath()
+{
+    m_pathEnded = true;
+    // A path no longer grows: its spare room is given back.
+    if (!m_shapes.empty())
+        if (auto *path = std::get_if<QPolygonF>(&m_shapes.back().geometry))
+            path->squeeze();
 }
 
 bool VectorSurface::writeSvg(QIODevice &device) const

@@ -29,6 +29,10 @@ public:
     void DrawLine(float x1, float y1, float x2, float y2, COLORREF colour) override;
     void Present() override { }
 
+    // The next segment starts a path of its own even where it continues the
+    // last one, so that strokes drawn apart stay apart in the SVG.
+    void endPath();
+
     // Writes the picture as an SVG document; false if the device failed.
     bool writeSvg(QIODevice &device) const;
 
@@ -52,6 +56,7 @@ private:
     QColor m_background;
     int m_penWidth = 1;
     std::vector<Shape> m_shapes;
+    bool m_pathEnded = false;
 };
 
 } // namespace volvenda
