@@ -3,12 +3,14 @@
 // radii as text. Whatever it asks, the plan either refuses it or the picture
 // is drawn within the planned steps and work, failing at most with the
 // division-by-zero or overflow error; a PNG of it reads back as the same
-// pixels, and an SVG of it is well-formed XML.
+// pixels, and an SVG of it is well-formed XML and the same document as the
+// window's recording of it writes.
 
 #include "render/render.h"
 
 #include "runtime/png_writing.h"
 #include "runtime/raster_surface.h"
+#include "runtime/recording_surface.h"
 #include "runtime/runtime_error.h"
 #include "runtime/vector_surface.h"
 
@@ -82,6 +84,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             while (!xml.atEnd())
                 xml.readNext();
             check(!xml.hasError());
+            // Drawn as the window draws, through a recording surface (over a
+            // vector one, quicker than pixels), the same picture.
+            VectorSurface shown(CanvasSize, Qt::white);
+            RecordingSurface recording(shown, CanvasSize, Qt::white);
+            drawPicture(*plan.request, recording);
+            QBuffer recorded;
+            recorded.open(QIODevice::WriteOnly);
+            check(recording.record().writeSvg(recorded) && recorded.data() == file.data());
         } else {
             check(rasterWork(*plan.request, options.scale) <= fuzzBudget);
             RasterSurface surface(CanvasSize, options.scale, Qt::white, QImage::Format_RGB888);

@@ -2,6 +2,7 @@
 #include "support/pictures.h"
 
 #include "runtime/raster_surface.h"
+#include "runtime/recording_surface.h"
 #include "runtime/vector_surface.h"
 
 #include <functional>
@@ -190,6 +191,24 @@ private slots:
             // Its resolution, so that viewers show it at the window's size.
             QCOMPARE(compact.image().dotsPerMeterX(), qRound(96 / 0.0254 * ratio));
         }
+    }
+
+    void recordsEachRunAsAPathOfItsOwn()
+    {
+        // A closed curve ends where it began: a second run in its colour would continue its path.
+        const TracePlan closed {{100, 25, 30}, red, 20.0, true};
+        RasterSurface shown(CanvasSize, 2.0, Qt::white);
+        RecordingSurface recording(shown, CanvasSize, Qt::white);
+        for (int run = 0; run < 2; ++run) {
+            recording.PenWidth(2);
+            WindowState state;
+            traceCurve(state, closed, recording);
+        }
+        const std::vector<VectorSurface::Shape> &runs = recording.record().shapes();
+        QVERIFY(runs.size() == 2 && std::get<QPolygonF>(runs[0].geometry) == std::get<QPolygonF>(runs[1].geometry));
+        QCOMPARE(shown.image(), corePicture(2.0, 0, closed));
+        recording.ClearSurface();
+        QVERIFY(recording.record().shapes().empty() && shown.image() == corePicture(2.0, 0));
     }
 };
 
