@@ -7,13 +7,19 @@
 #include "runtime/numbers.h"
 #include "runtime/runtime_error.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 
 #include <cmath>
@@ -90,13 +96,29 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QLineE
     return label;
 }
 
+// The Menu key or Shift+F10, or the keyboard's context-menu event that some
+// window systems send after the Menu key.
+bool asksForMenuByKeyboard(const QEvent *event)
+{
+    if (event->type() == QEvent::ContextMenu)
+        return static_cast<const QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard;
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    return (key->key() == Qt::Key_Menu && modifiers == Qt::NoModifier)
+        || (key->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+}
+
 } // namespace
 
-MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, QWidget *parent)
+MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, ChooseFile chooseFile, QWidget *parent)
     : QWidget(parent)
     , m_endProgram(std::move(endProgram))
     , m_reportError(std::move(reportError))
+    , m_chooseFile(std::move(chooseFile))
     , m_surface(CanvasSize, devicePixelRatioF(), Qt::white)
+    , m_drawing(m_surface, CanvasSize, Qt::white)
 {
     setWindowTitle(QStringLiteral("Volvenda"));
     setWindowIcon(programIcon());
@@ -104,6 +126,7 @@ MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, QWidget *
     setFont(windowFont());
 
     buildControls();
+    buildPictureMenu();
     applyPalettes();
     // Sees the keys typed into the controls, the theme change and, once the
     // program is ending, all the window's input.
@@ -147,6 +170,33 @@ void MainWindow::buildControls()
     connect(m_end, &QPushButton::clicked, this, [this] { end(); });
 }
 
+void MainWindow::buildPictureMenu()
+{
+    auto *copy = new QAction(QStringLiteral("&Copy Picture"), this);
+    copy->setObjectName(QStringLiteral("copyPicture"));
+    connect(copy, &QAction::triggered, this, [this] { runCommand([this] { copyPicture(); }); });
+    auto *save = new QAction(QStringLiteral("&Save Picture As…"), this);
+    save->setObjectName(QStringLiteral("savePicture"));
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, [this] { savePictureAs(); });
+    // On the window itself, so that Ctrl+S works whichever control has the focus.
+    addAction(save);
+
+    m_pictureMenu = new QMenu(this);
+    m_pictureMenu->addAction(copy);
+    m_pictureMenu->addAction(save);
+    m_canvas->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_canvas, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint &at) { showPictureMenu(m_canvas->mapToGlobal(at)); });
+}
+
+void MainWindow::showPictureMenu(const QPoint &globalPosition)
+{
+    // A popup, not a nested event loop: the request may come from inside the
+    // event filter, and input goes on through the one event loop.
+    m_pictureMenu->popup(globalPosition);
+}
+
 void MainWindow::applyPalettes()
 {
     // The window's white: the grey circle and the random colours are made for it.
@@ -178,7 +228,7 @@ void MainWindow::runCommand(const std::function<void()> &command)
         failure = QString::fromLocal8Bit(error.what());
     }
     // Whatever the command drew is on screen before anything is reported.
-    m_surface.Present();
+    m_drawing.Present();
     if (!failure.isEmpty())
         m_reportError(this, failure);
 }
@@ -189,23 +239,23 @@ void MainWindow::startUp()
     m_state.X0 = CentreX;
     m_state.Y0 = CentreY;
     m_state.Dt = ParameterStep;
-    m_surface.PenWidth(startUpPenWidth);
-    m_surface.DrawCircle(m_state.X0, m_state.Y0, readSingle(m_R11->text()), ReferenceGray);
+    m_drawing.PenWidth(startUpPenWidth);
+    m_drawing.DrawCircle(m_state.X0, m_state.Y0, readSingle(m_R11->text()), ReferenceGray);
 }
 
 void MainWindow::start()
 {
-    runStartCommand(m_state, FieldTexts {m_R11->text(), m_R22->text(), m_R33->text()}, m_random, m_surface);
+    runStartCommand(m_state, FieldTexts {m_R11->text(), m_R22->text(), m_R33->text()}, m_random, m_drawing);
 }
 
 void MainWindow::clear()
 {
-    m_surface.ClearSurface();
-    m_surface.PenWidth(startUpPenWidth);
+    m_drawing.ClearSurface();
+    m_drawing.PenWidth(startUpPenWidth);
     // Read strictly as a double and made non-negative; a radius beyond single
     // precision becomes infinite, and the surface draws nothing for it.
     const float radius = narrowToSingle(std::fabs(readNumber(m_R11->text())));
-    m_surface.DrawCircle(m_state.X0, m_state.Y0, radius, ReferenceGray);
+    m_drawing.DrawCircle(m_state.X0, m_state.Y0, radius, ReferenceGray);
 }
 
 void MainWindow::end()
@@ -218,6 +268,26 @@ void MainWindow::end()
     m_endProgram();
 }
 
+void MainWindow::copyPicture()
+{
+    QGuiApplication::clipboard()->setMimeData(pictureMimeData(m_surface.image(), m_drawing.record()).release());
+}
+
+void MainWindow::savePictureAs()
+{
+    if (m_ending)
+        return;
+    const QString folder = m_saveFolder.isEmpty() ? picturesFolder() : m_saveFolder;
+    const ChosenFile chosen = m_chooseFile(this, proposedPicture(folder, m_saveFormat));
+    if (chosen.path.isEmpty())
+        return;
+    const PictureFile file = pictureFile(chosen);
+    // Proposed again next time, also when this file cannot be written.
+    m_saveFolder = QFileInfo(file.path).absolutePath();
+    m_saveFormat = file.format;
+    runCommand([&] { writePicture(file, m_surface.image(), m_drawing.record()); });
+}
+
 bool MainWindow::keyTyped(char16_t code)
 {
     if (code != spaceCode)
@@ -226,12 +296,17 @@ bool MainWindow::keyTyped(char16_t code)
     return true;
 }
 
-bool MainWindow::isDroppedOnTheWayOut(QObject *watched, const QEvent *event) const
+bool MainWindow::isOwnWidget(const QObject *watched) const
 {
-    if (!m_ending || !(event->isInputEvent() || event->type() == QEvent::Shortcut) || !watched->isWidgetType())
+    if (!watched->isWidgetType())
         return false;
     const auto *widget = static_cast<const QWidget *>(watched);
     return widget == this || isAncestorOf(widget);
+}
+
+bool MainWindow::isDroppedOnTheWayOut(QObject *watched, const QEvent *event) const
+{
+    return m_ending && (event->isInputEvent() || event->type() == QEvent::Shortcut) && isOwnWidget(watched);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -241,6 +316,12 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     // A theme changed while the program runs: its new colours are checked afresh.
     if (watched == QCoreApplication::instance() && event->type() == QEvent::ApplicationPaletteChange)
         applyPalettes();
+    // The picture's menu from the keyboard, wherever the focus is: a field's
+    // own edit menu is still a right click away.
+    if (asksForMenuByKeyboard(event) && isOwnWidget(watched)) {
+        showPictureMenu(m_canvas->mapToGlobal(QPoint(CentreX, CentreY)));
+        return true;
+    }
     // Typed characters reach the key handler before the control with the focus.
     const bool toControl = watched == m_R11 || watched == m_R22 || watched == m_R33 || watched == m_start
         || watched == m_clear || watched == m_end;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "picture_export.h"
+
 #include "runtime/random_generator.h"
 #include "runtime/raster_surface.h"
+#include "runtime/recording_surface.h"
 #include "trace/start_command.h"
 
 #include <QWidget>
@@ -11,6 +14,7 @@
 
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 
 namespace volvenda {
@@ -30,9 +34,12 @@ public:
     using EndProgram = std::function<void()>;
     // Shows a run-time error's text to the user.
     using ReportError = std::function<void(QWidget *window, const QString &text)>;
+    // Asks where to save the picture, proposing a file name; the file dialog,
+    // or what a test puts in its place.
+    using ChooseFile = std::function<ChosenFile(QWidget *window, const QString &proposal)>;
 
-    explicit MainWindow(
-        EndProgram endProgram = quitProgram, ReportError reportError = showErrorBox, QWidget *parent = nullptr);
+    explicit MainWindow(EndProgram endProgram = quitProgram, ReportError reportError = showErrorBox,
+        ChooseFile chooseFile = askForPictureFile, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     MainWindow(const MainWindow &) = delete;
@@ -41,6 +48,8 @@ public:
     MainWindow &operator=(MainWindow &&) = delete;
 
     [[nodiscard]] const RasterSurface &surface() const { return m_surface; }
+    // The same picture as vectors, since the last Clear.
+    [[nodiscard]] const VectorSurface &drawing() const { return m_drawing.record(); }
     [[nodiscard]] const WindowState &state() const { return m_state; }
     // Set by End, the Space key and the close box, and never cleared: from then
     // on no command runs, nothing is reported and the window's input is dropped,
@@ -58,6 +67,10 @@ private:
     void buildControls();
     // Labels and fields stay dark on white whatever the theme; the buttons follow it.
     void applyPalettes();
+    // Copy Picture and Save Picture As..., on the picture's menu and Ctrl+S.
+    void buildPictureMenu();
+    void showPictureMenu(const QPoint &globalPosition);
+    [[nodiscard]] bool isOwnWidget(const QObject *watched) const;
     [[nodiscard]] bool isDroppedOnTheWayOut(QObject *watched, const QEvent *event) const;
 
     // The commands. Each runs through runCommand, which shows what was drawn
@@ -67,15 +80,24 @@ private:
     void start();
     void clear();
     void end();
+    void copyPicture();
+    // Asks for a file name, then saves as a command.
+    void savePictureAs();
     // Returns whether the character was taken (Space ends the program).
     bool keyTyped(char16_t code);
 
     EndProgram m_endProgram;
     ReportError m_reportError;
+    ChooseFile m_chooseFile;
     WindowState m_state;
     RandomGenerator m_random;
     RasterSurface m_surface;
+    // Where the commands draw: on the surface shown, and recorded for SVG.
+    RecordingSurface m_drawing;
     bool m_ending = false;
+    // Proposed for the next picture saved; the folder is empty until the first save.
+    QString m_saveFolder;
+    PictureFormat m_saveFormat = PictureFormat::Png;
 
     Canvas *m_canvas = nullptr;
     QLineEdit *m_R11 = nullptr;
@@ -85,6 +107,7 @@ private:
     QPushButton *m_clear = nullptr;
     QPushButton *m_end = nullptr;
     std::array<QLabel *, 3> m_labels {};
+    QMenu *m_pictureMenu = nullptr;
 };
 
 } // namespace volvenda

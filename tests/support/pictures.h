@@ -1,8 +1,11 @@
 #pragma once
 
 #include "runtime/raster_surface.h"
+#include "runtime/runtime_error.h"
+#include "runtime/vector_surface.h"
 #include "trace/start_command.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QImage>
 #include <QPointF>
@@ -26,6 +29,24 @@ inline QImage corePicture(qreal ratio, float radius, const std::optional<volvend
         volvenda::traceCurve(state, *curve, surface);
     }
     return surface.image();
+}
+
+// The same picture as an SVG document from the core's vector drawing; a run
+// that fails keeps what it drew before the error.
+inline QByteArray coreSvg(float radius, const volvenda::TracePlan &curve)
+{
+    volvenda::VectorSurface surface(volvenda::CanvasSize, Qt::white);
+    surface.DrawCircle(200, 250, radius, volvenda::ReferenceGray);
+    surface.PenWidth(2);
+    volvenda::WindowState state;
+    try {
+        volvenda::traceCurve(state, curve, surface);
+    } catch (const volvenda::RuntimeError &) {
+    }
+    QBuffer svg;
+    svg.open(QIODevice::WriteOnly);
+    surface.writeSvg(svg);
+    return svg.data();
 }
 
 // Whether the pixel at device coordinates (x, y) differs from the white background.

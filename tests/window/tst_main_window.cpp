@@ -5,11 +5,19 @@
 
 #include "runtime/numbers.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace volvenda;
 
@@ -18,12 +26,18 @@ using namespace volvenda;
 namespace {
 
 // A main window whose program end and error reports are recorded instead of
-// quitting or showing a modal box.
+// quitting or showing a modal box, and whose file dialog answers choice.
 struct WindowHarness
 {
     int ended = 0;
     QStringList errors;
-    MainWindow window {[this] { ++ended; }, [this](QWidget *, const QString &text) { errors << text; }};
+    QStringList proposals;
+    ChosenFile choice;
+    MainWindow window {[this] { ++ended; }, [this](QWidget *, const QString &text) { errors << text; },
+        [this](QWidget *, const QString &proposal) {
+            proposals << proposal;
+            return choice;
+        }};
 
     QWidget *control(const QString &name) { return window.findChild<QWidget *>(name); }
     QLineEdit *field(const char *name) { return window.findChild<QLineEdit *>(QString::fromLatin1(name)); }
@@ -42,6 +56,7 @@ struct WindowHarness
     }
 
     [[nodiscard]] const QImage &picture() const { return window.surface().image(); }
+    void trigger(const char *action) { window.findChild<QAction *>(QString::fromLatin1(action))->trigger(); }
     // What the window shows, controls and all, in device pixels.
     [[nodiscard]] QImage shown() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
 };
@@ -81,6 +96,15 @@ protected:
         paints += event->type() == QEvent::Paint ? 1 : 0;
         return false;
     }
+};
+
+// A file chosen after one Start with the radii: the files written, and the errors reported (%1: the file).
+struct Save
+{
+    ChosenFile chosen;
+    QStringList written;
+    QString radii = "120 33 40";
+    QStringList errors = {};
 };
 
 } // namespace
@@ -253,6 +277,118 @@ private slots:
         byCloseBox.window.show();
         QVERIFY(byCloseBox.window.close());
         QCOMPARE(byButton.ended + byCloseBox.ended, 2);
+    }
+
+    void savesThePictureAsShown_data()
+    {
+        const QString tooLong = "cannot write '%1': " + QString::fromLocal8Bit(std::strerror(ENAMETOOLONG));
+        addRows<Save>({
+            {"PNG by its extension", {{"a.png", PictureFormat::Svg}, {"a.png"}}},
+            {"SVG by its extension in capitals", {{"b.SVG", PictureFormat::Png}, {"b.SVG"}}},
+            {"no extension: the filter's", {{"c", PictureFormat::Svg}, {"c.svg"}}},
+            {"another extension: the filter's added", {{"d.v2", PictureFormat::Png}, {"d.v2.png"}}},
+            // From the centre out of the picture, then beyond single precision.
+            {"a run that failed part-way", {{"e.svg", PictureFormat::Svg}, {"e.svg"}, "1e38 1e38 2e38", {"Overflow"}}},
+            {"name too long", {{QString(300, u'n') + ".png", PictureFormat::Png}, {}, "120 33 40", {tooLong}}},
+        });
+    }
+    void savesThePictureAsShown()
+    {
+        QFETCH(Save, row);
+        QTemporaryDir folder;
+        WindowHarness harness;
+        // An earlier run, gone with Clear from the SVG too.
+        harness.click("Start");
+        harness.click("Clear");
+        const QStringList radii = row.radii.split(u' ');
+        for (const char *name : {"R11", "R22", "R33"})
+            harness.field(name)->setText(radii[name[1] - '1']);
+        harness.click("Start");
+        const QImage picture = harness.picture();
+        harness.choice = {folder.filePath(row.chosen.path), row.chosen.filter};
+        harness.trigger("savePicture");
+        harness.trigger("copyPicture");
+        QCOMPARE(harness.errors, row.errors.replaceInStrings("%1", harness.choice.path));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), row.written);
+        QCOMPARE(harness.picture(), picture);
+        if (row.written.isEmpty())
+            return;
+        QFile file(folder.filePath(row.written[0]));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray saved = file.readAll();
+        const bool png = file.fileName().endsWith(QLatin1String("png"));
+        if (png) {
+            // The surface pixel for pixel, its ratio recorded as 96 dpi a logical pixel.
+            QImage image = QImage::fromData(saved, "PNG");
+            QCOMPARE(image.dotsPerMeterX(), qRound(96 / 0.0254 * ratio()));
+            image.setDevicePixelRatio(ratio());
+            QCOMPARE(image.convertToFormat(QImage::Format_RGB32), picture);
+        } else {
+            const WindowState &state = harness.window.state();
+            const COLORREF colour = composeColor(roundToInt16(state.Red), state.Green, roundToInt16(state.Blue));
+            const Radii curve {radii[0].toDouble(), radii[1].toDouble(), radii[2].toDouble()};
+            QCOMPARE(saved, coreSvg(120, TracePlan {curve, colour}));
+        }
+        // The folder and format used are proposed next time.
+        harness.choice = {};
+        harness.trigger("savePicture");
+        QCOMPARE(harness.proposals.back(), folder.filePath(png ? "volvenda.png" : "volvenda.svg"));
+        if (QGuiApplication::platformName() == "wayland")
+            QSKIP("headless weston has no clipboard without a seat");
+        // Copied as the same PNG and SVG, and as an image.
+        QVERIFY(QGuiApplication::clipboard()->mimeData()->hasImage());
+        QCOMPARE(QGuiApplication::clipboard()->mimeData()->data(png ? "image/png" : "image/svg+xml"), saved);
+    }
+
+    void proposesThePicturesFolderOrHome()
+    {
+        QTemporaryDir home;
+        const QByteArray wasHome = qgetenv("HOME");
+        const auto restore = qScopeGuard([&] { qputenv("HOME", wasHome); });
+        qputenv("HOME", QFile::encodeName(home.path()));
+        QCOMPARE(picturesFolder(), home.path());
+        QVERIFY(QDir(home.path()).mkdir("Pictures"));
+        QCOMPARE(picturesFolder(), home.filePath("Pictures"));
+    }
+
+    void keysAndRightClicks_data()
+    {
+        // Keys pressed at a control (the picture when unnamed), or a menu event sent to it, and what opens.
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("opens");
+        const auto row = [](const char *name, const char *control, const char *keys, const char *opens) {
+            QTest::newRow(name) << QString(control) << QString(keys) << QString(opens);
+        };
+        row("right click on the picture", "", "mouse menu event", "picture menu");
+        row("Menu key in R1", "R11", "Menu", "picture menu");
+        row("Shift+F10 on Start", "Start", "Shift+F10", "picture menu");
+        row("F10 alone on Start", "Start", "F10", "nothing");
+        row("the system's menu event in R2", "R22", "keyboard menu event", "picture menu");
+        row("right click on R3", "R33", "mouse menu event", "field menu");
+        row("Ctrl+S in R3", "R33", "Ctrl+S", "file dialog");
+    }
+    void keysAndRightClicks()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, keys);
+        QFETCH(QString, opens);
+        WindowHarness harness;
+        if (!harness.showActive() || !harness.window.isActiveWindow())
+            QSKIP("no window gets the keyboard here (headless weston has no seat)");
+        QWidget *target = control.isEmpty() ? harness.window.childAt(200, 250) : harness.control(control);
+        const auto reason = keys.startsWith("mouse") ? QContextMenuEvent::Mouse : QContextMenuEvent::Keyboard;
+        QContextMenuEvent event(reason, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
+        if (keys.endsWith("menu event"))
+            QApplication::sendEvent(target, &event);
+        else
+            QTest::keySequence(target, QKeySequence(keys));
+        QWidget *popup = QApplication::activePopupWidget();
+        const QString opened = harness.proposals.isEmpty() ? "nothing" : "file dialog";
+        const bool ours = popup && popup->actions().value(0)->objectName() == "copyPicture";
+        if (popup)
+            popup->close();
+        QCOMPARE(popup ? (ours ? "picture menu" : "field menu") : opened, opens);
     }
 };
 

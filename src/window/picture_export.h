@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QImage;
+class QMimeData;
+class QWidget;
+
+namespace volvenda {
+
+class VectorSurface;
+
+enum class PictureFormat { Png, Svg };
+
+// A name picked in the file dialog and the format of the filter chosen with
+// it; an empty name when the dialog was cancelled.
+struct ChosenFile
+{
+    QString path;
+    PictureFormat filter = PictureFormat::Png;
+};
+
+// The file a chosen name stands for. The format follows the extension, .png
+// or .svg in any case; any other name gets the chosen filter's extension
+// added, so that the file is always what its name says.
+struct PictureFile
+{
+    QString path;
+    PictureFormat format = PictureFormat::Png;
+};
+[[nodiscard]] PictureFile pictureFile(const ChosenFile &chosen);
+
+// "volvenda.png" (or .svg) in folder.
+[[nodiscard]] QString proposedPicture(const QString &folder, PictureFormat format);
+// The user's pictures folder, or the home folder where there is none.
+[[nodiscard]] QString picturesFolder();
+
+// Asks for a file name in the file dialog, starting at proposal, with a
+// filter for each format. A name the dialog did not confirm as replacing a
+// file (one that gets an extension added) is confirmed here.
+[[nodiscard]] ChosenFile askForPictureFile(QWidget *window, const QString &proposal);
+
+// Writes the picture as the file's format, whole or not at all: the image as
+// PNG, recording its device-pixel ratio as its resolution, or the recorded
+// drawing as SVG. Throws RuntimeError naming the file and the system's reason.
+void writePicture(const PictureFile &file, const QImage &image, const VectorSurface &drawing);
+
+// The picture for the clipboard: as PNG and SVG, and as an image for the
+// programs that ask the toolkit's way.
+[[nodiscard]] std::unique_ptr<QMimeData> pictureMimeData(const QImage &image, const VectorSurface &drawing);
+
+} // namespace volvenda
