@@ -1,8 +1,9 @@
 // Times the Start command: the tracer's arithmetic alone, the whole run (805
 // steps) on the raster surface with no window, and the run in a shown window
-// that repaints after every step; and volvenda-render drawing the largest
-// picture, with its peak memory, beside the figures of the renderer before it
-// kept one painter and wrote PNG without copying the image.
+// that repaints after every step, with the memory the window keeps of it to
+// save it as SVG; and volvenda-render drawing the largest picture, with its
+// peak memory, beside the figures of the renderer before it kept one painter
+// and wrote PNG without copying the image.
 // Usage: volvenda_bench [runs]
 // The windowed figure depends on the platform: xcb (an X server, xvfb-run),
 // wayland (a compositor), or offscreen, which it falls back to without a display.
@@ -23,6 +24,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <variant>
 #include <vector>
 
 #include <sys/resource.h>
@@ -129,6 +131,18 @@ void benchmarkRenderer(int runs)
 #endif
 }
 
+// The memory a drawing's shapes hold, their points' spare room included.
+std::size_t recordedBytes(const VectorSurface &drawing)
+{
+    std::size_t bytes = 0;
+    for (const VectorSurface::Shape &shape : drawing.shapes()) {
+        bytes += sizeof shape;
+        if (const auto *path = std::get_if<QPolygonF>(&shape.geometry))
+            bytes += static_cast<std::size_t>(path->capacity()) * sizeof(QPointF);
+    }
+    return bytes;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -202,5 +216,8 @@ int main(int argc, char *argv[])
 
     // 804 segments: one paint each, none merged or dropped.
     std::printf("runs: %d   paints in the last Start: %d   checksum: %.0f\n", runs, startPaints, null.checksum);
+    // What the window keeps of the circle and one run, to save them as SVG.
+    std::printf(
+        "kept for saving as SVG after Clear and Start: %.1f KB\n", double(recordedBytes(window.drawing())) / 1024);
     return 0;
 }
