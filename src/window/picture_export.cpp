@@ -69,8 +69,10 @@ ChosenFile askForPictureFile(QWidget *window, const QString &proposal)
     QFileDialog dialog(window, QStringLiteral("Save Picture As"), proposed.absolutePath());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({pngFilter, svgFilter});
-    // The dialog adds the filter's extension to a name without one, and asks
-    // before it replaces a file of that name.
+    // Asked below, about the name written: a native dialog would ask about
+    // the name as typed, before the extension is added.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // The dialog adds the filter's extension to a name without one.
     const auto useFilter
         = [&dialog](const QString &filter) { dialog.setDefaultSuffix(extension(filterFormat(filter))); };
     const QString filter = proposed.suffix() == extension(PictureFormat::Svg) ? svgFilter : pngFilter;
@@ -81,10 +83,8 @@ ChosenFile askForPictureFile(QWidget *window, const QString &proposal)
 
     while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         ChosenFile chosen {dialog.selectedFiles().constFirst(), filterFormat(dialog.selectedNameFilter())};
-        // A name with another extension ("curve.v2") gets one added, after
-        // the dialog asked only about the name as typed.
         const QString path = pictureFile(chosen).path;
-        if (path == chosen.path || !QFileInfo::exists(path))
+        if (!QFileInfo::exists(path))
             return chosen;
         const QString question = QStringLiteral("%1 already exists.\nDo you want to replace it?");
         if (QMessageBox::warning(window, dialog.windowTitle(), question.arg(QFileInfo(path).fileName()),

@@ -38,8 +38,7 @@ struct PictureFile
 [[nodiscard]] QString picturesFolder();
 
 // Asks for a file name in the file dialog, starting at proposal, with a
-// filter for each format. A name the dialog did not confirm as replacing a
-// file (one that gets an extension added) is confirmed here.
+// filter for each format, and asks again before a file would be replaced.
 [[nodiscard]] ChosenFile askForPictureFile(QWidget *window, const QString &proposal);
 
 // Writes the picture as the file's format, whole or not at all: the image as
