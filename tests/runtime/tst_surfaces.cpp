@@ -138,6 +138,9 @@ private slots:
         QCOMPARE(reports.size(), std::size_t(1));
         // Both segments with the pen's width around them, not the whole surface.
         QVERIFY(reports[0].contains(QRect(98, 88, 64, 34)) && reports[0].width() < 80 && reports[0].height() < 50);
+        surface.DrawCircle(200, 250, 40, red);
+        surface.Present();
+        QVERIFY(reports[1].contains(QRect(159, 209, 82, 82)) && reports[1].width() < 90 && reports[1].height() < 90);
         surface.ClearSurface();
         surface.Present();
         QCOMPARE(reports.back(), QRect(QPoint(0, 0), CanvasSize));

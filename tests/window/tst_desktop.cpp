@@ -86,6 +86,7 @@ private slots:
         };
         QTest::newRow("light: looks as it always did") << QApplication::palette() << true;
         QTest::newRow("light, dark grey text, white selection") << theme("#eeeeee", "#333333", "#ffffff") << true;
+        QTest::newRow("light, near-black text") << theme("#eeeeee", "#0a0a0a", "#308cc6") << true;
         QTest::newRow("dark") << theme("#323232", "#f0f0f0", "#308cc6") << false;
     }
     void legibleOnAnyTheme()
@@ -139,6 +140,9 @@ private slots:
         QVERIFY(volvenda.waitForFinished(60'000));
         const QString shown = volvenda.readAllStandardOutput() + volvenda.readAllStandardError();
         QVERIFY2(shown.startsWith(output) && (status != 2 || shown.count('\n') == 1), qPrintable(shown));
+        // Help lists the toolkit's options worth knowing, not the obscure ones.
+        if (output.startsWith("Usage"))
+            QVERIFY(shown.contains("-platform <name[:options]>") && !shown.contains("-sync"));
         QCOMPARE(volvenda.exitStatus() == QProcess::CrashExit ? -1 : volvenda.exitCode(), status);
     }
 };
