@@ -48,7 +48,7 @@ std::vector<float> draws(float seed, int count)
 struct Reading
 {
     QString text;
-    double lenient;
+    double lenient = 0;
     std::variant<double, ErrorKind> strict;
     QLocale locale = QLocale::c();
     bool singleOverflows = false;
@@ -57,8 +57,8 @@ struct Reading
 // A value rounded to 16 bits, or the error raised.
 struct Rounding
 {
-    double value;
-    float rounded;
+    double value = 0;
+    float rounded = 0;
     MaybeError error = std::nullopt;
 };
 

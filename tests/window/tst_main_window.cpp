@@ -80,7 +80,7 @@ struct Command
 {
     QString button;
     QString R11;
-    double radius;
+    double radius = 0;
     QString error = {};
 };
 
