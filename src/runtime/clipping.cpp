@@ -80,6 +80,12 @@ QRectF strokeBounds(QSizeF surfaceSize, int penWidth)
     return QRectF(QPointF(0, 0), surfaceSize).adjusted(-margin, -margin, margin, margin);
 }
 
+QRectF viewStrokeBounds(QSizeF surfaceSize, const QRectF &view, int penWidth)
+{
+    const double margin = penWidth + 1.0;
+    return strokeBounds(surfaceSize, penWidth) & view.adjusted(-margin, -margin, margin, margin);
+}
+
 std::optional<QLineF> clipSegment(const QLineF &segment, const QRectF &bounds)
 {
     QPointF from = segment.p1();

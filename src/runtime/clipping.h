@@ -34,4 +34,8 @@ struct VisibleCircle
 // surface still reaches into it and clipping never shows at the edges.
 [[nodiscard]] QRectF strokeBounds(QSizeF surfaceSize, int penWidth);
 
+// The same for the part view of a surface (in its coordinates): where the
+// surface's bounds and the view's, both widened so, overlap.
+[[nodiscard]] QRectF viewStrokeBounds(QSizeF surfaceSize, const QRectF &view, int penWidth);
+
 } // namespace volvenda

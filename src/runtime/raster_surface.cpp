@@ -73,9 +73,16 @@ QImage makeImage(QSize logicalSize, qreal ratio, const QColor &background, QImag
 } // namespace
 
 RasterSurface::RasterSurface(QSize logicalSize, qreal devicePixelRatio, QColor background, QImage::Format format)
+    : RasterSurface(logicalSize, QRect(QPoint(0, 0), logicalSize), devicePixelRatio, background, format)
+{
+}
+
+RasterSurface::RasterSurface(
+    QSize logicalSize, const QRect &view, qreal devicePixelRatio, QColor background, QImage::Format format)
     : m_logicalSize(logicalSize)
+    , m_view(view)
     , m_background(background)
-    , m_image(makeImage(logicalSize, devicePixelRatio, m_background, format))
+    , m_image(makeImage(view.size(), devicePixelRatio, m_background, format))
 {
 }
 
@@ -90,10 +97,15 @@ QPainter &RasterSurface::painter(COLORREF colour)
 {
     if (!m_painter) {
         m_painter.emplace(&m_image);
+        // Round caps and circles reach past the canvas's edges; a view that
+        // reaches beyond them keeps the background there.
+        const QRect canvas(QPoint(0, 0), m_logicalSize);
+        if (!canvas.contains(m_view))
+            m_painter->setClipRect(canvas.translated(-m_view.topLeft()));
         // Whole coordinates name pixels, so they are moved to the pixel's
         // centre: the aliased rasteriser then covers the same logical pixels
         // at every device-pixel ratio.
-        m_painter->translate(0.5, 0.5);
+        m_painter->translate(0.5 - m_view.x(), 0.5 - m_view.y());
         m_painter->setBrush(Qt::NoBrush);
         m_painterWidth = 0;
     }
@@ -140,7 +152,7 @@ void RasterSurface::strokeLine(const QLineF &line, COLORREF colour)
 
 void RasterSurface::Present()
 {
-    const QRect changed = m_changed.toAlignedRect() & QRect(QPoint(0, 0), m_logicalSize);
+    const QRect changed = m_changed.toAlignedRect() & m_view;
     m_changed = QRectF();
     if (!changed.isEmpty() && m_onPresent)
         m_onPresent(changed);
@@ -156,10 +168,10 @@ void RasterSurface::setDevicePixelRatio(qreal ratio)
     if (qFuzzyCompare(ratio, devicePixelRatio()))
         return;
     m_painter.reset();
-    QImage rebacked = makeImage(m_logicalSize, ratio, m_background, m_image.format());
+    QImage rebacked = makeImage(m_view.size(), ratio, m_background, m_image.format());
     {
         QPainter painter(&rebacked);
-        painter.drawImage(bounds(), m_image);
+        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(m_view.size())), m_image);
     }
     m_image = std::move(rebacked);
     markChanged(bounds());
@@ -167,12 +179,12 @@ void RasterSurface::setDevicePixelRatio(qreal ratio)
 
 QRectF RasterSurface::bounds() const
 {
-    return QRectF(QPointF(0, 0), QSizeF(m_logicalSize));
+    return QRectF(m_view);
 }
 
 QRectF RasterSurface::clipBounds() const
 {
-    return strokeBounds(QSizeF(m_logicalSize), m_penWidth);
+    return viewStrokeBounds(QSizeF(m_logicalSize), QRectF(m_view), m_penWidth);
 }
 
 void RasterSurface::markChanged(const QRectF &area)

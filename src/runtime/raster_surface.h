@@ -23,13 +23,19 @@ namespace volvenda {
 class RasterSurface final : public DrawingSurface
 {
 public:
-    // Receives the logical rectangle that changed since the last Present.
+    // Receives the logical rectangle of the canvas that changed since the last Present.
     using PresentHandler = std::function<void(const QRect &changed)>;
 
     // The format is RGB32, quick to show on screen, or RGB888 for a picture
     // that is only saved: the same pixels in three quarters of the memory.
     RasterSurface(
         QSize logicalSize, qreal devicePixelRatio, QColor background, QImage::Format format = QImage::Format_RGB32);
+    // Keeps only the part view of a canvas of logicalSize (a rectangle of its
+    // logical pixels, which may reach beyond it): the image covers the view,
+    // and drawing stops at the canvas's edges as on a whole one, so that the
+    // view shows the same pixels and background beyond the canvas.
+    RasterSurface(QSize logicalSize, const QRect &view, qreal devicePixelRatio, QColor background,
+        QImage::Format format = QImage::Format_RGB32);
 
     void ClearSurface() override;
     void PenWidth(int width) override;
@@ -45,6 +51,7 @@ public:
 
     [[nodiscard]] const QImage &image() const { return m_image; }
     [[nodiscard]] QSize logicalSize() const { return m_logicalSize; }
+    [[nodiscard]] QRect view() const { return m_view; }
     [[nodiscard]] qreal devicePixelRatio() const { return m_image.devicePixelRatio(); }
     [[nodiscard]] int penWidth() const { return m_penWidth; }
 
@@ -56,6 +63,7 @@ private:
     QPainter &painter(COLORREF colour);
 
     QSize m_logicalSize;
+    QRect m_view;
     QColor m_background;
     QImage m_image;
     int m_penWidth = 1;
