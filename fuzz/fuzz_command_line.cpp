@@ -2,7 +2,8 @@
 // at its zero bytes). It never crashes, and what it gives is sound: an error
 // is one line with nothing in it that a terminal would act on; a render has a
 // UTF-8 output name ending in .png or .svg, finite radii and a scale from 1
-// to 16, and 1 for SVG.
+// to 16, and 1 for SVG; an animation of 0.1 to 3600 seconds, for SVG only,
+// without which there is no loop; a margin of 0 to 1000 pixels.
 
 #include "render/command_line.h"
 
@@ -57,6 +58,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         check(std::isfinite(options.R1) && std::isfinite(options.R2) && std::isfinite(options.R3));
         check(options.scale >= 1 && options.scale <= 16);
         check(options.format == ImageFormat::Png || options.scale == 1);
+        check(!options.animate
+            || (options.format == ImageFormat::Svg && *options.animate >= 0.1 && *options.animate <= 3600));
+        check(options.animate || !options.loop);
+        check(!options.fit || (*options.fit >= 0 && *options.fit <= 1000));
         break;
     }
     case CommandLine::Action::Help:

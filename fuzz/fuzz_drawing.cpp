@@ -1,10 +1,11 @@
 // The tracer with the drawing surfaces, as the renderer drives them: the
 // input gives the options (a byte of switches, a byte of scale) and the three
 // radii as text. Whatever it asks, the plan either refuses it or the picture
-// is drawn within the planned steps and work, failing at most with the
-// division-by-zero or overflow error; a PNG of it reads back as the same
-// pixels, and an SVG of it is well-formed XML and the same document as the
-// window's recording of it writes.
+// is drawn within the planned steps, work and pixels, failing at most with the
+// division-by-zero or overflow error; a PNG of it is the size of its view and
+// reads back as the same pixels, and an SVG of it, cut or animated, is
+// well-formed XML, and the same document as the window's recording of it
+// writes when it is neither.
 
 #include "render/render.h"
 
@@ -55,6 +56,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         arguments << "--until-closed";
     if ((switches & 4U) != 0)
         arguments << "--no-reference";
+    // A margin of 0 to 980 pixels from the top three bits.
+    if ((switches & 8U) != 0)
+        arguments << "--fit" << QByteArray::number((switches >> 5U) * 140);
+    if (svg && (switches & 16U) != 0)
+        arguments << "--animate"
+                  << "1.5"
+                  << "--loop";
     // Scales above 4 only for one input in 16: checking a picture of
     // 6400 x 7120 pixels takes seconds.
     if (!svg)
@@ -79,24 +87,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (svg) {
             VectorSurface surface(CanvasSize, Qt::white);
             drawPicture(*plan.request, surface, count);
-            check(surface.writeSvg(file));
+            check(surface.writeSvg(file, SvgOptions {plan.request->view, options.animate, options.loop}));
             QXmlStreamReader xml(file.data());
             while (!xml.atEnd())
                 xml.readNext();
             check(!xml.hasError());
             // Drawn as the window draws, through a recording surface (over a
-            // vector one, quicker than pixels), the same picture.
-            VectorSurface shown(CanvasSize, Qt::white);
-            RecordingSurface recording(shown, CanvasSize, Qt::white);
-            drawPicture(*plan.request, recording);
-            QBuffer recorded;
-            recorded.open(QIODevice::WriteOnly);
-            check(recording.record().writeSvg(recorded) && recorded.data() == file.data());
+            // vector one, quicker than pixels), the same picture, when it is
+            // neither cut nor animated, as the window's are not.
+            if (!options.animate && !options.fit) {
+                VectorSurface shown(CanvasSize, Qt::white);
+                RecordingSurface recording(shown, CanvasSize, Qt::white);
+                drawPicture(*plan.request, recording);
+                QBuffer recorded;
+                recorded.open(QIODevice::WriteOnly);
+                check(recording.record().writeSvg(recorded) && recorded.data() == file.data());
+            }
         } else {
             check(rasterWork(*plan.request, options.scale) <= fuzzBudget);
-            RasterSurface surface(CanvasSize, options.scale, Qt::white, QImage::Format_RGB888);
+            const QRect &view = plan.request->view;
+            check(double(view.width()) * view.height() * options.scale * options.scale <= LargestPicturePixels);
+            RasterSurface surface(CanvasSize, view, options.scale, Qt::white, QImage::Format_RGB888);
             drawPicture(*plan.request, surface, count);
-            check(surface.image().size() == CanvasSize * options.scale);
+            check(surface.image().size() == view.size() * options.scale);
             check(writePng(surface.image(), file));
             file.close();
             file.open(QIODevice::ReadOnly);

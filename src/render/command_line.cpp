@@ -15,6 +15,10 @@ namespace volvenda {
 namespace {
 
 constexpr int largestScale = 16;
+constexpr int largestMargin = 1000;
+// An animation from a tenth of a second (quicker is a flash) to an hour.
+constexpr double shortestAnimation = 0.1;
+constexpr double longestAnimation = 3600.0;
 
 // The period as the decimal mark, no group separators: a command line is not a form.
 QLocale commandLineLocale()
@@ -42,6 +46,21 @@ std::optional<qulonglong> unsignedNumber(const QString &text, int base, qulonglo
     if (!digitsOnly || !ok || value > largest)
         return std::nullopt;
     return value;
+}
+
+// Digits with at most one period among or before them, and nothing else: no
+// sign, exponent or blanks.
+std::optional<double> plainDecimal(const QString &text)
+{
+    qsizetype digits = 0;
+    qsizetype periods = 0;
+    for (const QChar c : text) {
+        digits += (c >= u'0' && c <= u'9') ? 1 : 0;
+        periods += c == u'.' ? 1 : 0;
+    }
+    if (digits == 0 || periods > 1 || digits + periods != text.size())
+        return std::nullopt;
+    return QLocale::c().toDouble(text);
 }
 
 // An argument as given and as text; text is empty for bytes that are not UTF-8.
@@ -116,7 +135,8 @@ bool Parser::takeOption(const Argument &argument)
     RenderOptions &options = m_result.options;
 
     const bool isSwitch = name == QByteArrayLiteral("--help") || name == QByteArrayLiteral("--version")
-        || name == QByteArrayLiteral("--until-closed") || name == QByteArrayLiteral("--no-reference");
+        || name == QByteArrayLiteral("--until-closed") || name == QByteArrayLiteral("--no-reference")
+        || name == QByteArrayLiteral("--loop");
     if (isSwitch && inlineValue)
         return fail(QStringLiteral("%1 takes no value").arg(QString::fromLatin1(name)));
 
@@ -128,6 +148,27 @@ bool Parser::takeOption(const Argument &argument)
         options.untilClosed = true;
     } else if (name == QByteArrayLiteral("--no-reference")) {
         options.reference = false;
+    } else if (name == QByteArrayLiteral("--loop")) {
+        options.loop = true;
+    } else if (name == QByteArrayLiteral("--animate")) {
+        const std::optional<Argument> value = valueOf(QString::fromLatin1(name), inlineValue);
+        if (!value)
+            return false;
+        const std::optional<double> seconds = plainDecimal(value->text);
+        if (!seconds || *seconds < shortestAnimation || *seconds > longestAnimation)
+            return fail(
+                QStringLiteral("--animate takes seconds from 0.1 to 3600, such as 2.5, not %1").arg(value->quoted()));
+        options.animate = *seconds;
+    } else if (name == QByteArrayLiteral("--fit")) {
+        const std::optional<Argument> value = valueOf(QString::fromLatin1(name), inlineValue);
+        if (!value)
+            return false;
+        const std::optional<qulonglong> margin = unsignedNumber(value->text, 10, largestMargin);
+        if (!margin)
+            return fail(QStringLiteral("--fit takes a margin in whole pixels from 0 to %1, not %2")
+                            .arg(largestMargin)
+                            .arg(value->quoted()));
+        options.fit = static_cast<int>(*margin);
     } else if (name == QByteArrayLiteral("-o") || name == QByteArrayLiteral("--output")) {
         const std::optional<Argument> value = valueOf(QString::fromLatin1(name), inlineValue);
         if (!value || value->bytes.isEmpty())
@@ -199,6 +240,10 @@ bool Parser::checkOutput()
                         .arg(printable(QStringView(options.output))));
     if (options.format == ImageFormat::Svg && options.scale != 1)
         return fail(QStringLiteral("--scale applies to PNG output only"));
+    if (options.format == ImageFormat::Png && options.animate)
+        return fail(QStringLiteral("--animate applies to SVG output only"));
+    if (options.loop && !options.animate)
+        return fail(QStringLiteral("--loop repeats an animation: it needs --animate"));
     return true;
 }
 
@@ -250,7 +295,9 @@ CommandLine parseCommandLine(const QList<QByteArray> &arguments)
 }
 
 // The manual page is made from this text by help2man, which turns the
-// "Options:" and "Examples:" headings into the page's sections.
+// "Options:" and "Examples:" headings into the page's sections and sets the
+// "$ " lines in type for commands. "Exit status:" is cut from its page, which
+// has the section written out.
 QString usageText()
 {
     return QStringLiteral(
@@ -265,22 +312,43 @@ QString usageText()
         "  --scale K           PNG only: K device pixels per logical pixel (1 to 16; default 1)\n"
         "  --until-closed      trace on until the curve closes, instead of stopping where the window stops\n"
         "  --no-reference      leave out the grey reference circle\n"
+        "  --animate SECONDS   SVG only: the curve draws itself over SECONDS, 0.1 to 3600\n"
+        "                      (a viewer that does not animate shows it finished)\n"
+        "  --loop              with --animate: draw it again and again, a second apart\n"
+        "  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to 1000) round it\n"
         "  -h, --help          show this help\n"
         "  -v, --version       show the version\n"
+        "\n"
+        "Without --fit the picture is the window's canvas, 400 x 445 pixels. --fit cuts\n"
+        "that canvas to the box of what is drawn on it (the curve, and the grey circle\n"
+        "unless --no-reference), widths of the strokes included; MARGIN is in logical\n"
+        "pixels, so --scale multiplies it too. What the canvas cuts off stays cut off.\n"
+        "If nothing at all lands on the canvas, there is no picture: the run fails.\n"
         "\n"
         "FILE is a new name or an existing regular file (or a symbolic link to one),\n"
         "which is replaced only by a complete new file. A run that is killed while it\n"
         "writes may leave a temporary file beside it, named FILE.XXXXXX (FILE cut to 32\n"
         "bytes); it can be deleted. --until-closed traces at most 1,000,000 steps, and a\n"
         "PNG picture takes at most about three seconds of drawing (fewer steps at higher\n"
-        "scales); more is refused before any drawing.\n"
+        "scales) and 45.6 million pixels; more is refused before any drawing.\n"
         "\n"
-        "Exit status: 0 written; 1 a run-time error (\"Division by zero\", \"Overflow\"),\n"
-        "too much work, or the file could not be written; 2 a bad argument, or an output\n"
-        "that is not a regular file or a new name.\n"
+        "Exit status:\n"
+        "  0 written; 1 a run-time error (\"Division by zero\", \"Overflow\"), too much\n"
+        "  work, nothing to fit, or the file could not be written; 2 a bad argument, or\n"
+        "  an output that is not a regular file or a new name.\n"
         "\n"
         "Examples:\n"
-        "  volvenda-render -o curve.png --scale 2 120 33 40\n");
+        "The window's first picture with twice as many pixels each way, for a screen\n"
+        "of high density:\n"
+        "  $ volvenda-render -o curve.png --scale 2 120 33 40\n"
+        "\n"
+        "The window's curve drawing itself over four seconds, and again after a\n"
+        "second's pause, for ever:\n"
+        "  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40\n"
+        "\n"
+        "The window's first picture at scale 2, cut to the curve and the grey circle\n"
+        "with 8 logical pixels round them:\n"
+        "  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40\n");
 }
 
 } // namespace volvenda

@@ -26,6 +26,12 @@ struct RenderOptions
     int scale = 1;
     bool untilClosed = false;
     bool reference = true;
+    // SVG only: the seconds over which the curve draws itself, and whether
+    // it starts again after a pause.
+    std::optional<double> animate;
+    bool loop = false;
+    // Cut the picture to what is drawn, with this margin in logical pixels.
+    std::optional<int> fit;
 };
 
 struct CommandLine

@@ -59,10 +59,14 @@ void drawAndWrite(const RenderOptions &options, const PictureRequest &request, A
     if (options.format == ImageFormat::Svg) {
         VectorSurface surface(CanvasSize, Qt::white);
         drawPicture(request, surface, drawing);
-        surface.writeSvg(file.device());
+        SvgOptions svg;
+        svg.view = request.view;
+        svg.drawingSeconds = options.animate;
+        svg.loop = options.loop;
+        surface.writeSvg(file.device(), svg);
     } else {
         // Saved, never shown: the compact format, three bytes a pixel.
-        RasterSurface surface(CanvasSize, options.scale, Qt::white, QImage::Format_RGB888);
+        RasterSurface surface(CanvasSize, request.view, options.scale, Qt::white, QImage::Format_RGB888);
         drawPicture(request, surface, drawing);
         writePng(surface.image(), file.device(), [&](double done) { progress.report("writing", done); });
     }

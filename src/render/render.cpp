@@ -6,6 +6,7 @@
 #include "trace/closure.h"
 
 #include <QLocale>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -56,8 +57,9 @@ private:
 class CostSurface final : public DrawingSurface
 {
 public:
-    explicit CostSurface(int scale)
+    CostSurface(int scale, const QRect &view)
         : m_scale(scale)
+        , m_view(view)
     {
     }
 
@@ -84,7 +86,7 @@ public:
 private:
     static constexpr double narrowestStroke = 16.0;
 
-    [[nodiscard]] QRectF bounds() const { return strokeBounds(QSizeF(CanvasSize), m_penWidth); }
+    [[nodiscard]] QRectF bounds() const { return viewStrokeBounds(QSizeF(CanvasSize), QRectF(m_view), m_penWidth); }
     void addStroke(double length)
     {
         const double width = double(m_penWidth) * m_scale;
@@ -92,8 +94,72 @@ private:
     }
 
     int m_scale;
+    QRect m_view;
     int m_penWidth = 1;
     double m_work = 0.0;
+};
+
+// Draws nothing; gathers the part of the canvas that strokes cover, in the
+// coordinates they are drawn in, where whole numbers name pixel centres.
+class InkSurface final : public DrawingSurface
+{
+public:
+    void ClearSurface() override { m_ink = QRectF(); }
+    void PenWidth(int width) override { m_penWidth = std::max(width, 1); }
+    void DrawCircle(float x, float y, float radius, COLORREF) override
+    {
+        const QPointF centre(x, y);
+        const double r = std::fabs(static_cast<double>(radius));
+        const VisibleCircle visible = visiblePart(centre, r, m_penWidth, strokeBounds(QSizeF(CanvasSize), m_penWidth));
+        if (!visible.whole) {
+            for (qsizetype i = 1; i < visible.arc.size(); ++i)
+                addStroke(QLineF(visible.arc[i - 1], visible.arc[i]));
+            return;
+        }
+        // A whole circle as a polygon with a vertex at each of its outermost
+        // points and sides of about a pixel, so that the part of it on the
+        // canvas is found as for lines, as closely as pixels tell.
+        const int sides = 4 * std::max(16, static_cast<int>(std::ceil(std::numbers::pi * r / 2.0)));
+        QPointF previous(centre.x() + r, centre.y());
+        for (int i = 1; i <= sides; ++i) {
+            const double angle = 2.0 * std::numbers::pi * i / sides;
+            const QPointF next(centre.x() + r * std::cos(angle), centre.y() + r * std::sin(angle));
+            addStroke(QLineF(previous, next));
+            previous = next;
+        }
+    }
+    void DrawLine(float x1, float y1, float x2, float y2, COLORREF) override { addStroke(QLineF(x1, y1, x2, y2)); }
+    void Present() override { }
+
+    // In whole logical pixels, whose edges are half a unit from their centres.
+    [[nodiscard]] std::optional<QRect> area() const
+    {
+        if (m_ink.isEmpty())
+            return std::nullopt;
+        const QRectF edges = m_ink.translated(0.5, 0.5);
+        const QPoint topLeft(qFloor(edges.left()), qFloor(edges.top()));
+        const QPoint beyond(qCeil(edges.right()), qCeil(edges.bottom()));
+        return QRect(topLeft, QSize(beyond.x() - topLeft.x(), beyond.y() - topLeft.y()));
+    }
+
+private:
+    // The stroke of a segment lies within half the pen of it: what of the
+    // segment comes that near the canvas, widened by half the pen, and cut
+    // at the canvas's edges.
+    void addStroke(const QLineF &segment)
+    {
+        const double half = m_penWidth / 2.0;
+        const QRectF canvas = QRectF(QPointF(0, 0), QSizeF(CanvasSize)).translated(-0.5, -0.5);
+        const std::optional<QLineF> near = clipSegment(segment, canvas.adjusted(-half, -half, half, half));
+        if (!near)
+            return;
+        const QRectF ink = QRectF(near->p1(), near->p2()).normalized().adjusted(-half, -half, half, half) & canvas;
+        if (!ink.isEmpty())
+            m_ink = m_ink.isEmpty() ? ink : m_ink.united(ink);
+    }
+
+    int m_penWidth = 1;
+    QRectF m_ink;
 };
 
 QString withThousands(double value)
@@ -115,9 +181,16 @@ QString roughly(double value)
 
 } // namespace
 
+std::optional<QRect> drawnArea(const PictureRequest &request)
+{
+    InkSurface ink;
+    drawPicture(request, ink);
+    return ink.area();
+}
+
 double rasterWork(const PictureRequest &request, int scale)
 {
-    CostSurface cost(scale);
+    CostSurface cost(scale, request.view);
     drawPicture(request, cost);
     return cost.work();
 }
@@ -145,7 +218,23 @@ PicturePlan planPicture(const RenderOptions &options, COLORREF colour, double ra
         request.segments = closure->segments;
     }
 
+    if (options.fit) {
+        const std::optional<QRect> drawn = drawnArea(request);
+        if (!drawn)
+            return {std::nullopt,
+                QStringLiteral("nothing of this picture lands on the canvas, so --fit has nothing to cut it to")};
+        const int margin = *options.fit;
+        request.view = drawn->adjusted(-margin, -margin, margin, margin);
+    }
+
     if (options.format == ImageFormat::Png) {
+        const QSizeF size = QSizeF(request.view.size()) * options.scale;
+        if (size.width() * size.height() > LargestPicturePixels)
+            return {std::nullopt,
+                QStringLiteral("the picture at scale %1 would be %2 x %3 pixels, more than the limit of %4 pixels; "
+                               "a smaller --fit margin or a lower --scale takes less")
+                    .arg(QString::number(options.scale), withThousands(size.width()), withThousands(size.height()),
+                        roughly(LargestPicturePixels))};
         const double work = rasterWork(request, options.scale);
         if (work > rasterBudget) {
             const QString remedy = options.scale > 1 ? QStringLiteral("a lower --scale takes less")

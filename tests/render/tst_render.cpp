@@ -5,7 +5,10 @@
 #include "render/render.h"
 
 #include <QDir>
+#include <QPainter>
+#include <QPainterPath>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <cerrno>
@@ -114,6 +117,15 @@ struct Work
     bool drawn = false;
 };
 
+// Options, and the timing they give, with the percentage of a round by which all is drawn.
+struct Animation
+{
+    QStringList animation;
+    QStringList picture;
+    QString timing;
+    double drawnBy = 100.0;
+};
+
 } // namespace
 
 class RenderTest final : public QObject
@@ -168,6 +180,18 @@ private slots:
                 {{"-o", "kept.png", "--until-closed", "--scale", "16", "39.788", "0.001", "210"}, 1,
                     ": drawing this curve at scale 16 means sweeping about 20.2 billion pixels, more than the limit "
                     "of 1 billion; a lower --scale takes less\n"}},
+            {"animated PNG", {{"--animate", "2", "-o", "kept.png", "1", "2", "3"}, 2, "--animate applies to SVG"}},
+            {"animation too quick", {{"--animate=0.09", "-o", "kept.svg", "1", "2", "3"}, 2, "not '0.09'"}},
+            {"animation with an exponent", {{"--animate", "1e1", "-o", "kept.svg", "1", "2", "3"}, 2, "'1e1'"}},
+            {"animation too long", {{"--animate", "3600.01", "-o", "kept.svg", "1", "2", "3"}, 2, "not '3600.01'"}},
+            {"margin too wide", {{"--fit=1001", "-o", "kept.png", "1", "2", "3"}, 2, "1000, not '1001'"}},
+            {"loop without animation", {{"--loop", "-o", "kept.svg", "1", "2", "3"}, 2, "it needs --animate"}},
+            {"nothing on the canvas to fit",
+                {{"--fit", "0", "--no-reference", "-o", "kept.svg", "1000", "1", "1"}, 1,
+                    ": nothing of this picture lands on the canvas, so --fit has nothing to cut it to\n"}},
+            {"fitted picture too large at scale 16",
+                {{"--fit", "1000", "--scale", "16", "-o", "kept.png", "120", "33", "40"}, 1,
+                    ": the picture at scale 16 would be 38,208 x 38,208 pixels, more than the limit"}},
         });
     }
     void answersWithoutTouchingTheFile()
@@ -260,6 +284,104 @@ private slots:
         QCOMPARE(points.back(), points.front());
         // The same seed gives the same colour, so the same file.
         QCOMPARE(contents(QStringLiteral("again.svg")), contents(QStringLiteral("closed.svg")));
+    }
+
+    void fitCutsThePictureToWhatIsDrawn_data()
+    {
+        QTest::addColumn<QStringList>("picture");
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<int>("margin");
+        QTest::newRow("the window's curve, no margin") << QStringList {"120", "33", "40"} << 1 << 0;
+        QTest::newRow("closed, at scale 2") << QStringList {"--until-closed", "120", "33", "40"} << 2 << 8;
+        QTest::newRow("cut by the canvas, margin beyond it") << QStringList {"150", "40", "60"} << 1 << 20;
+        QTest::newRow("reference circle cut by the canvas") << QStringList {"300", "-299", "1"} << 3 << 2;
+    }
+    void fitCutsThePictureToWhatIsDrawn()
+    {
+        QFETCH(QStringList, picture);
+        QFETCH(int, scale);
+        QFETCH(int, margin);
+        const QStringList fit {"--fit", QString::number(margin)};
+        picture = QStringList {"--seed", "3"} + picture;
+        const QStringList png = QStringList {"--scale", QString::number(scale)} + picture;
+        QCOMPARE(render(QStringList {"-o", "whole.png"} + png).status, 0);
+        QCOMPARE(render(QStringList {"-o", "cut.png"} + fit + png).status, 0);
+        QCOMPARE(render(QStringList {"-o", "cut.svg"} + fit + picture).status, 0);
+        const QImage whole = QImage(QStringLiteral("whole.png")).convertToFormat(QImage::Format_RGB32);
+        const QImage cut = QImage(QStringLiteral("cut.png")).convertToFormat(QImage::Format_RGB32);
+        // The margin on every side of what is drawn, and at most a pixel more
+        // where a stroke covers only part of its outermost pixel.
+        const auto inkOf = [](const QImage &image) {
+            QRect ink;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    ink |= painted(image, x, y) ? QRect(x, y, 1, 1) : QRect();
+            return ink;
+        };
+        const QRect wholeInk = inkOf(whole);
+        const QRect ink = inkOf(cut);
+        QCOMPARE(ink.size(), wholeInk.size());
+        for (const int side : {ink.left(), ink.top(), cut.width() - 1 - ink.right(), cut.height() - 1 - ink.bottom()})
+            QVERIFY2(side >= margin * scale && side <= (margin + 1) * scale, qPrintable(QString::number(side)));
+        // The pixels of the window's canvas there, and the background beyond it.
+        const QPoint origin = wholeInk.topLeft() - ink.topLeft();
+        QImage expected(cut.size(), QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        QPainter(&expected).drawImage(-origin, whole);
+        QCOMPARE(cut, expected);
+        // The SVG shows the same part of the canvas.
+        const QString size = QString::asprintf("width=\"%d\" height=\"%d\" viewBox=\"%d %d ", cut.width() / scale,
+            cut.height() / scale, origin.x() / scale, origin.y() / scale);
+        QVERIFY(contents(QStringLiteral("cut.svg")).contains(size.toUtf8()));
+    }
+
+    void animationDrawsThePathsInTurn_data()
+    {
+        addRows<Animation>({
+            {"the window's curve", {{"--animate", "4"}, {"120", "33", "40"}, "4s linear"}},
+            {"closed, looped after a second",
+                {{"--animate=2.5", "--loop"}, {"--until-closed", "120", "33", "40"}, "3.5s linear infinite",
+                    100 * 2.5 / 3.5}},
+            {"in pieces cut by the canvas", {{"--animate", "0.1"}, {"150", "40", "60"}, "0.1s linear"}},
+        });
+    }
+    void animationDrawsThePathsInTurn()
+    {
+        QFETCH(Animation, row);
+        QCOMPARE(render(QStringList {"-o", "drawn.svg", "--seed", "5"} + row.animation + row.picture).status, 0);
+        QCOMPARE(render(QStringList {"-o", "still.svg", "--seed", "5"} + row.picture).status, 0);
+        const QString svg = QString::fromUtf8(contents(QStringLiteral("drawn.svg")));
+        // As a viewer that does not animate shows it, it is the still picture.
+        QCOMPARE(QString(svg).remove(QRegularExpression(QStringLiteral("\\s*<style[^<]*</style>| class=\"[^\"]*\""))),
+            QString::fromUtf8(contents(QStringLiteral("still.svg"))));
+        QVERIFY(!svg.contains(QRegularExpression(QStringLiteral("<circle [^>]*class="))));
+        // Each path is hidden by a dash as long as it (and a little more) until
+        // the one before is drawn, then drawn at the same pace as the others.
+        const QString rule = QStringLiteral("\\.%1 \\{ stroke-dasharray: (\\S+) \\1; animation: %1 ([^}]+) \\}\n"
+                                            "@keyframes %1 \\{ 0%(?:, (\\S+)%)? \\{ stroke-dashoffset: (\\S+) \\} "
+                                            "(?:(\\S+)%, )?100% \\{ stroke-dashoffset: 0 \\} \\}");
+        auto paths = QRegularExpression(QStringLiteral("<path d=\"M([^\"]*)\" class=\"([^\"]*)\"")).globalMatch(svg);
+        double drawn = 0.0;
+        QList<double> paces;
+        while (paths.hasNext()) {
+            const QRegularExpressionMatch path = paths.next();
+            const QRegularExpressionMatch style = QRegularExpression(rule.arg(path.captured(2))).match(svg);
+            QVERIFY2(style.hasMatch(), qPrintable(path.captured(2)));
+            QCOMPARE(style.captured(2), row.timing);
+            QPainterPath outline;
+            for (const QString &vertex : path.captured(1).split(QStringLiteral(" L"))) {
+                const QPointF point(vertex.section(u',', 0, 0).toDouble(), vertex.section(u',', 1).toDouble());
+                outline.elementCount() == 0 ? outline.moveTo(point) : outline.lineTo(point);
+            }
+            const double length = outline.length();
+            const double dash = style.captured(1).toDouble();
+            QVERIFY(dash >= length && dash <= 1.02 * length + 3 && style.captured(4).toDouble() > dash);
+            QVERIFY(std::abs(style.captured(3).toDouble() - drawn) < 1e-5);
+            drawn = style.captured(5).isEmpty() ? 100.0 : style.captured(5).toDouble();
+            paces << length / (drawn - style.captured(3).toDouble());
+        }
+        QVERIFY(std::abs(drawn - row.drawnBy) < 1e-5 && !paces.isEmpty());
+        QVERIFY(std::all_of(paces.begin(), paces.end(), [&](double p) { return std::abs(p / paces[0] - 1) < 1e-4; }));
     }
 
     void keepsTheExactOutputName()
