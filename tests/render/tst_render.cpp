@@ -103,7 +103,7 @@ QList<QPointF> pathPoints(const QString &path)
 struct Answer
 {
     QStringList arguments;
-    int status;
+    int status = 0;
     QString message;
 };
 
@@ -249,6 +249,9 @@ private slots:
         QCOMPARE(render({"-o", "curve.svg", "--color", "#1F6FD1", "120", "33", "40"}).status, 0);
         const QString svg = QString::fromUtf8(contents(QStringLiteral("curve.svg")));
         QCOMPARE(svg.count(QLatin1String("<path ")), 1);
+        // A standalone SVG document, which browsers only draw with its namespace.
+        QVERIFY(svg.startsWith(QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://"
+                                             "www.w3.org/2000/svg\" version=\"1.1\" width=\"400\" height=\"445\"")));
         QVERIFY(svg.contains(QLatin1String("<rect width=\"400\" height=\"445\" fill=\"#ffffff\"/>")));
         QVERIFY(svg.contains(QLatin1String(
             "<circle cx=\"200\" cy=\"250\" r=\"120\" fill=\"none\" stroke=\"#646464\" stroke-width=\"1\"")));
