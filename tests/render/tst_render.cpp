@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <cerrno>
 #include <cmath>
@@ -336,6 +337,10 @@ private slots:
         const QString size = QString::asprintf("width=\"%d\" height=\"%d\" viewBox=\"%d %d ", cut.width() / scale,
             cut.height() / scale, origin.x() / scale, origin.y() / scale);
         QVERIFY(contents(QStringLiteral("cut.svg")).contains(size.toUtf8()));
+        QXmlStreamReader svg(contents(QStringLiteral("cut.svg"))); // and well-formed, clip and all
+        while (!svg.atEnd())
+            svg.readNext();
+        QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
     }
 
     void animationDrawsThePathsInTurn_data()

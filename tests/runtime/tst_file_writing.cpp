@@ -194,7 +194,7 @@ void FileWritingTest::escapesWhatATerminalActsOn_data()
     row("overlong slash", "\xc0\xaf", "\\xc0\\xaf");
     row("letters of other scripts", "é漢😀", "é漢😀");
     row("C1 control", "\xc2\x9b", "\\u009b");
-    row("right-to-left override", "a\u202eb", "a\\u202eb");
+    row("embedding and override marks", "a\u202a\u202eb", "a\\u202a\\u202eb");
 }
 
 void FileWritingTest::escapesWhatATerminalActsOn()

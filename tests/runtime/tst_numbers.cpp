@@ -94,6 +94,7 @@ private slots:
             {"short group", {"1,5", 1, mismatch}},
             {"German decimal comma", {"-1.000,25", -1, -1000.25, german}},
             {"German point is no decimal mark", {"1.5", 1.5, mismatch, german}},
+            {"Arabic-Indic digits", {"\u0661\u0662\u0660", 0, 120.0, QLocale(QLocale::Arabic, QLocale::Egypt)}},
             {"groups where the locale rejects them", {"1,000", 1, mismatch, ungrouped}},
         });
     }
