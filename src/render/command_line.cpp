@@ -67,13 +67,13 @@ std::optional<double> plainDecimal(const QString &text)
 struct Argument
 {
     QByteArray bytes;
-    QString text;
     bool utf8 = true;
+    QString text;
 
     explicit Argument(const QByteArray &given)
         : bytes(given)
-        , text(isUtf8(given) ? QString::fromUtf8(given) : QString())
         , utf8(isUtf8(given))
+        , text(utf8 ? QString::fromUtf8(given) : QString())
     {
     }
     // Quoted for a message, with what a terminal would act on escaped.
@@ -132,13 +132,14 @@ bool Parser::takeOption(const Argument &argument)
         inlineValue.emplace(name.mid(equals + 1));
         name.truncate(equals);
     }
+    const QString option = QString::fromLatin1(name);
     RenderOptions &options = m_result.options;
 
     const bool isSwitch = name == QByteArrayLiteral("--help") || name == QByteArrayLiteral("--version")
         || name == QByteArrayLiteral("--until-closed") || name == QByteArrayLiteral("--no-reference")
         || name == QByteArrayLiteral("--loop");
     if (isSwitch && inlineValue)
-        return fail(QStringLiteral("%1 takes no value").arg(QString::fromLatin1(name)));
+        return fail(QStringLiteral("%1 takes no value").arg(option));
 
     if (name == QByteArrayLiteral("-h") || name == QByteArrayLiteral("--help")) {
         m_help = true;
@@ -151,7 +152,7 @@ bool Parser::takeOption(const Argument &argument)
     } else if (name == QByteArrayLiteral("--loop")) {
         options.loop = true;
     } else if (name == QByteArrayLiteral("--animate")) {
-        const std::optional<Argument> value = valueOf(QString::fromLatin1(name), inlineValue);
+        const std::optional<Argument> value = valueOf(option, inlineValue);
         if (!value)
             return false;
         const std::optional<double> seconds = plainDecimal(value->text);
@@ -160,7 +161,7 @@ bool Parser::takeOption(const Argument &argument)
                 QStringLiteral("--animate takes seconds from 0.1 to 3600, such as 2.5, not %1").arg(value->quoted()));
         options.animate = *seconds;
     } else if (name == QByteArrayLiteral("--fit")) {
-        const std::optional<Argument> value = valueOf(QString::fromLatin1(name), inlineValue);
+        const std::optional<Argument> value = valueOf(option, inlineValue);
         if (!value)
             return false;
         const std::optional<qulonglong> margin = unsignedNumber(value->text, 10, largestMargin);
@@ -170,15 +171,15 @@ bool Parser::takeOption(const Argument &argument)
                             .arg(value->quoted()));
         options.fit = static_cast<int>(*margin);
     } else if (name == QByteArrayLiteral("-o") || name == QByteArrayLiteral("--output")) {
-        const std::optional<Argument> value = valueOf(QString::fromLatin1(name), inlineValue);
+        const std::optional<Argument> value = valueOf(option, inlineValue);
         if (!value || value->bytes.isEmpty())
-            return fail(QStringLiteral("%1 needs a file name").arg(QString::fromLatin1(name)));
+            return fail(QStringLiteral("%1 needs a file name").arg(option));
         // Read any other way, the name would be another file's.
         if (!value->utf8)
             return fail(QStringLiteral("the output file's name is not UTF-8 text: %1").arg(value->quoted()));
         options.output = value->text;
     } else if (name == QByteArrayLiteral("--color")) {
-        const std::optional<Argument> value = valueOf(QString::fromLatin1(name), inlineValue);
+        const std::optional<Argument> value = valueOf(option, inlineValue);
         if (!value)
             return false;
         const QString hex = value->text.startsWith(u'#') ? value->text.mid(1) : value->text;
@@ -187,7 +188,7 @@ bool Parser::takeOption(const Argument &argument)
             return fail(QStringLiteral("--color takes six hex digits RRGGBB, not %1").arg(value->quoted()));
         options.colour = composeColor(int((*rgb >> 16U) & 0xFFU), int((*rgb >> 8U) & 0xFFU), int(*rgb & 0xFFU));
     } else if (name == QByteArrayLiteral("--seed")) {
-        const std::optional<Argument> value = valueOf(QString::fromLatin1(name), inlineValue);
+        const std::optional<Argument> value = valueOf(option, inlineValue);
         if (!value)
             return false;
         const std::optional<qulonglong> seed = unsignedNumber(value->text, 10, 0xFFFFFFFFULL);
@@ -196,7 +197,7 @@ bool Parser::takeOption(const Argument &argument)
                 QStringLiteral("--seed takes a whole number from 0 to 4294967295, not %1").arg(value->quoted()));
         options.seed = static_cast<std::uint32_t>(*seed);
     } else if (name == QByteArrayLiteral("--scale")) {
-        const std::optional<Argument> value = valueOf(QString::fromLatin1(name), inlineValue);
+        const std::optional<Argument> value = valueOf(option, inlineValue);
         if (!value)
             return false;
         const std::optional<qulonglong> scale = unsignedNumber(value->text, 10, largestScale);

@@ -84,13 +84,9 @@ int render(const RenderOptions &options)
         if (!plan.request)
             return complain(plan.refusal, Failure);
         AtomicFile file(options.output);
+        // Its line is wiped when it goes, before any error below is shown.
         Progress progress = Progress::onStandardError();
-        try {
-            drawAndWrite(options, *plan.request, file, progress);
-        } catch (...) {
-            progress.clear();
-            throw;
-        }
+        drawAndWrite(options, *plan.request, file, progress);
         return Success;
     } catch (const RuntimeError &error) {
         return complain(error.errorText(), error.kind() == ErrorKind::FileRefused ? BadArguments : Failure);
