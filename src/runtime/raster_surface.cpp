@@ -1,6 +1,7 @@
 #include "raster_surface.h"
 
 #include "clipping.h"
+#include "runtime_error.h"
 
 #include <QPainter>
 #include <QPen>
@@ -84,6 +85,9 @@ RasterSurface::RasterSurface(
     , m_background(background)
     , m_image(makeImage(view.size(), devicePixelRatio, m_background, format))
 {
+    // Drawing on no image would draw nothing, and a saved picture be empty.
+    if (m_image.isNull() && !view.isEmpty())
+        throw RuntimeError(ErrorKind::OutOfMemory);
 }
 
 void RasterSurface::ClearSurface()

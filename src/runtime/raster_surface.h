@@ -33,7 +33,8 @@ public:
     // Keeps only the part view of a canvas of logicalSize (a rectangle of its
     // logical pixels, which may reach beyond it): the image covers the view,
     // and drawing stops at the canvas's edges as on a whole one, so that the
-    // view shows the same pixels and background beyond the canvas.
+    // view shows the same pixels and background beyond the canvas. Both
+    // throw RuntimeError OutOfMemory when the image cannot be allocated.
     RasterSurface(QSize logicalSize, const QRect &view, qreal devicePixelRatio, QColor background,
         QImage::Format format = QImage::Format_RGB32);
 

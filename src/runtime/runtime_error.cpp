@@ -29,6 +29,8 @@ const char *RuntimeError::what() const noexcept
         return "Overflow";
     case ErrorKind::DivisionByZero:
         return "Division by zero";
+    case ErrorKind::OutOfMemory:
+        return "Out of memory";
     case ErrorKind::FileRefused:
         return "The file cannot be written";
     case ErrorKind::FileWriteFailed:

@@ -11,6 +11,8 @@ enum class ErrorKind {
     TypeMismatch,
     Overflow,
     DivisionByZero,
+    // The memory for a picture could not be had.
+    OutOfMemory,
     // A file is not written because of what its name names: a folder, a
     // device, a pipe, a missing folder, a name the system cannot take.
     FileRefused,

@@ -18,11 +18,20 @@
 #include <optional>
 
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 using namespace volvenda;
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool underAddressSanitizer = true;
+#elif defined(__has_feature)
+constexpr bool underAddressSanitizer = __has_feature(address_sanitizer);
+#else
+constexpr bool underAddressSanitizer = false;
+#endif
 
 namespace {
 
@@ -213,6 +222,26 @@ private slots:
         QCOMPARE(contents(QStringLiteral("kept.png")), QByteArray("an earlier picture"));
         QCOMPARE(contents(QStringLiteral("kept.svg")), QByteArray("an earlier picture"));
         QCOMPARE(QDir().entryList(QDir::Files | QDir::Hidden), (QStringList {"kept.png", "kept.svg"}));
+    }
+
+    void reportsRunningOutOfMemory()
+    {
+        if (underAddressSanitizer)
+            QSKIP("the address sanitizer reserves more address space than the limit");
+        QFile earlier(QStringLiteral("kept.png"));
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("an earlier picture") > 0);
+        earlier.close();
+        QProcess process; // in 150 MB of address space, too little for the picture
+        process.setChildProcessModifier([] {
+            const rlimit limit {150U << 20U, 150U << 20U};
+            ::setrlimit(RLIMIT_AS, &limit);
+        });
+        process.start(QStringLiteral(VOLVENDA_RENDER), {"-o", "kept.png", "--scale", "16", "120", "33", "40"});
+        QVERIFY(process.waitForFinished(60'000));
+        QCOMPARE(process.exitCode(), 1);
+        const QByteArray error = process.readAllStandardError();
+        QVERIFY2(error.endsWith("volvenda-render: Out of memory\n"), error.constData());
+        QCOMPARE(contents(QStringLiteral("kept.png")), QByteArray("an earlier picture"));
     }
 
     void pngIsTheWindowsSurface_data()
