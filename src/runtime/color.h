@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
 
 #include <algorithm>
 #include <cstdint>
@@ -22,6 +23,10 @@ using COLORREF = std::uint32_t;
     return QColor(static_cast<int>(colour & 0xFFU), static_cast<int>((colour >> 8U) & 0xFFU),
         static_cast<int>((colour >> 16U) & 0xFFU));
 }
+
+// The colour in a few plain words, as a person would name it: "dark teal",
+// "orange", "light greyish blue", "black".
+[[nodiscard]] QString colourInWords(COLORREF colour);
 
 // The grey of the reference circle.
 inline constexpr COLORREF ReferenceGray = composeColor(100, 100, 100);

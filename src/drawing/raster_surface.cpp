@@ -1,16 +1,24 @@
 #include "raster_surface.h"
 
 #include "clipping.h"
-#include "runtime_error.h"
+#include "runtime/runtime_error.h"
 
 #include <QPainter>
 #include <QPen>
+#include <QSemaphore>
+#include <QThreadPool>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <latch>
+#include <memory>
+#include <system_error>
+#include <thread>
 #include <utility>
+#include <vector>
 
+#include <malloc.h>
 #include <sys/mman.h>
 
 namespace volvenda {
@@ -58,8 +66,60 @@ QImage allocateImage(QSize size, QImage::Format format)
         new Mapping {memory, bytes});
 }
 
+// The paint engine splits a large fill across the global thread pool and
+// waits for the parts. A pool thread that cannot start, for want of memory
+// for its stack, leaves that wait unanswered for ever. So the pool's threads
+// are started before a picture takes its memory, once, and kept. Throws
+// RuntimeError OutOfMemory when they cannot be had.
+void startPaintWorkers()
+{
+    static bool started = false;
+    if (started)
+        return;
+    // Every thread that allocates would get a memory arena of its own, each
+    // holding 64 MB of address space, which a memory limit counts in full:
+    // the threads share the program's one instead.
+    ::mallopt(M_ARENA_MAX, 1);
+    QThreadPool *pool = QThreadPool::globalInstance();
+    // A fill is split into at most four parts.
+    constexpr int mostParts = 4;
+    const int count = std::clamp(pool->maxThreadCount(), 1, mostParts);
+    // First asked with threads of our own, whose failure to start is harmless.
+    {
+        std::latch release(1);
+        std::vector<std::thread> probes;
+        try {
+            for (int i = 0; i < count; ++i)
+                probes.emplace_back([&release] { release.wait(); });
+        } catch (const std::system_error &) {
+        }
+        release.count_down();
+        const bool all = probes.size() == std::size_t(count);
+        for (std::thread &probe : probes)
+            probe.join();
+        if (!all)
+            throw RuntimeError(ErrorKind::OutOfMemory);
+    }
+    pool->setMaxThreadCount(count);
+    pool->setExpiryTimeout(-1);
+    // Each holds its thread until all have begun, so that each is one of its own.
+    auto begun = std::make_shared<QSemaphore>();
+    auto release = std::make_shared<QSemaphore>();
+    for (int i = 0; i < count; ++i)
+        pool->start([begun, release] {
+            begun->release();
+            release->acquire();
+        });
+    const bool all = begun->tryAcquire(count, 10'000);
+    release->release(count);
+    if (!all)
+        throw RuntimeError(ErrorKind::OutOfMemory);
+    started = true;
+}
+
 QImage makeImage(QSize logicalSize, qreal ratio, const QColor &background, QImage::Format format)
 {
+    startPaintWorkers();
     QImage image = allocateImage(logicalSize * ratio, format);
     image.setDevicePixelRatio(ratio);
     // A logical pixel is a 96th of an inch, so viewers show a saved picture
@@ -171,8 +231,10 @@ void RasterSurface::setDevicePixelRatio(qreal ratio)
 {
     if (qFuzzyCompare(ratio, devicePixelRatio()))
         return;
-    m_painter.reset();
     QImage rebacked = makeImage(m_view.size(), ratio, m_background, m_image.format());
+    if (rebacked.isNull())
+        throw RuntimeError(ErrorKind::OutOfMemory);
+    m_painter.reset();
     {
         QPainter painter(&rebacked);
         painter.drawImage(QRectF(QPointF(0, 0), QSizeF(m_view.size())), m_image);

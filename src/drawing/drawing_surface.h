@@ -1,6 +1,6 @@
 #pragma once
 
-#include "color.h"
+#include "runtime/color.h"
 
 namespace volvenda {
 

@@ -38,4 +38,17 @@ struct VisibleCircle
 // surface's bounds and the view's, both widened so, overlap.
 [[nodiscard]] QRectF viewStrokeBounds(QSizeF surfaceSize, const QRectF &view, int penWidth);
 
+// Where the vector surface keeps a stroke: the canvas and as much again on
+// every side. Within it a curve that leaves the canvas stays whole, for the
+// canvas's clip to cut; beyond it the geometry is cut, so that coordinates
+// stay of a size every SVG viewer draws.
+[[nodiscard]] QRectF keptBounds(QSizeF surfaceSize);
+
+// The corners of bounds passed on the shorter way along its edge from one
+// point of the edge to another, in order; none when both lie on one side.
+[[nodiscard]] QPolygonF alongEdge(QPointF from, QPointF to, const QRectF &bounds);
+
+// Whether p lies on the edge of bounds, as clipSegment puts ends there: exactly.
+[[nodiscard]] bool onEdge(QPointF p, const QRectF &bounds);
+
 } // namespace volvenda

@@ -86,6 +86,54 @@ QRectF viewStrokeBounds(QSizeF surfaceSize, const QRectF &view, int penWidth)
     return strokeBounds(surfaceSize, penWidth) & view.adjusted(-margin, -margin, margin, margin);
 }
 
+QRectF keptBounds(QSizeF surfaceSize)
+{
+    return QRectF(QPointF(0, 0), surfaceSize)
+        .adjusted(-surfaceSize.width(), -surfaceSize.height(), surfaceSize.width(), surfaceSize.height());
+}
+
+bool onEdge(QPointF p, const QRectF &bounds)
+{
+    const bool withinX = p.x() >= bounds.left() && p.x() <= bounds.right();
+    const bool withinY = p.y() >= bounds.top() && p.y() <= bounds.bottom();
+    return (withinY && (p.x() == bounds.left() || p.x() == bounds.right()))
+        || (withinX && (p.y() == bounds.top() || p.y() == bounds.bottom()));
+}
+
+QPolygonF alongEdge(QPointF from, QPointF to, const QRectF &bounds)
+{
+    // Positions along the edge, clockwise from the top-left corner.
+    const double width = bounds.width();
+    const double height = bounds.height();
+    const double perimeter = 2 * (width + height);
+    const auto position = [&](QPointF p) {
+        if (p.y() == bounds.top())
+            return p.x() - bounds.left();
+        if (p.x() == bounds.right())
+            return width + p.y() - bounds.top();
+        if (p.y() == bounds.bottom())
+            return width + height + bounds.right() - p.x();
+        return 2 * width + height + bounds.bottom() - p.y();
+    };
+    const std::array corners {bounds.topLeft(), bounds.topRight(), bounds.bottomRight(), bounds.bottomLeft()};
+    const std::array cornerAt {0.0, width, width + height, 2 * width + height};
+    const double start = position(from);
+    const double clockwise = std::fmod(position(to) - start + perimeter, perimeter);
+    const bool forward = clockwise <= perimeter / 2;
+    const double length = forward ? clockwise : perimeter - clockwise;
+    QList<std::pair<double, QPointF>> passed;
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        const double along = std::fmod((forward ? cornerAt[i] - start : start - cornerAt[i]) + perimeter, perimeter);
+        if (along > 0 && along < length)
+            passed.append({along, corners[i]});
+    }
+    std::sort(passed.begin(), passed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    QPolygonF route;
+    for (const auto &[along, corner] : passed)
+        route << corner;
+    return route;
+}
+
 std::optional<QLineF> clipSegment(const QLineF &segment, const QRectF &bounds)
 {
     QPointF from = segment.p1();

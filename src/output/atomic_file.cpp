@@ -1,7 +1,7 @@
-#include "file_writing.h"
+#include "atomic_file.h"
 
 #include "printable.h"
-#include "runtime_error.h"
+#include "runtime/runtime_error.h"
 
 #include <QFile>
 #include <QIODevice>
@@ -302,8 +302,19 @@ void AtomicFile::State::replaceTarget()
     const bool exists = ::fstatat(folder.get(), name.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0;
     if (exists && !S_ISREG(existing.st_mode))
         fail(ErrorKind::FileRefused, path, QStringLiteral("it has become %1").arg(kindOf(existing.st_mode)));
-    if (exists && ::fchmod(file.get(), existing.st_mode & 0777U) != 0)
-        failWrite(errno);
+    if (exists) {
+        // The owner and group stay, where the writer may set them: root both,
+        // a member of the file's group the group. Otherwise the new file is
+        // the writer's, as any file the writer makes.
+        int ownership = ::fchown(file.get(), existing.st_uid, existing.st_gid) == 0 ? 0 : errno;
+        if (ownership == EPERM)
+            ownership = ::fchown(file.get(), static_cast<uid_t>(-1), existing.st_gid) == 0 ? 0 : errno;
+        if (ownership != 0 && ownership != EPERM)
+            failWrite(ownership);
+        // After the owner, whose change clears the set-id bits.
+        if (::fchmod(file.get(), existing.st_mode & 0777U) != 0)
+            failWrite(errno);
+    }
 
     if (temporaryName.isEmpty()) {
         // A new name takes the file at once; an existing one is replaced
@@ -368,12 +379,14 @@ QIODevice &AtomicFile::device()
     return *d->sink;
 }
 
-void AtomicFile::commit()
+void AtomicFile::commit(bool written)
 {
     if (d->committed)
         return;
     if (!d->sink->drain())
         d->failWrite(d->sink->failure());
+    if (!written)
+        fail(ErrorKind::FileWriteFailed, d->path, QStringLiteral("the file would not be whole"));
     d->sink->close();
     // On disk before it takes the target's place, so that a crash leaves the
     // old file or the new one, never a part of the new one.
@@ -390,6 +403,14 @@ void checkFileTarget(const QString &path)
     (void)resolveTarget(path);
 }
 
+bool replacesAFile(const QString &path)
+{
+    struct stat end = {};
+    const QByteArray bytes = QFile::encodeName(path);
+    return !path.isEmpty() && !bytes.contains('\0') && !bytes.endsWith('/') && ::stat(bytes.constData(), &end) == 0
+        && S_ISREG(end.st_mode);
+}
+
 void writeFileAtomically(const QString &path, QByteArrayView contents)
 {
     AtomicFile file(path);
@@ -397,11 +418,11 @@ void writeFileAtomically(const QString &path, QByteArrayView contents)
     file.commit();
 }
 
-void writeFileAtomically(const QString &path, const std::function<void(QIODevice &)> &write)
+void writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write)
 {
     AtomicFile file(path);
-    write(file.device());
-    file.commit();
+    const bool written = write(file.device());
+    file.commit(written);
 }
 
 QByteArray temporaryNameFor(QByteArrayView name)

@@ -47,7 +47,9 @@ public:
     // Whoever shows the surface; without one, Present shows nothing to nobody.
     void setPresentHandler(PresentHandler handler);
 
-    // Re-backs the image at another ratio, keeping the picture.
+    // Re-backs the image at another ratio, keeping the picture. Throws
+    // RuntimeError OutOfMemory, with the image as it was, when the new one
+    // cannot be allocated.
     void setDevicePixelRatio(qreal ratio);
 
     [[nodiscard]] const QImage &image() const { return m_image; }

@@ -19,13 +19,20 @@ namespace volvenda {
 // (no permission to search a folder). The message names the file and says why.
 void checkFileTarget(const QString &path);
 
+// Whether a write to path would replace an existing regular file (also one a
+// link points to): what a program asks about before it writes. False for a
+// new name, and for all that checkFileTarget refuses.
+[[nodiscard]] bool replacesAFile(const QString &path);
+
 // A file written whole or not at all. The contents go to a temporary file in
 // the target's folder, which takes the target's place only once all of it is
 // written and on disk. The temporary file has no name where the file system
 // allows; elsewhere it is named after the target, cut short
 // (temporaryNameFor), and a run killed while writing may leave it behind.
-// A replaced file keeps its permissions; through a symbolic link, the file
-// it points to is replaced and the link stays.
+// A replaced file keeps its permissions, and its owner and group where the
+// writer may set them (root both, a member of its group the group; else it
+// becomes the writer's); through a symbolic link, the file it points to is
+// replaced and the link stays.
 class AtomicFile final
 {
 public:
@@ -50,8 +57,11 @@ public:
     // Writes out the buffer, flushes the file to disk and puts it in place.
     // Throws RuntimeError FileWriteFailed naming the file with the system's
     // reason ("No space left on device"), or FileRefused when the target has
-    // meanwhile become something that must not be replaced.
-    void commit();
+    // meanwhile become something that must not be replaced. written says
+    // whether the writer put out all it meant to: if not, nothing is put in
+    // place, and the error gives the device's reason, or says that the file would
+    // not be whole when the device knows none.
+    void commit(bool written = true);
 
 private:
     struct State;
@@ -60,8 +70,9 @@ private:
 
 // The whole file from bytes, or a RuntimeError as AtomicFile gives.
 void writeFileAtomically(const QString &path, QByteArrayView contents);
-// The whole file from what write puts on the device, or a RuntimeError.
-void writeFileAtomically(const QString &path, const std::function<void(QIODevice &)> &write);
+// The whole file from what write puts on the device, or a RuntimeError;
+// write returns whether it put out all it meant to (see commit).
+void writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write);
 
 // The temporary name beside a file called name (no folder): its first 32
 // bytes at most, cut between characters, a dot and six random letters or

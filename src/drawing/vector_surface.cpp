@@ -1,0 +1,90 @@
+#include "vector_surface.h"
+
+#include "clipping.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <utility>
+
+namespace volvenda {
+
+VectorSurface::VectorSurface(QSize logicalSize, QColor background)
+    : m_logicalSize(logicalSize)
+    , m_background(background)
+{
+}
+
+void VectorSurface::ClearSurface()
+{
+    m_shapes.clear();
+}
+
+void VectorSurface::PenWidth(int width)
+{
+    m_penWidth = std::max(width, 1);
+}
+
+void VectorSurface::DrawCircle(float x, float y, float radius, COLORREF colour)
+{
+    const QPointF centre(x, y);
+    const double r = std::fabs(static_cast<double>(radius));
+    const VisibleCircle visible = visiblePart(centre, r, m_penWidth, strokeBounds(QSizeF(m_logicalSize), m_penWidth));
+    if (visible.whole) {
+        m_shapes.push_back(Shape {colour, m_penWidth, Circle {centre, r}, m_presents});
+        return;
+    }
+    for (qsizetype i = 1; i < visible.arc.size(); ++i)
+        addSegment(visible.arc[i - 1], visible.arc[i], colour);
+}
+
+void VectorSurface::DrawLine(float x1, float y1, float x2, float y2, COLORREF colour)
+{
+    addSegment(QPointF(x1, y1), QPointF(x2, y2), colour);
+}
+
+void VectorSurface::addSegment(QPointF from, QPointF to, COLORREF colour)
+{
+    const QRectF kept = keptBounds(QSizeF(m_logicalSize));
+    const std::optional<QLineF> visible = clipSegment(QLineF(from, to), kept);
+    if (!visible)
+        return;
+
+    // A segment continues the open path when it starts or ends where the path
+    // ends. The tracer draws each segment from the new point back to the last
+    // one; a path of one segment may have been read the wrong way round, so
+    // it is turned when the next one meets its other end.
+    if (!m_pathEnded && !m_shapes.empty() && m_shapes.back().colour == colour && m_shapes.back().width == m_penWidth) {
+        if (auto *path = std::get_if<QPolygonF>(&m_shapes.back().geometry)) {
+            if (path->size() == 2 && (path->front() == visible->p1() || path->front() == visible->p2()))
+                std::swap((*path)[0], (*path)[1]);
+            if (path->back() == visible->p2()) {
+                path->append(visible->p1());
+                return;
+            }
+            if (path->back() == visible->p1()) {
+                path->append(visible->p2());
+                return;
+            }
+            // Back from beyond the kept bounds: the path goes round by their
+            // edge, far from the canvas, so that the run stays one path.
+            if (onEdge(path->back(), kept) && onEdge(visible->p2(), kept)) {
+                *path << alongEdge(path->back(), visible->p2(), kept) << visible->p2() << visible->p1();
+                return;
+            }
+        }
+    }
+    m_shapes.push_back(Shape {colour, m_penWidth, QPolygonF {visible->p2(), visible->p1()}, m_presents});
+    m_pathEnded = false;
+}
+
+void VectorSurface::endPath()
+{
+    m_pathEnded = true;
+    // A path no longer grows: its spare room is given back.
+    if (!m_shapes.empty())
+        if (auto *path = std::get_if<QPolygonF>(&m_shapes.back().geometry))
+            path->squeeze();
+}
+
+} // namespace volvenda

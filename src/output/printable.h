@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+namespace volvenda {
+
+// Text from outside (arguments, file names) made safe to show on a terminal
+// and unambiguous to read: control characters, the invisible characters that
+// change how the rest shows (direction marks, joiners, the byte-order mark,
+// the soft hyphen, line separators), bytes that are not UTF-8 and the
+// backslash itself are shown as escapes (\n, \t, \x1b, \xff, \u202e,
+// \ufeff, \\); everything else is kept, and nothing is dropped.
+[[nodiscard]] QString printable(QByteArrayView bytes);
+[[nodiscard]] QString printable(QStringView text);
+
+// UTF-8 bytes as text, every character kept: unlike QString::fromUtf8, a
+// byte-order mark at the start too, which in a file name is part of the name.
+[[nodiscard]] QString decodeUtf8(QByteArrayView bytes);
+
+} // namespace volvenda
