@@ -1,7 +1,7 @@
 #include "command_line.h"
 
+#include "output/printable.h"
 #include "runtime/numbers.h"
-#include "runtime/printable.h"
 #include "runtime/runtime_error.h"
 
 #include <QFileInfo>
@@ -72,8 +72,8 @@ struct Argument
 
     explicit Argument(const QByteArray &given)
         : bytes(given)
-        , utf8(isUtf8(given))
-        , text(utf8 ? QString::fromUtf8(given) : QString())
+        , utf8(QByteArrayView(given).isValidUtf8())
+        , text(utf8 ? decodeUtf8(given) : QString())
     {
     }
     // Quoted for a message, with what a terminal would act on escaped.
@@ -327,16 +327,19 @@ QString usageText()
         "If nothing at all lands on the canvas, there is no picture: the run fails.\n"
         "\n"
         "FILE is a new name or an existing regular file (or a symbolic link to one),\n"
-        "which is replaced only by a complete new file. A run that is killed while it\n"
-        "writes may leave a temporary file beside it, named FILE.XXXXXX (FILE cut to 32\n"
-        "bytes); it can be deleted. --until-closed traces at most 1,000,000 steps, and a\n"
-        "PNG picture takes at most about three seconds of drawing (fewer steps at higher\n"
-        "scales) and 45.6 million pixels; more is refused before any drawing.\n"
+        "which is replaced only by a complete new file, keeping its permissions, and\n"
+        "its owner and group where the writer may set them. A run that is killed\n"
+        "while it writes may leave a temporary file beside it, named FILE.XXXXXX (FILE\n"
+        "cut to 32 bytes); it can be deleted. --until-closed traces at most 1,000,000\n"
+        "steps, and a PNG picture takes at most about three seconds of drawing (fewer\n"
+        "steps at higher scales) and 45.6 million pixels; more is refused before any\n"
+        "drawing.\n"
         "\n"
         "Exit status:\n"
         "  0 written; 1 a run-time error (\"Division by zero\", \"Overflow\"), too much\n"
-        "  work, nothing to fit, or the file could not be written; 2 a bad argument, or\n"
-        "  an output that is not a regular file or a new name.\n"
+        "  work, too little memory (\"Out of memory\"), nothing to fit, or the file or\n"
+        "  standard output could not be written; 2 a bad argument, or an output that is\n"
+        "  not a regular file or a new name.\n"
         "\n"
         "Examples:\n"
         "The window's first picture with twice as many pixels each way, for a screen\n"

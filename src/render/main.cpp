@@ -4,25 +4,27 @@
 #include "progress.h"
 #include "render.h"
 
+#include "drawing/raster_surface.h"
+#include "output/atomic_file.h"
+#include "output/png_writing.h"
+#include "output/standard_output.h"
+#include "output/svg_writing.h"
 #include "runtime/clock.h"
-#include "runtime/file_writing.h"
-#include "runtime/png_writing.h"
 #include "runtime/random_generator.h"
-#include "runtime/raster_surface.h"
 #include "runtime/runtime_error.h"
-#include "runtime/vector_surface.h"
 
 #include <QCoreApplication>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
+#include <new>
 
 using namespace volvenda;
 
 namespace {
 
 enum ExitStatus { Success = 0, Failure = 1, BadArguments = 2 };
+
+constexpr char ProgramVersion[] = "1.00";
 
 int complain(const QString &message, ExitStatus status)
 {
@@ -33,13 +35,9 @@ int complain(const QString &message, ExitStatus status)
 // Output nobody receives is a failure, as for any standard tool.
 int printOut(const QByteArray &text)
 {
-    std::fputs(text.constData(), stdout);
-    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
-        return Success;
-    const int error = errno;
-    return complain(
-        QStringLiteral("cannot write to standard output: %1").arg(QString::fromLocal8Bit(std::strerror(error))),
-        Failure);
+    const QString failure = writeStandardOutput(text);
+    return failure.isEmpty() ? Success
+                             : complain(QStringLiteral("cannot write to standard output: ") + failure, Failure);
 }
 
 COLORREF runColour(const RenderOptions &options)
@@ -49,13 +47,14 @@ COLORREF runColour(const RenderOptions &options)
     RandomGenerator random(options.seed.value_or(0));
     if (!options.seed)
         random.reseed(secondsSinceMidnight());
-    WindowState state;
+    TraceState state;
     return pickRunColour(state, random);
 }
 
 void drawAndWrite(const RenderOptions &options, const PictureRequest &request, AtomicFile &file, Progress &progress)
 {
     const auto drawing = [&](double done) { progress.report("drawing", done); };
+    bool written = false;
     if (options.format == ImageFormat::Svg) {
         VectorSurface surface(CanvasSize, Qt::white);
         drawPicture(request, surface, drawing);
@@ -63,15 +62,15 @@ void drawAndWrite(const RenderOptions &options, const PictureRequest &request, A
         svg.view = request.view;
         svg.drawingSeconds = options.animate;
         svg.loop = options.loop;
-        surface.writeSvg(file.device(), svg);
+        written = writeSvg(surface, file.device(), svg);
     } else {
         // Saved, never shown: the compact format, three bytes a pixel.
         RasterSurface surface(CanvasSize, request.view, options.scale, Qt::white, QImage::Format_RGB888);
         drawPicture(request, surface, drawing);
-        writePng(surface.image(), file.device(), [&](double done) { progress.report("writing", done); });
+        written = writePng(surface.image(), file.device(), [&](double done) { progress.report("writing", done); });
     }
     // A failed write is kept by the device and reported here.
-    file.commit();
+    file.commit(written);
 }
 
 int render(const RenderOptions &options)
@@ -90,6 +89,10 @@ int render(const RenderOptions &options)
         return Success;
     } catch (const RuntimeError &error) {
         return complain(error.errorText(), error.kind() == ErrorKind::FileRefused ? BadArguments : Failure);
+    } catch (const std::bad_alloc &) {
+        // Wherever the memory ran out, the earlier file is kept: the new one
+        // was never put in its place.
+        return complain(RuntimeError(ErrorKind::OutOfMemory).errorText(), Failure);
     }
 }
 
@@ -97,27 +100,28 @@ int render(const RenderOptions &options)
 
 int main(int argc, char *argv[])
 {
-    // It only ever draws into images: no window system, so no display needed.
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("volvenda-render"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
-
     // The arguments as the system gave them: decoding them first would turn
     // bytes that are not UTF-8 into other characters, and a file name into another.
     QList<QByteArray> arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QByteArray(argv[i]);
 
+    // Answered before the application object opens any file: with standard
+    // output closed, the first file opened would take its place.
     const CommandLine commandLine = parseCommandLine(arguments);
     switch (commandLine.action) {
     case CommandLine::Action::Help:
         return printOut(usageText().toUtf8());
     case CommandLine::Action::Version:
-        return printOut("volvenda-render " + QCoreApplication::applicationVersion().toUtf8() + '\n');
+        return printOut(QByteArrayLiteral("volvenda-render ") + ProgramVersion + '\n');
     case CommandLine::Action::Error:
         return complain(commandLine.error + QStringLiteral(" (see --help)"), BadArguments);
     case CommandLine::Action::Render:
         break;
     }
+    // It only ever draws into images: no window system, so no display needed.
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("volvenda-render"));
+    QCoreApplication::setApplicationVersion(QLatin1String(ProgramVersion));
     return render(commandLine.options);
 }

@@ -1,7 +1,7 @@
 #include "render.h"
 
-#include "runtime/clipping.h"
-#include "runtime/drawing_surface.h"
+#include "drawing/clipping.h"
+#include "drawing/drawing_surface.h"
 #include "runtime/numbers.h"
 #include "trace/closure.h"
 
@@ -256,7 +256,7 @@ void drawPicture(const PictureRequest &request, DrawingSurface &target, const st
         surface.DrawCircle(CentreX, CentreY, narrowToSingle(std::fabs(request.plan.radii.R1)), ReferenceGray);
     }
     surface.PenWidth(2);
-    WindowState state;
+    TraceState state;
     traceCurve(state, request.plan, surface);
 }
 

@@ -1,6 +1,6 @@
 #include "start_command.h"
 
-#include "runtime/drawing_surface.h"
+#include "drawing/drawing_surface.h"
 #include "runtime/numbers.h"
 #include "runtime/random_generator.h"
 
@@ -15,7 +15,7 @@ constexpr int CurvePenWidth = 2;
 
 } // namespace
 
-void traceCurve(WindowState &state, const TracePlan &plan, DrawingSurface &surface)
+void traceCurve(TraceState &state, const TracePlan &plan, DrawingSurface &surface)
 {
     const auto drawSegment = [&](const CurvePoint &to, const CurvePoint &from) {
         surface.DrawLine(toSingle(to.X + state.X0), toSingle(to.Y + state.Y0), toSingle(from.X + state.X0),
@@ -42,7 +42,7 @@ void traceCurve(WindowState &state, const TracePlan &plan, DrawingSurface &surfa
     }
 }
 
-COLORREF pickRunColour(WindowState &state, RandomGenerator &random)
+COLORREF pickRunColour(TraceState &state, RandomGenerator &random)
 {
     // The order of the draws decides which goes to which component. Red and
     // blue are kept as unrounded single-precision products; green is rounded
@@ -53,7 +53,7 @@ COLORREF pickRunColour(WindowState &state, RandomGenerator &random)
     return composeColor(roundToInt16(state.Red), state.Green, roundToInt16(state.Blue));
 }
 
-void runStartCommand(WindowState &state, const FieldTexts &fields, RandomGenerator &random, DrawingSurface &surface)
+TracePlan readStartCommand(TraceState &state, const FieldTexts &fields, RandomGenerator &random)
 {
     const COLORREF colour = pickRunColour(state, random);
     const Radii radii {
@@ -61,8 +61,18 @@ void runStartCommand(WindowState &state, const FieldTexts &fields, RandomGenerat
         readLeadingNumber(fields.R22),
         readLeadingNumber(fields.R33),
     };
+    return TracePlan {radii, colour, TraceEnd, false};
+}
+
+void drawStartCommand(TraceState &state, const TracePlan &plan, DrawingSurface &surface)
+{
     surface.PenWidth(CurvePenWidth);
-    traceCurve(state, TracePlan {radii, colour, TraceEnd, false}, surface);
+    traceCurve(state, plan, surface);
+}
+
+void runStartCommand(TraceState &state, const FieldTexts &fields, RandomGenerator &random, DrawingSurface &surface)
+{
+    drawStartCommand(state, readStartCommand(state, fields, random), surface);
 }
 
 } // namespace volvenda

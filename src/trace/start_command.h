@@ -26,9 +26,11 @@ inline constexpr float ParameterStep = 0.25F;
 // run stops at T = 201.0 and never reaches 201.0619...
 inline constexpr double TraceEnd = 201.06176;
 
-// The state the window keeps for its commands; start-up sets X0, Y0 and Dt,
-// the Start command writes the rest.
-struct WindowState
+// What the tracer reads and writes: the centre and the step of the curve
+// parameter, set before a run; the parameter itself, the loop counter of a
+// run; and the last run colour, Red and Blue unrounded. The window keeps one
+// for the whole program, the renderer one per picture.
+struct TraceState
 {
     std::int16_t X0 = CentreX;
     std::int16_t Y0 = CentreY;
@@ -60,18 +62,24 @@ struct TracePlan
 
 // Draws one segment per step from the point at each T back to the point of
 // the step before, presenting the surface after every step (the first one
-// too). T runs from 0 in steps of state.Dt; the window state's T is the loop
+// too). T runs from 0 in steps of state.Dt; the state's T is the loop
 // counter. Throws RuntimeError: DivisionByZero when R1 is zero, Overflow when
 // a coordinate is not finite or beyond single precision. What was drawn
 // before the error stays drawn.
-void traceCurve(WindowState &state, const TracePlan &plan, DrawingSurface &surface);
+void traceCurve(TraceState &state, const TracePlan &plan, DrawingSurface &surface);
 
 // Picks a run colour as the Start command does: red, green and blue drawn in
-// that order from the generator, recorded in the window state.
-[[nodiscard]] COLORREF pickRunColour(WindowState &state, RandomGenerator &random);
+// that order from the generator, recorded in the state.
+[[nodiscard]] COLORREF pickRunColour(TraceState &state, RandomGenerator &random);
 
-// The Start command: picks the run colour, reads the three fields leniently,
-// widens the pen to 2 and traces the curve up to TraceEnd.
-void runStartCommand(WindowState &state, const FieldTexts &fields, RandomGenerator &random, DrawingSurface &surface);
+// The Start command in two halves, so that the window can tell what a run
+// draws before it draws it: the first picks the run colour and reads the
+// three fields leniently (it never fails), the second widens the pen to 2
+// and traces the curve up to TraceEnd.
+[[nodiscard]] TracePlan readStartCommand(TraceState &state, const FieldTexts &fields, RandomGenerator &random);
+void drawStartCommand(TraceState &state, const TracePlan &plan, DrawingSurface &surface);
+
+// The whole Start command: both halves.
+void runStartCommand(TraceState &state, const FieldTexts &fields, RandomGenerator &random, DrawingSurface &surface);
 
 } // namespace volvenda

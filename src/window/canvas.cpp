@@ -1,6 +1,6 @@
 #include "canvas.h"
 
-#include "runtime/raster_surface.h"
+#include "drawing/raster_surface.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -25,21 +25,23 @@ void Canvas::showChanged(const QRect &changed)
 
 void Canvas::paintEvent(QPaintEvent *event)
 {
-    // The ratio changes when the window moves to a screen of another scale;
-    // the surface is re-backed to match before it is shown, and then shown whole.
-    const qreal ratio = devicePixelRatioF();
-    QRect area = event->rect();
-    if (!qFuzzyCompare(ratio, m_surface.devicePixelRatio())) {
-        m_surface.setDevicePixelRatio(ratio);
-        area = rect();
-    }
-
     // The image is backed at the ratio, so the source rectangle is the logical
     // one scaled by it.
     const QImage &image = m_surface.image();
-    const QRectF source(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio);
+    const qreal ratio = m_surface.devicePixelRatio();
     QPainter painter(this);
-    painter.drawImage(QRectF(area), image, source);
+    if (!qFuzzyCompare(devicePixelRatioF(), ratio)) {
+        // Moved to a screen of another scale: the picture is shown scaled
+        // until the surface is re-backed, which is no work for a paint.
+        painter.drawImage(QRectF(rect()), image);
+        if (!qFuzzyCompare(devicePixelRatioF(), m_toldRatio)) {
+            m_toldRatio = devicePixelRatioF();
+            emit ratioChanged(m_toldRatio);
+        }
+        return;
+    }
+    const QRect area = event->rect();
+    painter.drawImage(QRectF(area), image, QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
 }
 
 } // namespace volvenda

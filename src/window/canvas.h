@@ -20,11 +20,17 @@ public:
     // run reaches the screen before the next one is drawn.
     void showChanged(const QRect &changed);
 
+signals:
+    // The window's device-pixel ratio is no longer the surface's: the window
+    // has moved to a screen of another scale. Told once per new ratio.
+    void ratioChanged(qreal ratio);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     RasterSurface &m_surface;
+    qreal m_toldRatio = 0;
 };
 
 } // namespace volvenda

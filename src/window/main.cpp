@@ -1,6 +1,8 @@
 #include "main_window.h"
 #include "program_options.h"
 
+#include "output/standard_output.h"
+
 #include <QApplication>
 #include <QFileInfo>
 
@@ -29,7 +31,12 @@ int main(int argc, char *argv[])
     switch (options.action) {
     case volvenda::ProgramOptions::Action::ShowHelp:
     case volvenda::ProgramOptions::Action::ShowVersion:
-        std::fputs(qPrintable(options.text), stdout);
+        // Output nobody receives is a failure, as for any standard tool.
+        if (const QString failure = volvenda::writeStandardOutput(options.text.toLocal8Bit()); !failure.isEmpty()) {
+            std::fprintf(
+                stderr, "%s: cannot write to standard output: %s\n", volvenda::ProgramName, qPrintable(failure));
+            return 1;
+        }
         return 0;
     case volvenda::ProgramOptions::Action::Refuse:
         std::fputs(qPrintable(options.text), stderr);

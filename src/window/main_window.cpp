@@ -1,7 +1,9 @@
 #include "main_window.h"
 
+#include "accessibility.h"
 #include "canvas.h"
 #include "legible_palette.h"
+#include "output/printable.h"
 #include "runtime/clock.h"
 #include "runtime/color.h"
 #include "runtime/numbers.h"
@@ -17,12 +19,16 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <new>
 #include <utility>
 
 namespace volvenda {
@@ -70,30 +76,42 @@ Control *place(Control *control, const char *name, const QRect &geometry)
     return control;
 }
 
-QLineEdit *makeField(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+// A field named by its label, which also takes the focus to it.
+QLineEdit *makeField(QWidget *parent, const char *name, const QString &text, const QRect &geometry, QLabel *label,
+    const QString &description)
 {
     auto *field = place(new QLineEdit(text, parent), name, geometry);
     field->setTextMargins(0, 0, 0, 0);
+    label->setBuddy(field);
+    field->setAccessibleName(label->text());
+    field->setAccessibleDescription(description);
     return field;
 }
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QRect &geometry)
+QPushButton *makeButton(QWidget *parent, const char *name, const QRect &geometry, const QString &description)
 {
     auto *button = place(new QPushButton(QLatin1String(name), parent), name, geometry);
-    // No default button: Enter and Escape start nothing.
+    // No default button: Enter and Escape start nothing; Return and Enter
+    // press only the button that has the focus (see the event filter).
     button->setAutoDefault(false);
     button->setDefault(false);
+    button->setAccessibleDescription(description);
     return button;
 }
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, QLineEdit *field, const QRect &geometry)
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
 {
     auto *label = place(new QLabel(text, parent), name, geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAutoFillBackground(true);
-    label->setBuddy(field);
-    field->setAccessibleName(text);
     return label;
+}
+
+// Return or Enter, on the main keyboard or the keypad, with nothing else held.
+bool isReturnKey(const QKeyEvent *key)
+{
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+        && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 // The Menu key or Shift+F10, or the keyboard's context-menu event that some
@@ -110,6 +128,58 @@ bool asksForMenuByKeyboard(const QEvent *event)
         || (key->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
 }
 
+// A field's text for a message: as typed, with what a terminal would act on
+// escaped, or "empty".
+QString shown(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    return trimmed.isEmpty() ? QStringLiteral("empty") : printable(QStringView(trimmed));
+}
+
+// The second line of Start's error message: which field, and what to do.
+QString startRemedy(ErrorKind kind, const FieldTexts &fields)
+{
+    if (kind == ErrorKind::DivisionByZero)
+        return QStringLiteral("R1 is %1: the fixed circle needs a radius other than 0.").arg(shown(fields.R11));
+    if (kind != ErrorKind::Overflow)
+        return {};
+    // The largest number sends the curve beyond range, unless all are modest
+    // and a tiny R1 does, by dividing.
+    const std::array<std::pair<const char *, const QString *>, 3> named {
+        std::pair("R1", &fields.R11), std::pair("R2", &fields.R22), std::pair("R3", &fields.R33)};
+    const auto largest = std::max_element(named.begin(), named.end(), [](const auto &a, const auto &b) {
+        return std::fabs(readLeadingNumber(*a.second)) < std::fabs(readLeadingNumber(*b.second));
+    });
+    if (std::fabs(readLeadingNumber(*largest->second)) < 1e30)
+        return QStringLiteral("R1 is %1: a fixed circle so small sends the curve beyond the range of numbers; "
+                              "a larger R1 draws it.")
+            .arg(shown(fields.R11));
+    return QStringLiteral("%1 is %2: the curve would reach beyond the range of single precision (about 3.4e38); "
+                          "smaller numbers draw it.")
+        .arg(QLatin1String(largest->first), shown(*largest->second));
+}
+
+// The second line when memory ran out, whatever the command.
+QString outOfMemoryRemedy(ErrorKind kind)
+{
+    return kind == ErrorKind::OutOfMemory
+        ? QStringLiteral("The window goes on with what it has; close other programs to free memory, then try "
+                         "again.")
+        : QString();
+}
+
+// The second line of Clear's error message.
+QString clearRemedy(ErrorKind kind, const QString &R11)
+{
+    if (kind == ErrorKind::TypeMismatch)
+        return QStringLiteral("R1 is %1: Clear needs a number there, written as your language settings write "
+                              "numbers, such as %2.")
+            .arg(shown(R11), QLocale::system().toString(60.5));
+    if (kind == ErrorKind::Overflow)
+        return QStringLiteral("R1 is %1: Clear needs a number below about 1.8e308.").arg(shown(R11));
+    return {};
+}
+
 } // namespace
 
 MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, ChooseFile chooseFile, QWidget *parent)
@@ -120,6 +190,7 @@ MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, ChooseFil
     , m_surface(CanvasSize, devicePixelRatioF(), Qt::white)
     , m_drawing(m_surface, CanvasSize, Qt::white)
 {
+    installAccessibleRoles();
     setWindowTitle(QStringLiteral("Volvenda"));
     setWindowIcon(programIcon());
     setFixedSize(CanvasSize);
@@ -132,6 +203,11 @@ MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, ChooseFil
     // program is ending, all the window's input.
     QCoreApplication::instance()->installEventFilter(this);
     m_surface.setPresentHandler([this](const QRect &changed) { m_canvas->showChanged(changed); });
+    // Queued: re-backing the picture is a command of its own, not part of a paint.
+    connect(
+        m_canvas, &Canvas::ratioChanged, this,
+        [this](qreal ratio) { runCommand([this, ratio] { m_surface.setDevicePixelRatio(ratio); }); },
+        Qt::QueuedConnection);
     runCommand([this] { startUp(); });
     m_R11->setFocus();
 }
@@ -148,16 +224,25 @@ void MainWindow::buildControls()
     // Created first, so it lies under every control.
     m_canvas = new Canvas(m_surface, this);
     m_canvas->setGeometry(QRect(QPoint(0, 0), CanvasSize));
+    m_canvas->setAccessibleName(QStringLiteral("Picture"));
 
-    m_start = makeButton(this, "Start", QRect(8, 8, 57, 25));
-    m_R11 = makeField(this, "R11", QStringLiteral("120"), QRect(96, 8, 41, 24));
-    m_R22 = makeField(this, "R22", QStringLiteral("33"), QRect(168, 8, 41, 24));
-    m_R33 = makeField(this, "R33", QStringLiteral("40"), QRect(240, 8, 41, 23));
-    m_labels = {makeLabel(this, "Метка1", QStringLiteral("R1"), m_R11, QRect(72, 8, 25, 25)),
-        makeLabel(this, "Метка2", QStringLiteral("R2"), m_R22, QRect(144, 8, 25, 25)),
-        makeLabel(this, "Метка3", QStringLiteral("R3"), m_R33, QRect(216, 8, 25, 33))};
-    m_clear = makeButton(this, "Clear", QRect(288, 8, 49, 25));
-    m_end = makeButton(this, "End", QRect(352, 8, 41, 25));
+    // The labels first, so that the fields lie over them: each label's box
+    // reaches a pixel into its field, whose frame must show whole.
+    m_labels = {makeLabel(this, "Метка1", QStringLiteral("R1"), QRect(72, 8, 25, 25)),
+        makeLabel(this, "Метка2", QStringLiteral("R2"), QRect(144, 8, 25, 25)),
+        makeLabel(this, "Метка3", QStringLiteral("R3"), QRect(216, 8, 25, 33))};
+    m_start = makeButton(this, "Start", QRect(8, 8, 57, 25),
+        QStringLiteral("traces the curve of R1, R2 and R3 over the picture, in a new colour"));
+    m_R11 = makeField(this, "R11", QStringLiteral("120"), QRect(96, 8, 41, 24), m_labels[0],
+        QStringLiteral("radius of the fixed circle"));
+    m_R22 = makeField(this, "R22", QStringLiteral("33"), QRect(168, 8, 41, 24), m_labels[1],
+        QStringLiteral("radius of the rolling circle; negative rolls it inside"));
+    m_R33 = makeField(this, "R33", QStringLiteral("40"), QRect(240, 8, 41, 23), m_labels[2],
+        QStringLiteral("distance of the pen from the rolling circle's centre"));
+    m_clear = makeButton(this, "Clear", QRect(288, 8, 49, 25),
+        QStringLiteral("wipes the picture and draws the grey circle of radius R1 again"));
+    m_end = makeButton(
+        this, "End", QRect(352, 8, 41, 25), QStringLiteral("ends the program; the Space key does the same"));
 
     setTabOrder(m_R11, m_start);
     setTabOrder(m_start, m_R22);
@@ -165,8 +250,12 @@ void MainWindow::buildControls()
     setTabOrder(m_R33, m_clear);
     setTabOrder(m_clear, m_end);
 
-    connect(m_start, &QPushButton::clicked, this, [this] { runCommand([this] { start(); }); });
-    connect(m_clear, &QPushButton::clicked, this, [this] { runCommand([this] { clear(); }); });
+    connect(m_start, &QPushButton::clicked, this, [this] {
+        runCommand([this] { start(); }, [this](ErrorKind kind) { return startRemedy(kind, fieldTexts()); });
+    });
+    connect(m_clear, &QPushButton::clicked, this, [this] {
+        runCommand([this] { clear(); }, [this](ErrorKind kind) { return clearRemedy(kind, m_R11->text()); });
+    });
     connect(m_end, &QPushButton::clicked, this, [this] { end(); });
 }
 
@@ -183,6 +272,7 @@ void MainWindow::buildPictureMenu()
     addAction(save);
 
     m_pictureMenu = new QMenu(this);
+    m_pictureMenu->setAccessibleName(QStringLiteral("Picture"));
     m_pictureMenu->addAction(copy);
     m_pictureMenu->addAction(save);
     m_canvas->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -212,7 +302,7 @@ void MainWindow::applyPalettes()
         field->setPalette(legibleOnWhite(QApplication::palette(field)));
 }
 
-void MainWindow::runCommand(const std::function<void()> &command)
+void MainWindow::runCommand(const std::function<void()> &command, const Remedy &remedy)
 {
     // Clicks and keys given before the end may still be queued behind it.
     if (m_ending)
@@ -220,17 +310,27 @@ void MainWindow::runCommand(const std::function<void()> &command)
     // The command boundary: a run-time error ends the command, what it drew
     // stays, and the window goes on. No exception crosses the event loop.
     QString failure;
+    QString whatToDo;
     try {
         command();
     } catch (const RuntimeError &error) {
         failure = error.errorText();
+        whatToDo = remedy ? remedy(error.kind()) : QString();
+        if (whatToDo.isEmpty())
+            whatToDo = outOfMemoryRemedy(error.kind());
+    } catch (const std::bad_alloc &) {
+        failure = RuntimeError(ErrorKind::OutOfMemory).errorText();
+        whatToDo = outOfMemoryRemedy(ErrorKind::OutOfMemory);
     } catch (const std::exception &error) {
         failure = QString::fromLocal8Bit(error.what());
     }
-    // Whatever the command drew is on screen before anything is reported.
+    // Whatever the command drew is on screen, and told, before anything is reported.
     m_drawing.Present();
     if (!failure.isEmpty())
-        m_reportError(this, failure);
+        m_description.stopRun(failure);
+    m_canvas->setAccessibleDescription(m_description.text());
+    if (!failure.isEmpty())
+        m_reportError(this, whatToDo.isEmpty() ? failure : failure + QLatin1Char('\n') + whatToDo);
 }
 
 void MainWindow::startUp()
@@ -240,22 +340,34 @@ void MainWindow::startUp()
     m_state.Y0 = CentreY;
     m_state.Dt = ParameterStep;
     m_drawing.PenWidth(startUpPenWidth);
-    m_drawing.DrawCircle(m_state.X0, m_state.Y0, readSingle(m_R11->text()), ReferenceGray);
+    const float radius = readSingle(m_R11->text());
+    m_drawing.DrawCircle(m_state.X0, m_state.Y0, radius, ReferenceGray);
+    m_description.wipe(std::fabs(radius));
 }
 
 void MainWindow::start()
 {
-    runStartCommand(m_state, FieldTexts {m_R11->text(), m_R22->text(), m_R33->text()}, m_random, m_drawing);
+    const TracePlan plan = readStartCommand(m_state, fieldTexts(), m_random);
+    m_description.beginRun(plan.radii, plan.colour);
+    drawStartCommand(m_state, plan, m_drawing);
+    m_description.finishRun();
 }
 
 void MainWindow::clear()
 {
     m_drawing.ClearSurface();
+    m_description.wipe(std::nullopt);
     m_drawing.PenWidth(startUpPenWidth);
     // Read strictly as a double and made non-negative; a radius beyond single
     // precision becomes infinite, and the surface draws nothing for it.
     const float radius = narrowToSingle(std::fabs(readNumber(m_R11->text())));
     m_drawing.DrawCircle(m_state.X0, m_state.Y0, radius, ReferenceGray);
+    m_description.wipe(radius);
+}
+
+FieldTexts MainWindow::fieldTexts() const
+{
+    return FieldTexts {m_R11->text(), m_R22->text(), m_R33->text()};
 }
 
 void MainWindow::end()
@@ -277,8 +389,7 @@ void MainWindow::savePictureAs()
 {
     if (m_ending)
         return;
-    const QString folder = m_saveFolder.isEmpty() ? picturesFolder() : m_saveFolder;
-    const ChosenFile chosen = m_chooseFile(this, proposedPicture(folder, m_saveFormat));
+    const ChosenFile chosen = m_chooseFile(this, proposedPicture(proposedFolder(m_saveFolder), m_saveFormat));
     if (chosen.path.isEmpty())
         return;
     const PictureFile file = pictureFile(chosen);
@@ -323,10 +434,16 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     // Typed characters reach the key handler before the control with the focus.
-    const bool toControl = watched == m_R11 || watched == m_R22 || watched == m_R33 || watched == m_start
-        || watched == m_clear || watched == m_end;
+    const bool toButton = watched == m_start || watched == m_clear || watched == m_end;
+    const bool toControl = toButton || watched == m_R11 || watched == m_R22 || watched == m_R33;
     if (toControl && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         const auto *key = static_cast<QKeyEvent *>(event);
+        // A focused button takes Return and Enter as a press; held down, once.
+        if (toButton && event->type() == QEvent::KeyPress && isReturnKey(key)) {
+            if (!key->isAutoRepeat())
+                static_cast<QPushButton *>(watched)->click();
+            return true;
+        }
         const QString text = key->text();
         if (text.size() == 1 && text.front() == QChar(spaceCode)) {
             // The press ends the program; its release is swallowed too, so a
@@ -353,7 +470,11 @@ void MainWindow::quitProgram()
 
 void MainWindow::showErrorBox(QWidget *window, const QString &text)
 {
-    QMessageBox::critical(window, QStringLiteral("Volvenda"), text);
+    // The error's own words first, then what to do about it.
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Volvenda"), text.section(QLatin1Char('\n'), 0, 0),
+        QMessageBox::Ok, window);
+    box.setInformativeText(text.section(QLatin1Char('\n'), 1));
+    box.exec();
 }
 
 } // namespace volvenda

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "picture_description.h"
 #include "picture_export.h"
 
+#include "drawing/raster_surface.h"
+#include "drawing/recording_surface.h"
 #include "runtime/random_generator.h"
-#include "runtime/raster_surface.h"
-#include "runtime/recording_surface.h"
+#include "runtime/runtime_error.h"
 #include "trace/start_command.h"
 
 #include <QWidget>
@@ -50,7 +52,7 @@ public:
     [[nodiscard]] const RasterSurface &surface() const { return m_surface; }
     // The same picture as vectors, since the last Clear.
     [[nodiscard]] const VectorSurface &drawing() const { return m_drawing.record(); }
-    [[nodiscard]] const WindowState &state() const { return m_state; }
+    [[nodiscard]] const TraceState &state() const { return m_state; }
     // Set by End, the Space key and the close box, and never cleared: from then
     // on no command runs, nothing is reported and the window's input is dropped,
     // also what was queued before the end.
@@ -75,7 +77,10 @@ private:
 
     // The commands. Each runs through runCommand, which shows what was drawn
     // and reports a run-time error instead of letting it escape.
-    void runCommand(const std::function<void()> &command);
+    // remedy, when given, says what to do about an error of the given kind.
+    using Remedy = std::function<QString(ErrorKind)>;
+    void runCommand(const std::function<void()> &command, const Remedy &remedy = {});
+    [[nodiscard]] FieldTexts fieldTexts() const;
     void startUp();
     void start();
     void clear();
@@ -89,11 +94,12 @@ private:
     EndProgram m_endProgram;
     ReportError m_reportError;
     ChooseFile m_chooseFile;
-    WindowState m_state;
+    TraceState m_state;
     RandomGenerator m_random;
     RasterSurface m_surface;
     // Where the commands draw: on the surface shown, and recorded for SVG.
     RecordingSurface m_drawing;
+    PictureDescription m_description;
     bool m_ending = false;
     // Proposed for the next picture saved; the folder is empty until the first save.
     QString m_saveFolder;

@@ -1,8 +1,9 @@
 #include "picture_export.h"
 
-#include "runtime/file_writing.h"
-#include "runtime/png_writing.h"
-#include "runtime/vector_surface.h"
+#include "output/atomic_file.h"
+#include "output/png_writing.h"
+#include "output/svg_writing.h"
+#include "runtime/runtime_error.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -14,6 +15,9 @@
 #include <QStandardPaths>
 
 #include <functional>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace volvenda {
 
@@ -32,12 +36,21 @@ PictureFormat filterFormat(const QString &filter)
     return filter == svgFilter ? PictureFormat::Svg : PictureFormat::Png;
 }
 
-QByteArray written(const std::function<void(QIODevice &)> &write)
+QByteArray written(const std::function<bool(QIODevice &)> &write)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    write(buffer);
+    // A buffer in memory refuses only for want of memory.
+    if (!write(buffer))
+        throw RuntimeError(ErrorKind::OutOfMemory);
     return buffer.data();
+}
+
+// A picture whose memory could not be had is not saved as an empty one.
+void checkPicture(const QImage &image)
+{
+    if (image.isNull())
+        throw RuntimeError(ErrorKind::OutOfMemory);
 }
 
 } // namespace
@@ -57,10 +70,22 @@ QString proposedPicture(const QString &folder, PictureFormat format)
     return QDir(folder).filePath(QStringLiteral("volvenda.") + extension(format));
 }
 
-QString picturesFolder()
+QString proposedFolder(const QString &lastUsed)
 {
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+    const auto isFolder = [](const QString &path) { return !path.isEmpty() && QFileInfo(path).isDir(); };
+    if (isFolder(lastUsed))
+        return lastUsed;
+    QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (isFolder(pictures))
+        return pictures;
+    // HOME may be unset or name a folder that is gone; the account's own
+    // home folder is then the one to propose.
+    QString home = qEnvironmentVariable("HOME");
+    if (isFolder(home))
+        return home;
+    const passwd *account = ::getpwuid(::getuid());
+    const QString accountHome = account ? QFile::decodeName(account->pw_dir) : QString();
+    return isFolder(accountHome) ? accountHome : QDir::currentPath();
 }
 
 ChosenFile askForPictureFile(QWidget *window, const QString &proposal)
@@ -83,8 +108,11 @@ ChosenFile askForPictureFile(QWidget *window, const QString &proposal)
 
     while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         ChosenFile chosen {dialog.selectedFiles().constFirst(), filterFormat(dialog.selectedNameFilter())};
+        // Only a file that would be replaced is asked about: a name the save
+        // refuses (a pipe, a device, a folder) is refused at once, as the
+        // save command reports it.
         const QString path = pictureFile(chosen).path;
-        if (!QFileInfo::exists(path))
+        if (!replacesAFile(path))
             return chosen;
         const QString question = QStringLiteral("%1 already exists.\nDo you want to replace it?");
         if (QMessageBox::warning(window, dialog.windowTitle(), question.arg(QFileInfo(path).fileName()),
@@ -97,21 +125,22 @@ ChosenFile askForPictureFile(QWidget *window, const QString &proposal)
 
 void writePicture(const PictureFile &file, const QImage &image, const VectorSurface &drawing)
 {
+    if (file.format == PictureFormat::Png)
+        checkPicture(image);
     // A write the device refuses is kept by the file and reported with the
     // system's reason when it is committed.
     writeFileAtomically(file.path, [&](QIODevice &device) {
-        if (file.format == PictureFormat::Svg)
-            drawing.writeSvg(device);
-        else
-            writePng(image, device);
+        return file.format == PictureFormat::Svg ? writeSvg(drawing, device) : writePng(image, device);
     });
 }
 
 std::unique_ptr<QMimeData> pictureMimeData(const QImage &image, const VectorSurface &drawing)
 {
+    checkPicture(image);
     auto data = std::make_unique<QMimeData>();
-    data->setData(QStringLiteral("image/png"), written([&](QIODevice &device) { writePng(image, device); }));
-    data->setData(QStringLiteral("image/svg+xml"), written([&](QIODevice &device) { drawing.writeSvg(device); }));
+    data->setData(QStringLiteral("image/png"), written([&](QIODevice &device) { return writePng(image, device); }));
+    data->setData(
+        QStringLiteral("image/svg+xml"), written([&](QIODevice &device) { return writeSvg(drawing, device); }));
     data->setImageData(image);
     return data;
 }

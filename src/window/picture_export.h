@@ -34,8 +34,10 @@ struct PictureFile
 
 // "volvenda.png" (or .svg) in folder.
 [[nodiscard]] QString proposedPicture(const QString &folder, PictureFormat format);
-// The user's pictures folder, or the home folder where there is none.
-[[nodiscard]] QString picturesFolder();
+// Where to propose saving: the folder last used if it is still there, else
+// the user's pictures folder, else the home folder (HOME's, or the
+// account's where HOME is unset or gone), else the working folder.
+[[nodiscard]] QString proposedFolder(const QString &lastUsed);
 
 // Asks for a file name in the file dialog, starting at proposal, with a
 // filter for each format, and asks again before a file would be replaced.
