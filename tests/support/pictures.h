@@ -1,75 +1,158 @@
 #pragma once
 
-#include "runtime/raster_surface.h"
-#include "runtime/runtime_error.h"
-#include "runtime/vector_surface.h"
-#include "trace/start_command.h"
-
-#include <QBuffer>
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
-#include <QPointF>
+#include <QLineF>
+#include <QPolygonF>
+#include <QRect>
+#include <QString>
+#include <QXmlStreamReader>
+#include <QtMath>
 
 #include <bitset>
 #include <cmath>
+#include <map>
 #include <numbers>
-#include <optional>
+#include <vector>
 
-// A picture drawn afresh by the core, as the window shows it: the grey
-// reference circle round (200, 250) (none for radius 0, so a blank picture),
-// then a curve with the pen at 2.
-inline QImage corePicture(qreal ratio, float radius, const std::optional<volvenda::TracePlan> &curve = {})
+// Pictures checked against geometry worked out here, not against the
+// drawing code: where the pixels of a circle and of a polyline may lie, and
+// where they must.
+
+// The vertices of a curve as the window traces it, from the epitrochoid's
+// formula: T = 0, 0.25, ... while T <= end, each point floored and moved to
+// the centre (200, 250).
+inline QPolygonF epitrochoid(double R1, double R2, double R3, double end = 201.06176)
 {
-    volvenda::RasterSurface surface(volvenda::CanvasSize, ratio, Qt::white);
-    if (radius != 0)
-        surface.DrawCircle(200, 250, radius, volvenda::ReferenceGray);
-    if (curve) {
-        surface.PenWidth(2);
-        volvenda::WindowState state;
-        volvenda::traceCurve(state, *curve, surface);
+    QPolygonF points;
+    for (double T = 0; T <= end; T += 0.25) {
+        const double roll = T * R2 / R1;
+        const double turn = (R1 + R2) / R1 * T;
+        points << QPointF(200 + std::floor((R1 + R2) * std::cos(roll) - R3 * std::cos(turn)),
+            250 + std::floor((R1 + R2) * std::sin(roll) - R3 * std::sin(turn)));
     }
-    return surface.image();
+    return points;
 }
 
-// The same picture as an SVG document from the core's vector drawing; a run
-// that fails keeps what it drew before the error.
-inline QByteArray coreSvg(float radius, const volvenda::TracePlan &curve)
+// What a picture holds: the grey reference circle round (200, 250) of this
+// radius, 1 pixel wide (none for 0), and curves 2 pixels wide over it.
+struct Drawn
 {
-    volvenda::VectorSurface surface(volvenda::CanvasSize, Qt::white);
-    surface.DrawCircle(200, 250, radius, volvenda::ReferenceGray);
-    surface.PenWidth(2);
-    volvenda::WindowState state;
-    try {
-        volvenda::traceCurve(state, curve, surface);
-    } catch (const volvenda::RuntimeError &) {
+    struct Curve
+    {
+        QPolygonF points;
+        QColor colour;
+    };
+    double circle = 0;
+    std::vector<Curve> curves = {};
+};
+
+// Empty when the image shows what is drawn and nothing else, or else the
+// first thing wrong. Each painted pixel must lie on the circle (grey) or
+// within reach of a curve of its colour; every two degrees of the circle and
+// the middle of every segment on the canvas must be painted. The image has
+// the canvas's logical size at its device-pixel ratio.
+inline QString differences(const QImage &image, const Drawn &drawn)
+{
+    const qreal ratio = image.devicePixelRatio();
+    const QColor grey(100, 100, 100);
+    // Whole logical coordinates name pixel centres.
+    const auto logical = [ratio](int x, int y) { return QPointF((x + 0.5) / ratio - 0.5, (y + 0.5) / ratio - 0.5); };
+    const auto device
+        = [ratio](QPointF p) { return QPoint(qFloor((p.x() + 0.5) * ratio), qFloor((p.y() + 0.5) * ratio)); };
+    const auto at = [](QPoint p) { return QStringLiteral(" at device pixel %1, %2").arg(p.x()).arg(p.y()); };
+    const auto distance = [](QPointF p, const QLineF &segment) {
+        const QPointF d = segment.p2() - segment.p1();
+        const double length2 = QPointF::dotProduct(d, d);
+        const double t = length2 > 0 ? std::clamp(QPointF::dotProduct(p - segment.p1(), d) / length2, 0.0, 1.0) : 0.0;
+        const QPointF nearest = segment.p1() + t * d;
+        return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
+    };
+
+    // Where each colour's curves reach: half the pen and a pixel's play.
+    std::map<QRgb, std::vector<bool>> reach;
+    for (const Drawn::Curve &curve : drawn.curves) {
+        std::vector<bool> &mask = reach[curve.colour.rgb()];
+        mask.resize(std::size_t(image.width()) * std::size_t(image.height()));
+        for (qsizetype i = 1; i < curve.points.size(); ++i) {
+            const QLineF segment(curve.points[i - 1], curve.points[i]);
+            const QRect box = QRect(device(segment.p1()), device(segment.p2()))
+                                  .normalized()
+                                  .adjusted(-qCeil(3 * ratio), -qCeil(3 * ratio), qCeil(3 * ratio), qCeil(3 * ratio))
+                & image.rect();
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x)
+                    if (distance(logical(x, y), segment) <= 2.0)
+                        mask[std::size_t(y) * std::size_t(image.width()) + std::size_t(x)] = true;
+        }
     }
-    QBuffer svg;
-    svg.open(QIODevice::WriteOnly);
-    surface.writeSvg(svg);
-    return svg.data();
+
+    std::bitset<180> circleSeen;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            if (pixel == QColor(Qt::white).rgb())
+                continue;
+            const QPointF offset = logical(x, y) - QPointF(200, 250);
+            const bool onCircle
+                = drawn.circle > 0 && std::abs(std::hypot(offset.x(), offset.y()) - drawn.circle) <= 1.5;
+            if (onCircle)
+                circleSeen.set(std::size_t(std::atan2(offset.y(), offset.x()) * 90 / std::numbers::pi + 90) % 180);
+            if (pixel == grey.rgb() && onCircle)
+                continue;
+            const auto curve = reach.find(pixel);
+            if (curve == reach.end() || !curve->second[std::size_t(y) * std::size_t(image.width()) + std::size_t(x)])
+                return QStringLiteral("%1 painted where nothing of it is drawn").arg(QColor(pixel).name())
+                    + at(QPoint(x, y));
+        }
+    for (std::size_t bucket = 0; bucket < 180 && drawn.circle > 0; ++bucket) {
+        const double angle = (double(bucket) + 0.5) * std::numbers::pi / 90 - std::numbers::pi;
+        const QPoint point
+            = device(QPointF(200 + drawn.circle * std::cos(angle), 250 + drawn.circle * std::sin(angle)));
+        if (image.rect().adjusted(2, 2, -2, -2).contains(point) && !circleSeen[bucket])
+            return QStringLiteral("the circle has a gap") + at(point);
+    }
+    for (const Drawn::Curve &curve : drawn.curves)
+        for (qsizetype i = 1; i < curve.points.size(); ++i) {
+            const QPoint middle = device((curve.points[i - 1] + curve.points[i]) / 2);
+            if (!image.rect().contains(middle))
+                continue;
+            const QRgb pixel = image.pixel(middle);
+            if (pixel == QColor(Qt::white).rgb() || pixel == grey.rgb())
+                return QStringLiteral("segment %1 is missing").arg(i) + at(middle);
+        }
+    return {};
+}
+
+// The circles' radii and the paths' vertices and colours of an SVG document.
+struct SvgDrawing
+{
+    QList<double> circles;
+    QList<std::pair<QPolygonF, QColor>> paths;
+};
+inline SvgDrawing readSvg(const QByteArray &svg)
+{
+    SvgDrawing drawing;
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QXmlStreamAttributes attributes = xml.attributes();
+        if (xml.name() == QLatin1String("circle"))
+            drawing.circles << attributes.value("r").toDouble();
+        if (xml.name() != QLatin1String("path"))
+            continue;
+        QPolygonF points;
+        for (const QString &vertex : attributes.value("d").mid(1).toString().split(QStringLiteral(" L")))
+            points << QPointF(vertex.section(u',', 0, 0).toDouble(), vertex.section(u',', 1).toDouble());
+        drawing.paths << std::pair(points, QColor(attributes.value("stroke")));
+    }
+    return drawing;
 }
 
 // Whether the pixel at device coordinates (x, y) differs from the white background.
 inline bool painted(const QImage &image, int x, int y)
 {
     return image.pixel(x, y) != QColor(Qt::white).rgb();
-}
-
-// Whether every painted pixel is of the colour and lies on the circle (within
-// what aliased drawing allows), and every two degrees of it have a pixel.
-inline bool isCircle(const QImage &image, QPointF centre, double radius, const QColor &colour)
-{
-    const qreal ratio = image.devicePixelRatio();
-    std::bitset<180> seen;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            // Device pixel centres in logical coordinates, where whole numbers name pixel centres.
-            const QPointF offset = QPointF(x + 0.5, y + 0.5) / ratio - QPointF(0.5, 0.5) - centre;
-            if (!painted(image, x, y))
-                continue;
-            if (image.pixel(x, y) != colour.rgb() || std::abs(std::hypot(offset.x(), offset.y()) - radius) > 1.5)
-                return false;
-            seen.set(static_cast<std::size_t>(std::atan2(offset.y(), offset.x()) * 90 / std::numbers::pi + 90) % 180);
-        }
-    return seen.all();
 }

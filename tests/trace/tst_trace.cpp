@@ -1,6 +1,6 @@
 #include "support/cases.h"
 
-#include "runtime/drawing_surface.h"
+#include "drawing/drawing_surface.h"
 #include "runtime/numbers.h"
 #include "runtime/random_generator.h"
 #include "runtime/runtime_error.h"
@@ -54,7 +54,7 @@ struct Run
         }
     }
 
-    WindowState state;
+    TraceState state;
     RecordingSurface surface;
     MaybeError error;
 };

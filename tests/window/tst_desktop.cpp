@@ -3,11 +3,15 @@
 #include "window/program_options.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
+
+#include <cerrno>
+#include <cstring>
 
 using namespace volvenda;
 
@@ -121,6 +125,11 @@ private slots:
                              "set); to run it on a virtual X server: sudo apt-get install xvfb xauth && xvfb-run -a "
             + QFileInfo(VOLVENDA_WINDOW).canonicalFilePath();
         QTest::newRow("--version") << QStringList {"--version"} << 0 << "volvenda 1.00\n";
+        const QString cannot = "volvenda: cannot write to standard output: ";
+        QTest::newRow("--version to a full disk") << QStringList {"--version", ">/dev/full"} << 1
+                                                  << cannot + QString::fromLocal8Bit(std::strerror(ENOSPC)) + "\n";
+        QTest::newRow("--help to a closed output")
+            << QStringList {"--help", ">&-"} << 1 << cannot + QString::fromLocal8Bit(std::strerror(EBADF)) + "\n";
         QTest::newRow("-h among Qt's") << QStringList {"-style", "fusion", "-h"} << 0 << "Usage: volvenda [options]";
         QTest::newRow("unknown, one line") << QStringList {"-frob"} << 2 << "volvenda: Unknown option 'frob'. Try";
         QTest::newRow("no display: the real path, quoted for a shell")
@@ -133,9 +142,12 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(QString, output);
-        QProcess volvenda; // without a display
-        volvenda.start("env",
-            QStringList {"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM", VOLVENDA_WINDOW}
+        // Without a display; a last argument such as ">&-" redirects standard output.
+        const QString redirect = arguments.constLast().startsWith(u'>') ? arguments.takeLast() : QString();
+        QProcess volvenda;
+        volvenda.start("sh",
+            QStringList {"-c", "exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"$@\" " + redirect, "sh",
+                VOLVENDA_WINDOW}
                 + arguments);
         QVERIFY(volvenda.waitForFinished(60'000));
         const QString shown = volvenda.readAllStandardOutput() + volvenda.readAllStandardError();

@@ -1,9 +1,11 @@
 #include "support/cases.h"
 
+#include "runtime/color.h"
 #include "runtime/numbers.h"
 #include "runtime/random_generator.h"
 #include "runtime/runtime_error.h"
 
+#include <QColor>
 #include <QLocale>
 
 #include <algorithm>
@@ -64,7 +66,7 @@ struct Rounding
 
 } // namespace
 
-class NumbersTest final : public QObject
+class RuntimeTest final : public QObject
 {
     Q_OBJECT
 
@@ -86,6 +88,7 @@ private slots:
             {"correctly rounded tie to even", {"9007199254740993", 9007199254740992.0, 9007199254740992.0}},
             {"below double", {"1e-400", 0, 0.0}},
             {"leading zeros, then tiny", {"0.000000000000000000001e-300", 0, 0.0}},
+            {"tiny by its zeros, whatever the exponent", {"0." + QString(400, u'0') + "1e50", 0, 0.0}},
             {"beyond double", {"-1e400", -inf, overflow}},
             {"long digit string beyond double", {QString(400, u'9'), inf, overflow}},
             {"largest single, exactly", {"3.4028234663852886e38", 3.4028234663852886e38, 3.4028234663852886e38}},
@@ -141,17 +144,36 @@ private slots:
         QCOMPARE(rounded, int(row.rounded));
     }
 
+    void namesColoursInWords_data()
+    {
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<QString>("words");
+        const std::pair<const char *, const char *> rows[] {{"#1f6f6a", "dark teal"}, {"#e08020", "orange"},
+            {"#ff0000", "red"}, {"#f01060", "red"}, {"#ffb0c0", "pink"}, {"#5c3310", "brown"},
+            {"#5a7090", "greyish blue"}, {"#303848", "dark greyish blue"}, {"#101060", "dark blue"},
+            {"#b8d8b8", "light greyish green"}, {"#000000", "black"}, {"#ffffff", "white"}, {"#646464", "grey"},
+            {"#303030", "dark grey"}, {"#c8c8c8", "light grey"}, {"#7000c0", "purple"}, {"#e000d0", "magenta"},
+            {"#d0e000", "yellow"}};
+        for (const auto &[colour, words] : rows)
+            QTest::newRow(colour) << QColor(colour) << QString(words);
+    }
+    void namesColoursInWords()
+    {
+        QFETCH(QColor, colour);
+        QFETCH(QString, words);
+        QCOMPARE(colourInWords(composeColor(colour.red(), colour.green(), colour.blue())), words);
+    }
+
     void randomNumbersAreUniformBelowOne()
     {
         const std::vector<float> values = draws(86399.999F, 100'000);
         const auto [low, high] = std::minmax_element(values.begin(), values.end());
         QVERIFY(*low >= 0.0F && *low < 0.001F);
         QVERIFY(*high < 1.0F && *high > 0.999F);
-        QCOMPARE(draws(3600.5F, 100), draws(3600.5F, 100));
         // Two starts of the program a millisecond apart draw other colours.
         QVERIFY(draws(3600.001F, 3) != draws(3600.002F, 3));
     }
 };
 
-QTEST_GUILESS_MAIN(NumbersTest)
-#include "tst_numbers.moc"
+QTEST_GUILESS_MAIN(RuntimeTest)
+#include "tst_runtime.moc"

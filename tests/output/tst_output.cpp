@@ -1,0 +1,342 @@
+#include "output/atomic_file.h"
+#include "output/png_writing.h"
+#include "output/printable.h"
+#include "runtime/runtime_error.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstring>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace volvenda;
+
+namespace {
+
+std::optional<RuntimeError> failureOf(const std::function<void()> &work)
+{
+    try {
+        work();
+    } catch (const RuntimeError &error) {
+        return error;
+    }
+    return std::nullopt;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+mode_t modeOf(const QString &path)
+{
+    struct stat info = {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode : 0;
+}
+
+mode_t typeOf(const QString &path)
+{
+    return modeOf(path) & S_IFMT;
+}
+
+// width x 30 pixels: white, then vertical stripes of the given colours.
+QImage stripes(int width, QImage::Format format, const QList<QRgb> &colours)
+{
+    QImage image(width, 30, format);
+    image.fill(Qt::white);
+    for (int x = 0; x < width && !colours.isEmpty(); ++x)
+        for (int y = 10; y < 20; ++y)
+            image.setPixel(x, y, colours[x % colours.size()]);
+    return image;
+}
+
+QList<QRgb> greys(int count)
+{
+    QList<QRgb> colours;
+    for (int i = 0; i < count; ++i)
+        colours << qRgb(i % 256, i / 256, 7);
+    return colours;
+}
+
+} // namespace
+
+class OutputTest final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_dir.emplace();
+        QVERIFY(m_dir->isValid());
+    }
+
+    void refusesWhatIsNoRegularFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        const auto row = [](const char *what, const QString &name, const QString &reason) {
+            QTest::newRow(what) << name << reason;
+        };
+        const auto system = [](int error) { return QString::fromLocal8Bit(std::strerror(error)); };
+        row("folder", "folder.png", "it is a folder");
+        row("named pipe", "pipe.png", "it is a named pipe");
+        row("link to a device", "null.png", "it is a symbolic link to a device");
+        row("link to nothing", "dangling.png", "it is a symbolic link to a file that does not exist");
+        row("loop of links", "loop.png", system(ELOOP));
+        row("missing folder", "missing/x.png", "its folder does not exist");
+        row("file as a folder", "plain.png/x.png", system(ENOTDIR));
+        row("name too long", QString(252, u'n') + ".png", system(ENAMETOOLONG));
+        row("ends in a slash", "plain.png/", "the name ends in '/', as a folder's does");
+    }
+
+    void refusesWhatIsNoRegularFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QVERIFY(QDir(folder()).mkdir("folder.png"));
+        QCOMPARE(::mkfifo(QFile::encodeName(file("pipe.png")).constData(), 0600), 0);
+        QVERIFY(QFile::link("/dev/null", file("null.png")));
+        QVERIFY(QFile::link(file("nowhere.png"), file("dangling.png")));
+        QVERIFY(QFile::link(file("loop.png"), file("loop.png")));
+        QVERIFY(QFile(file("plain.png")).open(QIODevice::WriteOnly));
+        const QStringList before = QDir(folder()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+        const mode_t type = typeOf(file(name));
+
+        for (const auto &attempt : std::initializer_list<std::function<void()>> {
+                 [&] { checkFileTarget(file(name)); }, [&] { writeFileAtomically(file(name), "picture"); }}) {
+            const std::optional<RuntimeError> error = failureOf(attempt);
+            QVERIFY(error);
+            QCOMPARE(error->kind(), ErrorKind::FileRefused);
+            QCOMPARE(error->errorText(), QStringLiteral("cannot write '%1': ").arg(file(name)) + reason);
+        }
+        // Not a file a program would ask about replacing.
+        QVERIFY(!replacesAFile(file(name)));
+        // Nothing was replaced, nothing was added.
+        QCOMPARE(typeOf(file(name)), type);
+        QCOMPARE(QDir(folder()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), before);
+    }
+
+    void writesWholeOrNothing()
+    {
+        const QString path = file("picture.png");
+        QVERIFY(!replacesAFile(path));
+        writeFileAtomically(path, "first");
+        QVERIFY(replacesAFile(path));
+        QCOMPARE(contents(path), QByteArray("first"));
+
+        // A replaced file keeps its permissions.
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+        writeFileAtomically(path, [](QIODevice &device) {
+            for (int i = 0; i < 100'000; ++i)
+                device.write("0123456789");
+            return true;
+        });
+        QCOMPARE(contents(path).size(), 1'000'000);
+        QCOMPARE(modeOf(path) & 0777U, 0640U);
+
+        // A writer that gives up leaves the file as it was.
+        const std::optional<RuntimeError> gaveUp
+            = failureOf([&] { writeFileAtomically(path, [](QIODevice &device) { return device.write("part") < 0; }); });
+        QVERIFY(gaveUp && gaveUp->kind() == ErrorKind::FileWriteFailed);
+        QCOMPARE(gaveUp->errorText(), QStringLiteral("cannot write '%1': the file would not be whole").arg(path));
+
+        // Without a commit the file stays as it was, and nothing is left beside it.
+        {
+            AtomicFile abandoned(path);
+            abandoned.device().write("half a pic");
+        }
+        QCOMPARE(contents(path).size(), 1'000'000);
+        QCOMPARE(QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList {"picture.png"});
+
+        // The temporary name must not grow past what the file system takes.
+        const QString longest = file(QString(251, u'l') + ".png");
+        writeFileAtomically(longest, "old");
+        writeFileAtomically(longest, "new");
+        QCOMPARE(contents(longest), QByteArray("new"));
+    }
+
+    void replacesTheFileALinkPointsTo()
+    {
+        QVERIFY(QDir(folder()).mkdir("real"));
+        writeFileAtomically(file("real/target.png"), "old");
+        QVERIFY(QFile::link("real/target.png", file("link.png")));
+        QVERIFY(replacesAFile(file("link.png")));
+        writeFileAtomically(file("link.png"), "new");
+        QCOMPARE(typeOf(file("link.png")), mode_t(S_IFLNK));
+        QCOMPARE(contents(file("real/target.png")), QByteArray("new"));
+        QCOMPARE(QDir(file("real")).entryList(QDir::Files | QDir::Hidden), QStringList {"target.png"});
+    }
+
+    void keepsTheOwnerWhereItMay_data()
+    {
+        // The file's owner, group and mode; who replaces it (uid, gid and the
+        // groups it is also in); the owner and group it ends with.
+        QTest::addColumn<QList<unsigned>>("file");
+        QTest::addColumn<QList<unsigned>>("writer");
+        QTest::addColumn<QList<unsigned>>("after");
+        const unsigned nobody = 65534;
+        const unsigned staff = 50;
+        QTest::newRow("root keeps both") << QList<unsigned> {nobody, nobody, 0600} << QList<unsigned> {0, 0}
+                                         << QList<unsigned> {nobody, nobody};
+        QTest::newRow("a member keeps the group")
+            << QList<unsigned> {0, staff, 0660} << QList<unsigned> {nobody, nobody, staff}
+            << QList<unsigned> {nobody, staff};
+        QTest::newRow("anyone else makes it theirs")
+            << QList<unsigned> {0, 0, 0666} << QList<unsigned> {nobody, nobody} << QList<unsigned> {nobody, nobody};
+    }
+
+    void keepsTheOwnerWhereItMay()
+    {
+        QFETCH(QList<unsigned>, file);
+        QFETCH(QList<unsigned>, writer);
+        QFETCH(QList<unsigned>, after);
+        if (::geteuid() != 0)
+            QSKIP("files of other owners need root to make");
+        const QByteArray path = QFile::encodeName(this->file("shared.png"));
+        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        QVERIFY(::chown(path, file[0], file[1]) == 0 && ::chmod(path, file[2]) == 0);
+        QCOMPARE(::chmod(QFile::encodeName(folder()).constData(), 0777), 0);
+        // Written by a process of the writer's identity.
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const std::vector<gid_t> groups(writer.begin() + 2, writer.end());
+            const bool became = ::setgroups(groups.size(), groups.data()) == 0 && ::setgid(writer[1]) == 0
+                && ::setuid(writer[0]) == 0;
+            ::_exit(became && !failureOf([&] { writeFileAtomically(QFile::decodeName(path), "new"); }) ? 0 : 1);
+        }
+        int status = -1;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QCOMPARE(status, 0);
+        struct stat info = {};
+        QCOMPARE(::stat(path, &info), 0);
+        QCOMPARE((QList<unsigned> {info.st_uid, info.st_gid, info.st_mode & 0777U}), after << file[2]);
+        QCOMPARE(contents(QFile::decodeName(path)), QByteArray("new"));
+    }
+
+    void temporaryNamesStayShort_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("kept");
+        QTest::newRow("short") << QByteArray("curve.png") << QByteArray("curve.png");
+        QTest::newRow("longest") << QByteArray(251, 'l') + ".png" << QByteArray(32, 'l');
+        // 'é' is two bytes: a cut at 32 bytes would split the sixteenth.
+        QTest::newRow("cut between characters") << "x" + QString(40, u'é').toUtf8() << "x" + QString(15, u'é').toUtf8();
+    }
+
+    void temporaryNamesStayShort()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, kept);
+        const QByteArray temporary = temporaryNameFor(name);
+        QCOMPARE(temporary.left(temporary.size() - 7), kept);
+        QCOMPARE(temporary.at(kept.size()), '.');
+        QVERIFY(QByteArrayView(temporary).isValidUtf8());
+    }
+
+    void escapesWhatATerminalActsOn_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char *what, const QByteArray &bytes, const char *shown) {
+            QTest::newRow(what) << bytes << QString::fromUtf8(shown);
+        };
+        row("plain text", "curve 1.png", "curve 1.png");
+        row("escape sequence", "\x1b[2J", "\\x1b[2J");
+        row("newline, tab, return", "a\nb\tc\r", "a\\nb\\tc\\r");
+        row("backslash", "a\\x41", "a\\\\x41");
+        row("not UTF-8", "\xff.png", "\\xff.png");
+        row("truncated sequence", "\xc3", "\\xc3");
+        row("overlong slash", "\xc0\xaf", "\\xc0\\xaf");
+        row("letters of other scripts", "é漢😀", "é漢😀");
+        row("C1 control", "\xc2\x9b", "\\u009b");
+        row("embedding and override marks", "a\u202a\u202eb", "a\\u202a\\u202eb");
+        row("byte-order mark first, kept", "\ufeffcurve.jpg", "\\ufeffcurve.jpg");
+        row("zero-width space and soft hyphen", "a\u200bb\u00adc", "a\\u200bb\\u00adc");
+    }
+
+    void escapesWhatATerminalActsOn()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QCOMPARE(printable(bytes), shown);
+        if (QByteArrayView(bytes).isValidUtf8())
+            QCOMPARE(printable(decodeUtf8(bytes)), shown);
+        // Text can hold what UTF-8 cannot: halves of a pair, alone, even where
+        // the other half lies just past the end.
+        const QChar halves[] {u'a', QChar(0xD800), QChar(0xDC00), u'b'};
+        QCOMPARE(printable(QStringView(halves, 2)), QStringLiteral("a\\ud800"));
+        QCOMPARE(printable(QStringView(halves).sliced(2)), QStringLiteral("\\udc00b"));
+    }
+
+    void readsBackTheSamePixels_data()
+    {
+        QTest::addColumn<QImage>("image");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<int>("colourType");
+
+        const QList<QRgb> curve {qRgb(100, 100, 100), qRgb(31, 111, 209)};
+        QTest::newRow("blank") << stripes(40, QImage::Format_RGB32, {}) << 1 << 3;
+        QTest::newRow("curve and circle, RGB888") << stripes(40, QImage::Format_RGB888, curve) << 2 << 3;
+        // Widths that end inside a byte, at every packing.
+        QTest::newRow("odd width, 1 bit") << stripes(13, QImage::Format_RGB32, {qRgb(0, 0, 0)}) << 1 << 3;
+        QTest::newRow("odd width, 2 bits") << stripes(13, QImage::Format_RGB32, curve) << 2 << 3;
+        QTest::newRow("16 colours, 4 bits") << stripes(21, QImage::Format_RGB32, greys(15)) << 4 << 3;
+        QTest::newRow("256 colours, 8 bits") << stripes(300, QImage::Format_RGB32, greys(255)) << 8 << 3;
+        QTest::newRow("257 colours, RGB") << stripes(300, QImage::Format_RGB888, greys(256)) << 8 << 2;
+        QTest::newRow("translucent palette") << stripes(9, QImage::Format_ARGB32, {qRgba(10, 20, 30, 40)}) << 1 << 3;
+        QTest::newRow("alpha channel, many colours")
+            << stripes(300, QImage::Format_ARGB32_Premultiplied, greys(300)).convertToFormat(QImage::Format_ARGB32) << 8
+            << 6;
+        QImage indexed = stripes(17, QImage::Format_RGB32, curve).convertToFormat(QImage::Format_Indexed8);
+        QTest::newRow("another format") << indexed << 2 << 3;
+    }
+
+    void readsBackTheSamePixels()
+    {
+        QFETCH(QImage, image);
+        QFETCH(int, depth);
+        QFETCH(int, colourType);
+        image.setDotsPerMeterX(7559);
+        image.setDotsPerMeterY(7559);
+
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        std::vector<double> progress;
+        QVERIFY(writePng(image, buffer, [&](double done) { progress.push_back(done); }));
+        QBuffer nothing;
+        nothing.open(QIODevice::WriteOnly);
+        QVERIFY(!writePng(QImage(), nothing) && nothing.data().isEmpty());
+
+        const QByteArray png = buffer.data();
+        // IHDR: bit depth and colour type, the smallest that hold the picture.
+        QCOMPARE(int(png[24]), depth);
+        QCOMPARE(int(png[25]), colourType);
+        QImage read;
+        QVERIFY(read.loadFromData(png, "PNG"));
+        QCOMPARE(read.convertToFormat(QImage::Format_ARGB32), image.convertToFormat(QImage::Format_ARGB32));
+        QCOMPARE(read.dotsPerMeterX(), 7559);
+        QVERIFY(std::is_sorted(progress.begin(), progress.end()));
+        QVERIFY(!progress.empty() && progress.back() == 1.0);
+    }
+
+private:
+    QString file(const QString &name) const { return m_dir->filePath(name); }
+    QString folder() const { return m_dir->path(); }
+    std::optional<QTemporaryDir> m_dir;
+};
+
+QTEST_GUILESS_MAIN(OutputTest)
+#include "tst_output.moc"
