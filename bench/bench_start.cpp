@@ -1,21 +1,23 @@
 // Times the Start command: the tracer's arithmetic alone, the whole run (805
 // steps) on the raster surface with no window, and the run in a shown window
 // that repaints after every step, with the memory the window keeps of it to
-// save it as SVG; and volvenda-render drawing the largest picture, with its
+// save it as SVG; volvenda-render drawing the largest picture, with its
 // peak memory, beside the figures of the renderer before it kept one painter
-// and wrote PNG without copying the image.
+// and wrote PNG without copying the image; and its heaviest animated SVG,
+// with its size and style, beside the figures from before a run was one path.
 // Usage: volvenda_bench [runs]
 // The windowed figure depends on the platform: xcb (an X server, xvfb-run),
 // wayland (a compositor), or offscreen, which it falls back to without a display.
 
+#include "drawing/raster_surface.h"
 #include "runtime/random_generator.h"
-#include "runtime/raster_surface.h"
 #include "trace/start_command.h"
 
 #include "window/main_window.h"
 #include "window/program_options.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -131,6 +133,35 @@ void benchmarkRenderer(int runs)
 #endif
 }
 
+// The animated SVG of a closed curve of a million steps that leaves the
+// canvas 25,512 times, as the issue reported it before the curve was one
+// path: its size, and the style that animates it.
+constexpr double animatedBeforeMegabytes = 11.2;
+constexpr int animatedBeforeAnimations = 25'512;
+constexpr double animatedBeforeStyleMegabytes = 5.6;
+
+void benchmarkAnimatedSvg(int runs)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("bench.svg"));
+    const std::vector<QByteArray> arguments {VOLVENDA_RENDER, "-o", path.toUtf8(), "--seed", "1", "--until-closed",
+        "--animate", "5", "--loop", "120", "33.006", "300"};
+    long peak = 0;
+    const Timing timing = measure(runs, [&] { peak = std::max(peak, renderOnce(arguments)); });
+    QFile file(path);
+    if (peak < 0 || !file.open(QIODevice::ReadOnly)) {
+        std::printf("volvenda-render failed\n");
+        return;
+    }
+    const QByteArray svg = file.readAll();
+    const qsizetype style = svg.indexOf("</style>") - svg.indexOf("<style");
+    std::printf("%-44s median %10.1f ms   best %10.1f ms   peak %6.1f MB\n", "volvenda-render animated SVG, 1M steps",
+        timing.median / 1000, timing.best / 1000, double(peak) / 1024);
+    std::printf("  file %.1f MB with %lld animation(s) and %lld bytes of style; before %.1f MB, %d, %.1f MB\n",
+        double(svg.size()) / 1e6, static_cast<long long>(svg.count("class=")), static_cast<long long>(style),
+        animatedBeforeMegabytes, animatedBeforeAnimations, animatedBeforeStyleMegabytes);
+}
+
 // The memory a drawing's shapes hold, their points' spare room included.
 std::size_t recordedBytes(const VectorSurface &drawing)
 {
@@ -176,7 +207,7 @@ int main(int argc, char *argv[])
     }
     const FieldTexts fields {QStringLiteral("120"), QStringLiteral("33"), QStringLiteral("40")};
     RandomGenerator random;
-    WindowState state;
+    TraceState state;
 
     NullSurface null;
     report("tracer arithmetic (805 steps, no drawing)",
@@ -195,6 +226,7 @@ int main(int argc, char *argv[])
     }));
 
     benchmarkRenderer(std::min(runs, 10));
+    benchmarkAnimatedSvg(std::min(runs, 5));
 
     MainWindow window([] {}, [](QWidget *, const QString &text) { std::fprintf(stderr, "%s\n", qPrintable(text)); });
     window.show();
