@@ -2,8 +2,9 @@
 """volvenda-render's SVG files in a real browser: headless Chromium.
 
 Renders one closed curve, cut to it with --fit, as a PNG, a still SVG and an
-animated SVG (once, and looped), and one cut off by the canvas's edges as a
-PNG and a still SVG. Screenshots the animation at a quarter and a half of its
+animated SVG (once, and looped), one cut off by the canvas's edges and one
+that leaves the canvas far behind as a PNG and a still SVG, the last also
+animated. Screenshots the animation at a quarter and a half of its
 time and after its end. Chromium's virtual time does not show those moments
 reliably (its screenshots lag the animation by a varying amount), so each
 moment is a copy of the file with one more style rule, which stops the file's
@@ -13,7 +14,8 @@ own animations that far in. Checks that:
 - after the end the picture is the still SVG's;
 - looped, the drawing starts again after its pause;
 - the file itself, opened as it is, is not finished when it opens;
-- each still SVG shows its PNG's picture, but for antialiasing.
+- each still SVG shows its PNG's picture, but for antialiasing;
+- at 99% of its time an animation is nearly, but not quite, done.
 
 Standard library only. Usage: browser_check.py RENDERER [CHROMIUM]
 With VOLVENDA_SHOTS set to a folder, the screenshots are kept there.
@@ -30,6 +32,8 @@ import zlib
 CURVE = ["--color", "1f6fd1", "--until-closed", "--fit", "10", "120", "33", "40"]
 # Cut by the canvas's edges, with a margin beyond them.
 CUT = ["--color", "c03030", "--fit", "20", "150", "40", "60"]
+# Leaving the canvas far behind between its crossings.
+FAR = ["--color", "20a040", "2000", "1000", "3000"]
 SECONDS = 4
 
 
@@ -169,6 +173,14 @@ def main():
 
         browser = Browser(program, folder)
         ok, _, _ = still_matches_png(render, browser, "cut", CUT)
+        far, far_still, far_size = still_matches_png(render, browser, "far", FAR)
+        ok &= far
+        # Its animation ends when it is asked to, not before.
+        far_drawn = render("far-drawn.svg", ["--animate", str(SECONDS)] + FAR)
+        ending = browser.screenshot(far_drawn, far_size, SECONDS * 0.99)
+        ok &= check(0 < differing(ending, far_still) and differing(ending, far_still) < 0.1 * len(ink(far_still, 24)),
+                    f"far: at 99% of its time the drawing is nearly done, not done "
+                    f"({differing(ending, far_still)} pixels still to come)")
         matches, still, size = still_matches_png(render, browser, "closed", CURVE)
         ok &= matches
 
