@@ -80,13 +80,6 @@ public:
             ::close(m_fd);
         m_fd = fd;
     }
-    // Closes it and returns the errno of a failed close, or 0.
-    int close()
-    {
-        const int result = ::close(m_fd);
-        m_fd = -1;
-        return result == 0 ? 0 : errno;
-    }
 
 private:
     int m_fd = -1;
@@ -394,7 +387,7 @@ void AtomicFile::commit(bool written)
         d->failWrite(errno);
     d->replaceTarget();
     // The contents are on disk and in place: a failing close changes nothing.
-    d->file.close();
+    d->file.reset();
     d->committed = true;
 }
 

@@ -164,14 +164,14 @@ public:
     {
         return take(text, pos, u"e") || take(text, pos, u"E") || take(text, pos, m_exponent);
     }
-    // 0 for no sign, -1 for minus, +1 for plus.
-    int takeSign(QStringView text, qsizetype &pos) const
+    // Reads a sign, if there is one; whether it was a minus.
+    bool takeSign(QStringView text, qsizetype &pos) const
     {
         if (take(text, pos, m_minus) || take(text, pos, u"-"))
-            return -1;
-        if (take(text, pos, m_plus) || take(text, pos, u"+"))
-            return 1;
-        return 0;
+            return true;
+        if (!take(text, pos, m_plus))
+            take(text, pos, u"+");
+        return false;
     }
 
     // The digit at pos as ASCII, in ASCII or in the locale's own digits; '\0' for none.
@@ -230,7 +230,7 @@ AsciiNumber scanLocaleNumber(QStringView text, const QLocale &locale)
     const QStringView trimmed = text.trimmed();
     AsciiNumber number;
     qsizetype pos = 0;
-    number.negative = symbols.takeSign(trimmed, pos) < 0;
+    number.negative = symbols.takeSign(trimmed, pos);
 
     qsizetype digits = symbols.takeDigits(trimmed, pos, number.body);
     const qsizetype leadingRun = digits;
@@ -255,7 +255,7 @@ AsciiNumber scanLocaleNumber(QStringView text, const QLocale &locale)
         throw RuntimeError(ErrorKind::TypeMismatch);
 
     if (symbols.takeExponent(trimmed, pos)) {
-        const bool negativeExponent = symbols.takeSign(trimmed, pos) < 0;
+        const bool negativeExponent = symbols.takeSign(trimmed, pos);
         number.body.append(negativeExponent ? "e-" : "e");
         if (symbols.takeDigits(trimmed, pos, number.body) == 0)
             throw RuntimeError(ErrorKind::TypeMismatch);

@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <numbers>
 #include <optional>
 
 #include <sys/mount.h>
@@ -39,6 +40,8 @@ struct Result
     int status = -1;
     QString out;
     QString err;
+
+    friend bool operator==(const Result &, const Result &) = default;
 };
 
 // Runs the renderer as a user would, without a display.
@@ -228,76 +231,63 @@ private slots:
         QCOMPARE(outcomes.back(), QStringLiteral("written"));
     }
 
-    void pngIsTheWindowsSurface_data()
+    void picturesAreTheWindows_data()
     {
+        // Radii and options, the scale of the PNG, and the turns of 2 pi after
+        // which the curve closes, for --until-closed: it closes on its first point.
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("scale");
-        QTest::newRow("default fields") << QStringList {"120", "33", "40"} << 1;
+        QTest::addColumn<int>("turns");
+        QTest::newRow("default fields") << QStringList {"120", "33", "40"} << 1 << 0;
         QTest::newRow("negative R1, fractions, no reference")
-            << QStringList {"--no-reference", "-100.5", "20.25", "60"} << 1;
-        QTest::newRow("eight times as fine") << QStringList {"120", "33", "40"} << 8;
+            << QStringList {"--no-reference", "-100.5", "20.25", "60"} << 1 << 0;
+        QTest::newRow("eight times as fine") << QStringList {"120", "33", "40"} << 8 << 0;
+        QTest::newRow("closed, 40 / 11") << QStringList {"--until-closed", "120", "33", "40"} << 2 << 40;
+        QTest::newRow("closed, decimals 5 / 3") << QStringList {"--until-closed", "2.5", "1.5", "1"} << 1 << 5;
+        QTest::newRow("closed, negative R1") << QStringList {"--until-closed", "-80", "33", "40"} << 1 << 80;
+        QTest::newRow("closed, R2 reads as 0") << QStringList {"--until-closed", "120", "1e-400", "40"} << 1 << 1;
     }
-    void pngIsTheWindowsSurface()
+    void picturesAreTheWindows()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, scale);
-        const Result result = render(
-            QStringList {"-o", "curve.png", "--color", "1f6fd1", "--scale", QString::number(scale)} + arguments);
-        QCOMPARE(result.status, 0);
-        QCOMPARE(result.err, QString());
+        QFETCH(int, turns);
+        const QStringList options {"--color", "1f6fd1", "--scale", QString::number(scale)};
+        QCOMPARE(render(QStringList {"-o", "curve.png"} + options + arguments), (Result {0, {}, {}}));
+        QCOMPARE(render(QStringList {"-o", "curve.svg"} + options.mid(0, 2) + arguments).status, 0);
 
-        // The window's picture after start-up with R1 and one Start.
+        // The window's picture after start-up with R1 and one Start, or traced on until it closes.
         const double R1 = arguments.at(arguments.size() - 3).toDouble();
-        const QPolygonF curve
-            = epitrochoid(R1, arguments.at(arguments.size() - 2).toDouble(), arguments.back().toDouble());
+        QPolygonF curve = epitrochoid(R1, arguments.at(arguments.size() - 2).toDouble(), arguments.back().toDouble(),
+            turns > 0 ? 2 * std::numbers::pi * turns : 201.06176);
+        if (turns > 0)
+            curve << curve.front();
+        const QColor blue(0x1f, 0x6f, 0xd1);
+        const double reference = arguments.contains(QStringLiteral("--no-reference")) ? 0 : std::fabs(R1);
         QImage png(QStringLiteral("curve.png"));
         QCOMPARE(png.dotsPerMeterX(), qRound(96 / 0.0254 * scale));
         png.setDevicePixelRatio(scale);
-        const double reference = arguments.contains(QStringLiteral("--no-reference")) ? 0 : std::fabs(R1);
-        QCOMPARE(
-            differences(png.convertToFormat(QImage::Format_RGB32), {reference, {{curve, QColor(0x1f, 0x6f, 0xd1)}}}),
-            QString());
+        QCOMPARE(differences(png.convertToFormat(QImage::Format_RGB32), {reference, {{curve, blue}}}), QString());
+        const SvgDrawing svg = readSvg(contents(QStringLiteral("curve.svg")));
+        QCOMPARE(svg.paths, (QList {std::pair(curve, blue)}));
+        QCOMPARE(svg.circles, reference > 0 ? QList<double> {reference} : QList<double>());
     }
 
-    void svgIsOnePathOverTheCircle()
+    void svgIsAStandaloneDocument()
     {
-        QCOMPARE(render({"-o", "curve.svg", "--color", "#1F6FD1", "120", "33", "40"}).status, 0);
+        for (const char *name : {"curve.svg", "again.svg"})
+            QCOMPARE(render({"-o", name, "--seed", "7", "120", "33", "40"}).status, 0);
+        // The same seed gives the same colour, so the same file.
         const QString svg = QString::fromUtf8(contents(QStringLiteral("curve.svg")));
-        // A standalone SVG document, which browsers only draw with its namespace.
+        QCOMPARE(contents(QStringLiteral("again.svg")), svg.toUtf8());
+        // Browsers only draw it with its namespace.
         QVERIFY(svg.startsWith(QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://"
                                              "www.w3.org/2000/svg\" version=\"1.1\" width=\"400\" height=\"445\"")));
         QVERIFY(svg.contains(QLatin1String("<rect width=\"400\" height=\"445\" fill=\"#ffffff\"/>")));
         QVERIFY(svg.contains(QLatin1String(
             "<circle cx=\"200\" cy=\"250\" r=\"120\" fill=\"none\" stroke=\"#646464\" stroke-width=\"1\"")));
-        QVERIFY(svg.contains(QLatin1String("\" fill=\"none\" stroke=\"#1f6fd1\" stroke-width=\"2\" "
-                                           "stroke-linecap=\"round\" stroke-linejoin=\"round\"/>")));
-        // The 805 points of the window's run, in order: one path of 804 segments.
-        QCOMPARE(readSvg(svg.toUtf8()).paths, (QList {std::pair(epitrochoid(120, 33, 40), QColor(0x1f, 0x6f, 0xd1))}));
-    }
-
-    void untilClosedEndsOnTheFirstPoint_data()
-    {
-        // With R1 / R2 = p / q in lowest terms the curve closes at T = 2 pi |p|:
-        // the steps T = 0, 0.25, ... up to it, and the closing segment.
-        QTest::addColumn<QStringList>("radii");
-        QTest::addColumn<int>("segments");
-        QTest::newRow("default fields, 40 / 11") << QStringList {"120", "33", "40"} << 1006;
-        QTest::newRow("decimals, 5 / 3") << QStringList {"2.5", "1.5", "1"} << 126;
-        QTest::newRow("negative R1, -80 / 33") << QStringList {"-80", "33", "40"} << 2011;
-        QTest::newRow("R2 zero, once round") << QStringList {"120", "0", "40"} << 26;
-        QTest::newRow("R2 that reads as zero") << QStringList {"120", "1e-400", "40"} << 26;
-    }
-    void untilClosedEndsOnTheFirstPoint()
-    {
-        QFETCH(QStringList, radii);
-        QFETCH(int, segments);
-        for (const char *name : {"closed.svg", "again.svg"})
-            QCOMPARE(render(QStringList {"-o", name, "--until-closed", "--seed", "7"} + radii).status, 0);
-        const QPolygonF points = readSvg(contents(QStringLiteral("closed.svg"))).paths.value(0).first;
-        QCOMPARE(points.size(), segments + 1);
-        QCOMPARE(points.back(), points.front());
-        // The same seed gives the same colour, so the same file.
-        QCOMPARE(contents(QStringLiteral("again.svg")), contents(QStringLiteral("closed.svg")));
+        QVERIFY(
+            svg.contains(QLatin1String("\" stroke-width=\"2\" stroke-linecap=\"round\" stroke-linejoin=\"round\"/>")));
     }
 
     void fitCutsThePictureToWhatIsDrawn_data()

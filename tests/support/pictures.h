@@ -106,7 +106,8 @@ inline QString differences(const QImage &image, const Drawn &drawn)
                 return QStringLiteral("%1 painted where nothing of it is drawn").arg(QColor(pixel).name())
                     + at(QPoint(x, y));
         }
-    for (std::size_t bucket = 0; bucket < 180 && drawn.circle > 0; ++bucket) {
+    // Too small a circle has fewer pixels than two-degree steps.
+    for (std::size_t bucket = 0; bucket < 180 && drawn.circle * ratio >= 60; ++bucket) {
         const double angle = (double(bucket) + 0.5) * std::numbers::pi / 90 - std::numbers::pi;
         const QPoint point
             = device(QPointF(200 + drawn.circle * std::cos(angle), 250 + drawn.circle * std::sin(angle)));

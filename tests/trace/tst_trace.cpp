@@ -1,4 +1,5 @@
 #include "support/cases.h"
+#include "support/pictures.h"
 
 #include "drawing/drawing_surface.h"
 #include "runtime/numbers.h"
@@ -111,25 +112,18 @@ private slots:
         QCOMPARE(run.state.Green, green);
         QCOMPARE(run.state.Blue, blue);
         QVERIFY(!run.error);
+        // From the point of each step back to the point before: 804 segments
+        // from the first point (313, 250) to the point of T = 201, (235, 142).
         const auto &lines = run.surface.lines;
+        const QPolygonF points = epitrochoid(120, 33, 40);
         QCOMPARE(lines.size(), 804);
-        // From the point of T = 0.25 back to the point of T = 0, and so on; the
-        // last from T = 201.
-        QCOMPARE(lines[0].p1(), QPointF(314, 247));
-        QCOMPARE(lines[0].p2(), QPointF(313, 250));
-        QCOMPARE(lines[1].p1(), QPointF(319, 247));
-        QCOMPARE(lines[2].p1(), QPointF(326, 248));
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            QCOMPARE(lines[i], QLineF(points[i + 1], points[i]));
+        QCOMPARE(lines.front(), QLineF(314, 247, 313, 250));
         QCOMPARE(lines.back().p1(), QPointF(235, 142));
         QCOMPARE(run.state.T, 201.25);
-
-        // One chain in one colour, within the surface and below the controls.
+        // One colour for the whole run.
         QCOMPARE(run.surface.colours, std::set<COLORREF> {composeColor(roundToInt16(red), green, roundToInt16(blue))});
-        QRectF box(lines[0].p2(), QSizeF(0.001, 0.001));
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            QCOMPARE(lines[i].p2(), i > 0 ? lines[i - 1].p1() : QPointF(313, 250));
-            box |= QRectF(lines[i].p1(), QSizeF(0.001, 0.001));
-        }
-        QCOMPARE(box.toAlignedRect(), QRect(QPoint(7, 57), QPoint(392, 442)));
         // The pen at 2, a present for the first point with nothing drawn, then
         // each segment followed by its present: 805 steps.
         QCOMPARE(run.surface.calls, QStringLiteral("WWP") + QStringLiteral("LP").repeated(804));
