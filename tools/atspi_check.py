@@ -9,7 +9,8 @@ Starts the bus's launcher, opens the window with accessibility on, reads its
 tree (a frame named "Volvenda", the fields named by their labels, described
 buttons, the picture as an image described in words), presses Start through
 its accessible action, waits for the picture's description to tell of the
-curve, then presses End the same way and expects the program to end with 0.
+curve and for the event that tells a screen reader so, then presses End the
+same way and expects the program to end with 0.
 Needs python3-pyatspi (and at-spi2-core for the bus).
 """
 import os
@@ -18,6 +19,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def fail(message):
@@ -76,10 +78,19 @@ def main():
                 fail(f"no described push button {name}")
         print(f"picture: {picture.description}")
 
+        # Screen readers hear of a change by an event: listened for as they do.
+        told = []
+        listener = lambda event: told.append(event.source.name)
+        pyatspi.Registry.registerEventListener(listener, "object:property-change:accessible-description")
         press(buttons["Start"])
-        told = "Grey circle, radius 120. 1 curve: R1 120, R2 33, R3 40 in "
-        wait_for("the picture to tell of the curve", lambda: picture.description.startswith(told))
-        print(f"after Start: {picture.description}")
+        curve = "Grey circle, radius 120. 1 curve: R1 120, R2 33, R3 40 in "
+        wait_for("the picture to tell of the curve", lambda: picture.description.startswith(curve))
+        end = time.monotonic() + 10
+        while "Picture" not in told and time.monotonic() < end:
+            GLib.MainContext.default().iteration(False)
+        if "Picture" not in told:
+            fail(f"no description-change event from the picture, only from {told}")
+        print(f"after Start, told by an event: {picture.description}")
 
         press(buttons["End"])
         status = program.wait(timeout=30)

@@ -47,10 +47,13 @@ void append(QString &out, char32_t c)
     }
     if (c < 0x80 && needsEscape(c))
         out += QLatin1String("\\x") + hex(c, 2);
+    else if (c > 0xFFFF && needsEscape(c))
+        // Eight digits, so that the escape never runs on into a digit after it.
+        out += QLatin1String("\\U") + hex(c, 8);
     else if (needsEscape(c) || (c >= 0xD800 && c <= 0xDFFF))
         out += QLatin1String("\\u") + hex(c, 4);
     else
-        out += QString::fromUcs4(&c, 1);
+        out += QStringView(QChar::fromUcs4(c));
 }
 
 // How many bytes the UTF-8 sequence that begins with lead takes; 0 for a

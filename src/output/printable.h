@@ -11,7 +11,8 @@ namespace volvenda {
 // change how the rest shows (direction marks, joiners, the byte-order mark,
 // the soft hyphen, line separators), bytes that are not UTF-8 and the
 // backslash itself are shown as escapes (\n, \t, \x1b, \xff, \u202e,
-// \ufeff, \\); everything else is kept, and nothing is dropped.
+// \ufeff, \U000e0001, \\); everything else is kept, and nothing is dropped:
+// the escapes read back as exactly what was given.
 [[nodiscard]] QString printable(QByteArrayView bytes);
 [[nodiscard]] QString printable(QStringView text);
 

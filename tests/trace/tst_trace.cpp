@@ -5,11 +5,9 @@
 #include "runtime/numbers.h"
 #include "runtime/random_generator.h"
 #include "runtime/runtime_error.h"
-#include "trace/closure.h"
 #include "trace/start_command.h"
 
 #include <cmath>
-#include <numbers>
 #include <optional>
 #include <set>
 #include <variant>
@@ -65,15 +63,6 @@ struct Fields
 {
     QStringList texts;
     std::variant<QPointF, ErrorKind> outcome;
-};
-
-// Radii as the command line reads them, and the turns of 2 pi after which
-// the curve closes, when that can be told.
-struct Closing
-{
-    QString R1;
-    QString R2;
-    std::optional<double> turns;
 };
 
 } // namespace
@@ -161,30 +150,6 @@ private slots:
         QCOMPARE(run.surface.calls, QString::fromLatin1(error == ErrorKind::DivisionByZero ? "WW" : "WWP"));
         // The run colour was picked before.
         QVERIFY(run.state.Red > 0.0F || run.state.Green > 0 || run.state.Blue > 0.0F);
-    }
-
-    void closesAsTheRadiiAreDrawn_data()
-    {
-        addRows<Closing>({
-            {"default fields", {"120", "33", 40}},
-            {"decimals that are not binary", {"0.3", "0.1", 3}},
-            // Beyond 17 digits the typed text and the drawn value part ways.
-            {"more digits than a double holds", {"1.000000000000000000000001", "3", 1}},
-            {"R2 that reads as 0", {"1", "1e-400", 1}},
-            // A zero R1 is left to the tracer, which reports the division.
-            {"R1 that reads as 0", {"1e-400", "1", 0}},
-            {"too small to bring to R2's scale", {"1e-320", "3", std::nullopt}},
-            {"too many digits", {"1e30", "1", std::nullopt}},
-        });
-    }
-    void closesAsTheRadiiAreDrawn()
-    {
-        QFETCH(Closing, row);
-        const std::optional<Closure> closure
-            = closeCurve(readNumber(row.R1, QLocale::c()), readNumber(row.R2, QLocale::c()), 0.25F);
-        QCOMPARE(bool(closure), bool(row.turns));
-        if (closure)
-            QCOMPARE(closure->end, 2 * std::numbers::pi * *row.turns);
     }
 };
 
