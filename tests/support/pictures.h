@@ -7,7 +7,7 @@
 #include <QPolygonF>
 #include <QRect>
 #include <QString>
-#include <QXmlStreamReader>
+#include <QRegularExpression>
 #include <QtMath>
 
 #include <bitset>
@@ -135,19 +135,15 @@ struct SvgDrawing
 inline SvgDrawing readSvg(const QByteArray &svg)
 {
     SvgDrawing drawing;
-    QXmlStreamReader xml(svg);
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        const QXmlStreamAttributes attributes = xml.attributes();
-        if (xml.name() == QLatin1String("circle"))
-            drawing.circles << attributes.value("r").toDouble();
-        if (xml.name() != QLatin1String("path"))
-            continue;
+    static const QRegularExpression circle(R"re(<circle [^>]*\br="([^"]*)")re");
+    static const QRegularExpression path(R"re(<path d="M([^"]*)"[^>]*\bstroke="([^"]*)")re");
+    for (const QRegularExpressionMatch &match : circle.globalMatch(QString::fromUtf8(svg)))
+        drawing.circles << match.captured(1).toDouble();
+    for (const QRegularExpressionMatch &match : path.globalMatch(QString::fromUtf8(svg))) {
         QPolygonF points;
-        for (const QString &vertex : attributes.value("d").mid(1).toString().split(QStringLiteral(" L")))
+        for (const QString &vertex : match.captured(1).split(QStringLiteral(" L")))
             points << QPointF(vertex.section(u',', 0, 0).toDouble(), vertex.section(u',', 1).toDouble());
-        drawing.paths << std::pair(points, QColor(attributes.value("stroke")));
+        drawing.paths << std::pair(points, QColor(match.captured(2)));
     }
     return drawing;
 }
