@@ -3,7 +3,7 @@
 #include "accessibility.h"
 #include "canvas.h"
 #include "legible_palette.h"
-#include "output/printable.h"
+#include "remedies.h"
 #include "runtime/clock.h"
 #include "runtime/color.h"
 #include "runtime/numbers.h"
@@ -19,14 +19,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 
-#include <algorithm>
-#include <array>
 #include <cmath>
 #include <new>
 #include <utility>
@@ -126,58 +123,6 @@ bool asksForMenuByKeyboard(const QEvent *event)
     const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
     return (key->key() == Qt::Key_Menu && modifiers == Qt::NoModifier)
         || (key->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
-}
-
-// A field's text for a message: as typed, with what a terminal would act on
-// escaped, or "empty".
-QString shown(const QString &text)
-{
-    const QString trimmed = text.trimmed();
-    return trimmed.isEmpty() ? QStringLiteral("empty") : printable(QStringView(trimmed));
-}
-
-// The second line of Start's error message: which field, and what to do.
-QString startRemedy(ErrorKind kind, const FieldTexts &fields)
-{
-    if (kind == ErrorKind::DivisionByZero)
-        return QStringLiteral("R1 is %1: the fixed circle needs a radius other than 0.").arg(shown(fields.R11));
-    if (kind != ErrorKind::Overflow)
-        return {};
-    // The largest number sends the curve beyond range, unless all are modest
-    // and a tiny R1 does, by dividing.
-    const std::array<std::pair<const char *, const QString *>, 3> named {
-        std::pair("R1", &fields.R11), std::pair("R2", &fields.R22), std::pair("R3", &fields.R33)};
-    const auto largest = std::max_element(named.begin(), named.end(), [](const auto &a, const auto &b) {
-        return std::fabs(readLeadingNumber(*a.second)) < std::fabs(readLeadingNumber(*b.second));
-    });
-    if (std::fabs(readLeadingNumber(*largest->second)) < 1e30)
-        return QStringLiteral("R1 is %1: a fixed circle so small sends the curve beyond the range of numbers; "
-                              "a larger R1 draws it.")
-            .arg(shown(fields.R11));
-    return QStringLiteral("%1 is %2: the curve would reach beyond the range of single precision (about 3.4e38); "
-                          "smaller numbers draw it.")
-        .arg(QLatin1String(largest->first), shown(*largest->second));
-}
-
-// The second line when memory ran out, whatever the command.
-QString outOfMemoryRemedy(ErrorKind kind)
-{
-    return kind == ErrorKind::OutOfMemory
-        ? QStringLiteral("The window goes on with what it has; close other programs to free memory, then try "
-                         "again.")
-        : QString();
-}
-
-// The second line of Clear's error message.
-QString clearRemedy(ErrorKind kind, const QString &R11)
-{
-    if (kind == ErrorKind::TypeMismatch)
-        return QStringLiteral("R1 is %1: Clear needs a number there, written as your language settings write "
-                              "numbers, such as %2.")
-            .arg(shown(R11), QLocale::system().toString(60.5));
-    if (kind == ErrorKind::Overflow)
-        return QStringLiteral("R1 is %1: Clear needs a number below about 1.8e308.").arg(shown(R11));
-    return {};
 }
 
 } // namespace

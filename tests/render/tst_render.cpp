@@ -9,7 +9,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 
 #include <cerrno>
 #include <cmath>
@@ -212,20 +211,18 @@ private slots:
                 ::setrlimit(RLIMIT_AS, &limit);
             });
             process.start(QStringLiteral(VOLVENDA_RENDER), arguments);
-            // Within seconds, whatever the limit: never waiting for ever.
+            // Within seconds, whatever the limit: never waiting for ever. Written
+            // whole, or out of memory with the earlier file kept.
             QVERIFY2(process.waitForFinished(30'000), qPrintable(QString::number(megabytes)));
             const QByteArray error = process.readAllStandardError();
             const QByteArray written = contents(arguments[1]);
-            if (process.exitCode() == 0) {
-                QVERIFY(written.startsWith("\x89PNG") || written.endsWith("</svg>\n"));
-                outcomes << "written";
-                continue;
-            }
-            QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 1
-                    && error.endsWith("volvenda-render: Out of memory\n"),
+            const bool whole = written.startsWith("\x89PNG") || written.endsWith("</svg>\n");
+            QVERIFY2(process.exitStatus() == QProcess::NormalExit
+                    && (process.exitCode() == 0 ? whole
+                                                : process.exitCode() == 1 && written == "an earlier picture"
+                                && error.endsWith("volvenda-render: Out of memory\n")),
                 qPrintable(QStringLiteral("%1 MB: %2").arg(megabytes).arg(QString::fromUtf8(error))));
-            QCOMPARE(written, QByteArray("an earlier picture"));
-            outcomes << "out of memory";
+            outcomes << (process.exitCode() == 0 ? "written" : "out of memory");
         }
         // The limits reach from too little to enough.
         QCOMPARE(outcomes.front(), QStringLiteral("out of memory"));
@@ -341,10 +338,6 @@ private slots:
         const QString size = QString::asprintf("width=\"%d\" height=\"%d\" viewBox=\"%d %d ", cut.width() / scale,
             cut.height() / scale, origin.x() / scale, origin.y() / scale);
         QVERIFY(contents(QStringLiteral("cut.svg")).contains(size.toUtf8()));
-        QXmlStreamReader svg(contents(QStringLiteral("cut.svg"))); // and well-formed, clip and all
-        while (!svg.atEnd())
-            svg.readNext();
-        QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
     }
 
     void animationDrawsTheCurveInItsTime_data()
