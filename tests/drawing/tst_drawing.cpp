@@ -9,7 +9,6 @@
 
 #include <functional>
 #include <limits>
-#include <tuple>
 #include <vector>
 
 using namespace volvenda;
@@ -186,24 +185,6 @@ private slots:
             QCOMPARE(error.kind(), ErrorKind::OutOfMemory);
         }
         QCOMPARE(surface.image(), before);
-    }
-
-    void drawsTheCurveOverTheCircle()
-    {
-        // In either format, at any ratio: the pixels where the geometry puts them.
-        const QColor blue(31, 111, 209);
-        const TracePlan curve {{120, 33, 40}, composeColor(blue.red(), blue.green(), blue.blue())};
-        for (const auto &[format, ratio] :
-            {std::pair(QImage::Format_RGB888, 1.0), std::pair(QImage::Format_RGB32, 3.0)}) {
-            RasterSurface surface(CanvasSize, ratio, Qt::white, format);
-            surface.DrawCircle(200, 250, 120, ReferenceGray);
-            surface.PenWidth(2);
-            TraceState state;
-            traceCurve(state, curve, surface);
-            QCOMPARE(differences(surface.image(), {120, {{epitrochoid(120, 33, 40), blue}}}), QString());
-            // Its resolution, so that viewers show it at the window's size.
-            QCOMPARE(surface.image().dotsPerMeterX(), qRound(96 / 0.0254 * ratio));
-        }
     }
 
     void recordsEachRunAsAPathOfItsOwn()

@@ -1,3 +1,5 @@
+#include "support/cases.h"
+
 #include "output/atomic_file.h"
 #include "output/png_writing.h"
 #include "output/printable.h"
@@ -5,11 +7,8 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 
-#include <cstring>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -33,21 +32,11 @@ std::optional<RuntimeError> failureOf(const std::function<void()> &work)
     return std::nullopt;
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
+// The type and permissions of what path names, itself, not what a link points to.
 mode_t modeOf(const QString &path)
 {
     struct stat info = {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode : 0;
-}
-
-mode_t typeOf(const QString &path)
-{
-    return modeOf(path) & S_IFMT;
 }
 
 // width x 30 pixels: white, then vertical stripes of the given colours.
@@ -89,15 +78,14 @@ private slots:
         const auto row = [](const char *what, const QString &name, const QString &reason) {
             QTest::newRow(what) << name << reason;
         };
-        const auto system = [](int error) { return QString::fromLocal8Bit(std::strerror(error)); };
         row("folder", "folder.png", "it is a folder");
         row("named pipe", "pipe.png", "it is a named pipe");
         row("link to a device", "null.png", "it is a symbolic link to a device");
         row("link to nothing", "dangling.png", "it is a symbolic link to a file that does not exist");
-        row("loop of links", "loop.png", system(ELOOP));
+        row("loop of links", "loop.png", systemReason(ELOOP));
         row("missing folder", "missing/x.png", "its folder does not exist");
-        row("file as a folder", "plain.png/x.png", system(ENOTDIR));
-        row("name too long", QString(252, u'n') + ".png", system(ENAMETOOLONG));
+        row("file as a folder", "plain.png/x.png", systemReason(ENOTDIR));
+        row("name too long", QString(252, u'n') + ".png", systemReason(ENAMETOOLONG));
         row("ends in a slash", "plain.png/", "the name ends in '/', as a folder's does");
     }
 
@@ -112,7 +100,7 @@ private slots:
         QVERIFY(QFile::link(file("loop.png"), file("loop.png")));
         QVERIFY(QFile(file("plain.png")).open(QIODevice::WriteOnly));
         const QStringList before = QDir(folder()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
-        const mode_t type = typeOf(file(name));
+        const mode_t type = modeOf(file(name));
 
         for (const auto &attempt : std::initializer_list<std::function<void()>> {
                  [&] { checkFileTarget(file(name)); }, [&] { writeFileAtomically(file(name), "picture"); }}) {
@@ -124,7 +112,7 @@ private slots:
         // Not a file a program would ask about replacing.
         QVERIFY(!replacesAFile(file(name)));
         // Nothing was replaced, nothing was added.
-        QCOMPARE(typeOf(file(name)), type);
+        QCOMPARE(modeOf(file(name)), type);
         QCOMPARE(QDir(folder()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), before);
     }
 
@@ -182,7 +170,7 @@ private slots:
         QVERIFY(QFile::link("real/target.png", file("link.png")));
         QVERIFY(replacesAFile(file("link.png")));
         writeFileAtomically(file("link.png"), "new");
-        QCOMPARE(typeOf(file("link.png")), mode_t(S_IFLNK));
+        QCOMPARE(modeOf(file("link.png")) & S_IFMT, mode_t(S_IFLNK));
         QCOMPARE(contents(file("real/target.png")), QByteArray("new"));
         QCOMPARE(QDir(file("real")).entryList(QDir::Files | QDir::Hidden), QStringList {"target.png"});
     }
@@ -190,19 +178,14 @@ private slots:
     void keepsTheOwnerWhereItMay_data()
     {
         // The file's owner, group and mode; who replaces it (uid, gid and the
-        // groups it is also in); the owner and group it ends with.
-        QTest::addColumn<QList<unsigned>>("file");
-        QTest::addColumn<QList<unsigned>>("writer");
-        QTest::addColumn<QList<unsigned>>("after");
-        const unsigned nobody = 65534;
-        const unsigned staff = 50;
-        QTest::newRow("root keeps both") << QList<unsigned> {nobody, nobody, 0600} << QList<unsigned> {0, 0}
-                                         << QList<unsigned> {nobody, nobody};
-        QTest::newRow("a member keeps the group")
-            << QList<unsigned> {0, staff, 0660} << QList<unsigned> {nobody, nobody, staff}
-            << QList<unsigned> {nobody, staff};
-        QTest::newRow("anyone else makes it theirs")
-            << QList<unsigned> {0, 0, 0666} << QList<unsigned> {nobody, nobody} << QList<unsigned> {nobody, nobody};
+        // groups it is also in: 50, staff); the owner and group it ends with.
+        using Ids = QList<unsigned>;
+        QTest::addColumn<Ids>("file");
+        QTest::addColumn<Ids>("writer");
+        QTest::addColumn<Ids>("after");
+        QTest::newRow("root keeps both") << Ids {65534, 65534, 0600} << Ids {0, 0} << Ids {65534, 65534};
+        QTest::newRow("a member keeps the group") << Ids {0, 50, 0660} << Ids {65534, 65534, 50} << Ids {65534, 50};
+        QTest::newRow("anyone else makes it theirs") << Ids {0, 0, 0666} << Ids {65534, 65534} << Ids {65534, 65534};
     }
 
     void keepsTheOwnerWhereItMay()

@@ -12,7 +12,6 @@
 
 #include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <numbers>
 #include <optional>
 
@@ -23,9 +22,7 @@
 
 using namespace volvenda;
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool underAddressSanitizer = true;
-#elif defined(__has_feature)
+#if defined(__has_feature) // the sanitizer builds are clang's
 constexpr bool underAddressSanitizer = __has_feature(address_sanitizer);
 #else
 constexpr bool underAddressSanitizer = false;
@@ -57,15 +54,11 @@ Result render(const QStringList &arguments)
         QString::fromUtf8(process.readAllStandardError())};
 }
 
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-QByteArray contents(const QString &path)
+// A picture written before, which a failed run must keep.
+bool writeEarlier(const QString &path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return file.open(QIODevice::WriteOnly) && file.write("an earlier picture") > 0;
 }
 
 // Arguments, the exit status they give and a part of the message.
@@ -111,7 +104,6 @@ private slots:
             {"two radii", {{"-o", "kept.png", "120", "33"}, 2, "R1 R2 R3; 2 given"}},
             {"output without a value", {{"120", "33", "40", "-o"}, 2, "-o needs a value"}},
             {"scale without a value", {{"-o", "kept.png", "120", "33", "40", "--scale"}, 2, "--scale needs a value"}},
-            {"unknown format", {{"-o", "x.jpg", "120", "33", "40"}, 2, "x.jpg"}},
             {"unknown option", {{"--colour", "ff0000", "-o", "kept.png", "1", "2", "3"}, 2, "--colour"}},
             {"colour too short", {{"--color=fff", "-o", "kept.png", "1", "2", "3"}, 2, "'fff'"}},
             {"seed too large", {{"--seed", "4294967296", "-o", "kept.png", "1", "2", "3"}, 2, "4294967296"}},
@@ -137,6 +129,7 @@ private slots:
                 {{"-o", "kept.png", "1", "\x1b[2J", "3"}, 2, "R2 is not a number: '\\x1b[2J'"}},
             {"newline in an option", {{"--colour\nred", "-o", "kept.png", "1", "2", "3"}, 2, "'--colour\\nred'"}},
             {"bell after the suffix", {{"-o", "kept.png\a", "1", "2", "3"}, 2, "'kept.png\\x07'"}},
+            // Invisible at the start of a name, yet part of it (and lost by QString::fromUtf8).
             {"byte-order mark before the name",
                 {{"-o", QStringLiteral("\ufeffkept.jpg"), "1", "2", "3"}, 2, "'\\ufeffkept.jpg'"}},
             {"hidden reversal in a seed", {{"--seed", "1\u202e2", "-o", "kept.png", "1", "2", "3"}, 2, "'1\\u202e2'"}},
@@ -164,8 +157,7 @@ private slots:
     {
         QFETCH(Answer, row);
         for (const char *name : {"kept.png", "kept.svg"}) {
-            QFile earlier(QString::fromLatin1(name));
-            QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("an earlier picture") > 0);
+            QVERIFY(writeEarlier(QString::fromLatin1(name)));
         }
         QCOMPARE(::mkfifo("pipe.png", 0600), 0);
         const Result result = render(row.arguments);
@@ -202,9 +194,7 @@ private slots:
             QSKIP("the address sanitizer reserves more address space than the limit");
         QStringList outcomes;
         for (const int megabytes : limits) {
-            QFile earlier(arguments[1]);
-            QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("an earlier picture") > 0);
-            earlier.close();
+            QVERIFY(writeEarlier(arguments[1]));
             QProcess process;
             process.setChildProcessModifier([megabytes] {
                 const rlimit limit {rlim_t(megabytes) << 20U, rlim_t(megabytes) << 20U};
@@ -399,10 +389,6 @@ private slots:
         QCOMPARE(process.readAllStandardError(),
             "volvenda-render: the output file's name is not UTF-8 text: '\\xff.png' (see --help)\n");
         QVERIFY(QDir().isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot));
-        // Invisible at the start of a name, yet part of it (and lost by QString::fromUtf8).
-        const QString marked = QStringLiteral("\ufeffcurve.svg");
-        QCOMPARE(render({"-o", marked, "1", "2", "3"}).status, 0);
-        QCOMPARE(QDir().entryList(QDir::Files), QStringList {marked});
     }
 
     void reportsAFullDisk()
@@ -413,9 +399,7 @@ private slots:
         if (::mount("tmpfs", "full", "tmpfs", 0, "size=64k") != 0)
             QSKIP("tmpfs cannot be mounted here");
         const auto unmount = qScopeGuard([] { ::umount("full"); });
-        QFile earlier(QStringLiteral("full/kept.png"));
-        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("an earlier picture") > 0);
-        earlier.close();
+        QVERIFY(writeEarlier(QStringLiteral("full/kept.png")));
         for (const char *path : {"full/new.png", "full/kept.png"}) {
             const Result result = render({"-o", path, "--scale", "16", "120", "33", "40"});
             QCOMPARE(result.status, 1);
@@ -430,15 +414,13 @@ private slots:
 
     void reportsFailedStandardOutput()
     {
-        for (const auto &[option, redirect, error] :
-            {std::tuple("--help", ">/dev/full", ENOSPC), std::tuple("--version", ">&-", EBADF)}) {
-            QProcess process;
-            process.start("sh", {"-c", QStringLiteral("exec \"$0\" %1 %2").arg(option, redirect), VOLVENDA_RENDER});
-            QVERIFY(process.waitForFinished(60'000));
-            QCOMPARE(process.exitCode(), 1);
-            QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
-                QStringLiteral("volvenda-render: cannot write to standard output: %1\n").arg(systemReason(error)));
-        }
+        // As the window program's (one writer for both): here with standard output closed.
+        QProcess process;
+        process.start("sh", {"-c", "exec \"$0\" --version >&-", VOLVENDA_RENDER});
+        QVERIFY(process.waitForFinished(60'000));
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+            "volvenda-render: cannot write to standard output: " + systemReason(EBADF) + "\n");
     }
 
     void boundsTheWork()

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QFile>
+#include <QString>
 #include <QTest>
+
+#include <cstring>
 
 #include <initializer_list>
 #include <utility>
@@ -13,4 +17,17 @@ void addRows(std::initializer_list<std::pair<const char *, Case>> rows)
     QTest::addColumn<Case>("row");
     for (const auto &[name, row] : rows)
         QTest::newRow(name) << row;
+}
+
+// A file's whole contents; nothing when it cannot be read.
+inline QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The system's words for an error number, as messages give them.
+inline QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
 }

@@ -6,8 +6,8 @@
 #include <QLineF>
 #include <QPolygonF>
 #include <QRect>
-#include <QString>
 #include <QRegularExpression>
+#include <QString>
 #include <QtMath>
 
 #include <bitset>
@@ -56,18 +56,20 @@ struct Drawn
 inline QString differences(const QImage &image, const Drawn &drawn)
 {
     const qreal ratio = image.devicePixelRatio();
-    const QColor grey(100, 100, 100);
+    const QRgb white = QColor(Qt::white).rgb();
+    const QRgb grey = qRgb(100, 100, 100);
     // Whole logical coordinates name pixel centres.
     const auto logical = [ratio](int x, int y) { return QPointF((x + 0.5) / ratio - 0.5, (y + 0.5) / ratio - 0.5); };
     const auto device
         = [ratio](QPointF p) { return QPoint(qFloor((p.x() + 0.5) * ratio), qFloor((p.y() + 0.5) * ratio)); };
-    const auto at = [](QPoint p) { return QStringLiteral(" at device pixel %1, %2").arg(p.x()).arg(p.y()); };
+    const auto wrong = [](const char *what, QPoint p) {
+        return QStringLiteral("%1 at device pixel %2, %3").arg(what).arg(p.x()).arg(p.y());
+    };
     const auto distance = [](QPointF p, const QLineF &segment) {
         const QPointF d = segment.p2() - segment.p1();
         const double length2 = QPointF::dotProduct(d, d);
         const double t = length2 > 0 ? std::clamp(QPointF::dotProduct(p - segment.p1(), d) / length2, 0.0, 1.0) : 0.0;
-        const QPointF nearest = segment.p1() + t * d;
-        return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
+        return QLineF(p, segment.p1() + t * d).length();
     };
 
     // Where each colour's curves reach: half the pen and a pixel's play.
@@ -77,9 +79,10 @@ inline QString differences(const QImage &image, const Drawn &drawn)
         mask.resize(std::size_t(image.width()) * std::size_t(image.height()));
         for (qsizetype i = 1; i < curve.points.size(); ++i) {
             const QLineF segment(curve.points[i - 1], curve.points[i]);
+            const int margin = qCeil(3 * ratio);
             const QRect box = QRect(device(segment.p1()), device(segment.p2()))
                                   .normalized()
-                                  .adjusted(-qCeil(3 * ratio), -qCeil(3 * ratio), qCeil(3 * ratio), qCeil(3 * ratio))
+                                  .adjusted(-margin, -margin, margin, margin)
                 & image.rect();
             for (int y = box.top(); y <= box.bottom(); ++y)
                 for (int x = box.left(); x <= box.right(); ++x)
@@ -87,24 +90,20 @@ inline QString differences(const QImage &image, const Drawn &drawn)
                         mask[std::size_t(y) * std::size_t(image.width()) + std::size_t(x)] = true;
         }
     }
-
     std::bitset<180> circleSeen;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
             const QRgb pixel = image.pixel(x, y);
-            if (pixel == QColor(Qt::white).rgb())
-                continue;
             const QPointF offset = logical(x, y) - QPointF(200, 250);
             const bool onCircle
                 = drawn.circle > 0 && std::abs(std::hypot(offset.x(), offset.y()) - drawn.circle) <= 1.5;
-            if (onCircle)
+            if (pixel != white && onCircle)
                 circleSeen.set(std::size_t(std::atan2(offset.y(), offset.x()) * 90 / std::numbers::pi + 90) % 180);
-            if (pixel == grey.rgb() && onCircle)
-                continue;
             const auto curve = reach.find(pixel);
-            if (curve == reach.end() || !curve->second[std::size_t(y) * std::size_t(image.width()) + std::size_t(x)])
-                return QStringLiteral("%1 painted where nothing of it is drawn").arg(QColor(pixel).name())
-                    + at(QPoint(x, y));
+            const bool reached
+                = curve != reach.end() && curve->second[std::size_t(y) * std::size_t(image.width()) + std::size_t(x)];
+            if (pixel != white && !(pixel == grey && onCircle) && !reached)
+                return wrong("painted where nothing of its colour is drawn", QPoint(x, y));
         }
     // Too small a circle has fewer pixels than two-degree steps.
     for (std::size_t bucket = 0; bucket < 180 && drawn.circle * ratio >= 60; ++bucket) {
@@ -112,16 +111,13 @@ inline QString differences(const QImage &image, const Drawn &drawn)
         const QPoint point
             = device(QPointF(200 + drawn.circle * std::cos(angle), 250 + drawn.circle * std::sin(angle)));
         if (image.rect().adjusted(2, 2, -2, -2).contains(point) && !circleSeen[bucket])
-            return QStringLiteral("the circle has a gap") + at(point);
+            return wrong("the circle has a gap", point);
     }
     for (const Drawn::Curve &curve : drawn.curves)
         for (qsizetype i = 1; i < curve.points.size(); ++i) {
             const QPoint middle = device((curve.points[i - 1] + curve.points[i]) / 2);
-            if (!image.rect().contains(middle))
-                continue;
-            const QRgb pixel = image.pixel(middle);
-            if (pixel == QColor(Qt::white).rgb() || pixel == grey.rgb())
-                return QStringLiteral("segment %1 is missing").arg(i) + at(middle);
+            if (image.rect().contains(middle) && (image.pixel(middle) == white || image.pixel(middle) == grey))
+                return wrong("a segment is missing", middle);
         }
     return {};
 }
