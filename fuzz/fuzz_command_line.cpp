@@ -5,6 +5,8 @@
 // to 16, and 1 for SVG; an animation of 0.1 to 3600 seconds, for SVG only,
 // without which there is no loop; a margin of 0 to 1000 pixels.
 
+#include "property.h"
+
 #include "render/command_line.h"
 
 #include <QByteArray>
@@ -20,15 +22,6 @@
 using namespace volvenda;
 
 namespace {
-
-// Names the broken property before stopping, for whoever reads the crash.
-void check(bool condition, int line = __builtin_LINE())
-{
-    if (!condition) {
-        std::fprintf(stderr, "property broken at line %d of %s\n", line, __FILE__);
-        std::abort();
-    }
-}
 
 bool controlCharacter(QChar c)
 {

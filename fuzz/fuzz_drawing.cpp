@@ -7,6 +7,8 @@
 // well-formed XML with its curve as one path, and the same document as the
 // window's recording of it writes when it is neither.
 
+#include "property.h"
+
 #include "render/render.h"
 
 #include "drawing/clipping.h"
@@ -35,15 +37,6 @@ namespace {
 // Far below the renderer's budget, so that each input is quick; the budget's
 // own size is not what is fuzzed here.
 constexpr double fuzzBudget = RasterWorkBudget / 50;
-
-// Names the broken property before stopping, for whoever reads the crash.
-void check(bool condition, int line = __builtin_LINE())
-{
-    if (!condition) {
-        std::fprintf(stderr, "property broken at line %d of %s\n", line, __FILE__);
-        std::abort();
-    }
-}
 
 } // namespace
 

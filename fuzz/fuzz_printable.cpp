@@ -4,6 +4,8 @@
 // decoded from valid UTF-8 keeps every character, a byte-order mark at the
 // start too, and is shown as its bytes are.
 
+#include "property.h"
+
 #include "output/printable.h"
 
 #include <QByteArray>
@@ -18,14 +20,6 @@
 using namespace volvenda;
 
 namespace {
-
-void check(bool condition, int line = __builtin_LINE())
-{
-    if (!condition) {
-        std::fprintf(stderr, "property broken at line %d of %s\n", line, __FILE__);
-        std::abort();
-    }
-}
 
 // The bytes an escaped name stands for: \xHH a byte, \uHHHH and \UHHHHHHHH
 // a character as UTF-8, \n, \r, \t and \\ themselves.
