@@ -67,7 +67,7 @@ struct Answer
     QString message;
 };
 
-// Options, and the timing they give, with the percentage of a round by which all is drawn.
+// Options, the timing they give, and the percentage of a round by which all is drawn.
 struct Animation
 {
     QStringList animation;

@@ -16,8 +16,6 @@ using namespace volvenda;
 
 namespace {
 
-using MaybeError = std::optional<ErrorKind>;
-
 // A surface that keeps its calls in order as letters (L line, P present,
 // C circle, X clear, and a W for each pixel of a new pen width), its lines and their colours.
 class RecordingSurface final : public DrawingSurface
@@ -55,7 +53,7 @@ struct Run
 
     TraceState state;
     RecordingSurface surface;
-    MaybeError error;
+    std::optional<ErrorKind> error;
 };
 
 // The three fields and what Start makes of them: the first point, or the error.
@@ -145,7 +143,7 @@ private slots:
             return;
         }
         const ErrorKind error = std::get<ErrorKind>(row.outcome);
-        QCOMPARE(run.error, MaybeError(error));
+        QCOMPARE(run.error, std::optional(error));
         QCOMPARE(run.surface.calls, QString::fromLatin1(error == ErrorKind::DivisionByZero ? "WW" : "WWP"));
         // The run colour was picked before.
         QVERIFY(run.state.Red > 0.0F || run.state.Green > 0 || run.state.Blue > 0.0F);
