@@ -27,7 +27,8 @@ Progress Progress::onStandardError()
     return Progress(
         ::isatty(STDERR_FILENO) == 1,
         [](const QByteArray &text) {
-            std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stderr);
+            // The line holds no null character: written as text, at once.
+            std::fputs(text.constData(), stderr);
             std::fflush(stderr);
         },
         [timer] { return timer->elapsed(); });

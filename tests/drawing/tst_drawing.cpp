@@ -1,6 +1,7 @@
 #include "support/cases.h"
 #include "support/pictures.h"
 
+#include "drawing/clipping.h"
 #include "drawing/raster_surface.h"
 #include "drawing/recording_surface.h"
 #include "drawing/vector_surface.h"
@@ -129,6 +130,16 @@ private slots:
             for (const QPointF &point : std::get<QPolygonF>(vector.shapes().front().geometry))
                 QVERIFY(point.y() >= middle - 1 && point.y() <= edge + 1);
         }
+    }
+
+    void goesRoundTheEdgeTheShortWay()
+    {
+        // Corners passed from one point of a box's edge to another, by the shorter way.
+        const QRectF box(0, 0, 100, 50);
+        QCOMPARE(alongEdge({0, 10}, {30, 0}, box), QPolygonF {QPointF(0, 0)});
+        QCOMPARE(alongEdge({0, 40}, {100, 30}, box), (QPolygonF {{0, 50}, {100, 50}}));
+        QCOMPARE(alongEdge({100, 20}, {10, 0}, box), QPolygonF {QPointF(100, 0)});
+        QCOMPARE(alongEdge({20, 50}, {80, 50}, box), QPolygonF());
     }
 
     void presentsWhatChanged()

@@ -101,7 +101,7 @@ private slots:
             {"radius beyond double", {{"-o", "kept.png", "120", "33", "1e400"}, 2, "R3 is out of range"}},
             {"two radii", {{"-o", "kept.png", "120", "33"}, 2, "R1 R2 R3; 2 given"}},
             {"output without a value", {{"120", "33", "40", "-o"}, 2, "-o needs a value"}},
-            {"scale without a value", {{"-o", "kept.png", "120", "33", "40", "--scale"}, 2, "--scale needs a value"}},
+            {"colour without a value", {{"-o", "kept.png", "120", "33", "40", "--color"}, 2, "--color needs a value"}},
             {"unknown option", {{"--colour", "ff0000", "-o", "kept.png", "1", "2", "3"}, 2, "--colour"}},
             {"colour too short", {{"--color=fff", "-o", "kept.png", "1", "2", "3"}, 2, "'fff'"}},
             {"seed too large", {{"--seed", "4294967296", "-o", "kept.png", "1", "2", "3"}, 2, "4294967296"}},
@@ -435,7 +435,9 @@ private slots:
                  std::tuple(window, 16, true, png, true), std::tuple(shortSteps, 1, true, png, true),
                  std::tuple(shortSteps, 2, true, png, false), std::tuple(longChords, 1, true, png, false),
                  std::tuple(longChords, 1, true, svg, true), std::tuple(Radii {0.155, 1.793, 200}, 16, true, png, true),
-                 std::tuple(Radii {1000003, 1, 1}, 1, true, svg, false)}) {
+                 std::tuple(Radii {1000003, 1, 1}, 1, true, svg, false),
+                 // Of a reference circle too large for the paint engine, only the arc across the canvas costs.
+                 std::tuple(Radii {6000, 1, 1}, 16, false, png, true)}) {
             RenderOptions options;
             std::tie(options.R1, options.R2, options.R3) = std::tuple(radii.R1, radii.R2, radii.R3);
             std::tie(options.scale, options.untilClosed, options.format) = std::tuple(scale, closed, format);

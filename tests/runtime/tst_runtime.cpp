@@ -2,18 +2,15 @@
 
 #include "runtime/color.h"
 #include "runtime/numbers.h"
-#include "runtime/random_generator.h"
 #include "runtime/runtime_error.h"
 
 #include <QColor>
 #include <QLocale>
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
 #include <variant>
-#include <vector>
 
 using namespace volvenda;
 
@@ -34,15 +31,6 @@ MaybeError errorOf(Function &&function)
         return error.kind();
     }
     return std::nullopt;
-}
-
-std::vector<float> draws(float seed, int count)
-{
-    RandomGenerator generator;
-    generator.reseed(seed);
-    std::vector<float> values(static_cast<std::size_t>(count));
-    std::generate(values.begin(), values.end(), [&] { return generator.next(); });
-    return values;
 }
 
 // A text as Start reads it (leniently) and as Clear reads it (strictly, in a
@@ -162,16 +150,6 @@ private slots:
         QFETCH(QColor, colour);
         QFETCH(QString, words);
         QCOMPARE(colourInWords(composeColor(colour.red(), colour.green(), colour.blue())), words);
-    }
-
-    void randomNumbersAreUniformBelowOne()
-    {
-        const std::vector<float> values = draws(86399.999F, 100'000);
-        const auto [low, high] = std::minmax_element(values.begin(), values.end());
-        QVERIFY(*low >= 0.0F && *low < 0.001F);
-        QVERIFY(*high < 1.0F && *high > 0.999F);
-        // Two starts of the program a millisecond apart draw other colours.
-        QVERIFY(draws(3600.001F, 3) != draws(3600.002F, 3));
     }
 };
 
