@@ -133,6 +133,9 @@ private slots:
             {"hidden reversal in a seed", {{"--seed", "1\u202e2", "-o", "kept.png", "1", "2", "3"}, 2, "'1\\u202e2'"}},
             {"R1 that reads as 0, closed",
                 {{"-o", "kept.png", "--until-closed", "1e-400", "1", "40"}, 1, ": Division by zero\n"}},
+            {"a million long chords",
+                {{"-o", "kept.png", "--until-closed", "0.39787", "4.60176", "200"}, 1,
+                    "; without --until-closed the curve stops sooner\n"}},
             {"a million steps at scale 16",
                 {{"-o", "kept.png", "--until-closed", "--scale", "16", "39.788", "0.001", "210"}, 1,
                     ": drawing this curve at scale 16 means sweeping about 20.2 billion pixels, more than the limit "
@@ -354,7 +357,8 @@ private slots:
         const auto path
             = QRegularExpression(QStringLiteral("<path d=\"[^\"]*\" class=\"([^\"]*)\" pathLength=\"([^\"]*)\""))
                   .match(svg);
-        QVERIFY(path.hasMatch() && svg.count("class=") == 1 && svg.indexOf("</style>") < 65536);
+        QVERIFY(path.hasMatch() && svg.count("class=") == 1 && svg.indexOf("</style>") < 65536
+            && svg.contains("@media (prefers-reduced-motion: reduce) { [class^=volvenda-draw-] { animation: none } }"));
         // A dash longer than the path (whole when still) is hidden, round cap
         // and all, then reaches the path's end just when the time is up.
         const QRegularExpressionMatch style = QRegularExpression(
