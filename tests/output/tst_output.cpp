@@ -123,6 +123,9 @@ private slots:
         writeFileAtomically(path, "first");
         QVERIFY(replacesAFile(path));
         QCOMPARE(contents(path), QByteArray("first"));
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        QCOMPARE(modeOf(path) & 07777U, 0666U & ~mask); // as any new file
 
         // A replaced file keeps its permissions.
         QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0640), 0);

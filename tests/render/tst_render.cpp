@@ -203,8 +203,7 @@ private slots:
                 ::setrlimit(RLIMIT_AS, &limit);
             });
             process.start(QStringLiteral(VOLVENDA_RENDER), arguments);
-            // Within seconds, whatever the limit: never waiting for ever. Written
-            // whole, or out of memory with the earlier file kept.
+            // Within seconds: written whole, or out of memory with the earlier file kept.
             QVERIFY2(process.waitForFinished(30'000), qPrintable(QString::number(megabytes)));
             const QByteArray error = process.readAllStandardError();
             const QByteArray written = contents(arguments[1]);
