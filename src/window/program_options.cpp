@@ -27,7 +27,7 @@ constexpr std::array toolkitOptions {
     ToolkitOption {"platformtheme", "theme", "Takes colours and fonts from this platform theme, such as gtk3."},
     ToolkitOption {"platformpluginpath", "path", ""},
     ToolkitOption {"plugin", "plugin", ""},
-    ToolkitOption {"qwindowgeometry", "geometry", ""},
+    ToolkitOption {"qwindowgeometry", "geometry", "Opens the window at this place on an X screen, such as +100+50."},
     ToolkitOption {"geometry", "geometry", ""},
     ToolkitOption {"qwindowicon", "icon", ""},
     ToolkitOption {"qwindowtitle", "title", ""},
