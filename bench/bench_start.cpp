@@ -16,6 +16,8 @@
 #include "window/main_window.h"
 #include "window/program_options.h"
 
+#include "bare_window.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QPushButton>
@@ -29,9 +31,18 @@
 #include <variant>
 #include <vector>
 
+#include <csignal>
+#include <cstring>
+#include <optional>
+
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
+
+extern char **environ;
 
 using namespace volvenda;
 
@@ -174,6 +185,108 @@ std::size_t recordedBytes(const VectorSurface &drawing)
     return bytes;
 }
 
+double monotonicMilliseconds()
+{
+    timespec now {};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+struct Launch
+{
+    double mapped;
+    double frame;
+};
+
+// Launches a window program with the probe preloaded, on the platform the
+// benchmark itself is on, and ends it after its first frame: the
+// milliseconds from launch to its window mapped and to that frame.
+std::optional<Launch> launchOnce(const char *program)
+{
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) != 0)
+        return std::nullopt;
+    // Everything the child needs is made before the fork.
+    std::vector<QByteArray> variables {QByteArray("LD_PRELOAD=") + VOLVENDA_PROBE,
+        "VOLVENDA_PROBE_FD=" + QByteArray::number(ends[1]),
+        "QT_QPA_PLATFORM=" + QGuiApplication::platformName().toUtf8()};
+    std::vector<char *> environment;
+    for (char **variable = environ; *variable != nullptr; ++variable)
+        if (std::strncmp(*variable, "QT_QPA_PLATFORM=", 16) != 0 && std::strncmp(*variable, "LD_PRELOAD=", 11) != 0)
+            environment.push_back(*variable);
+    for (QByteArray &variable : variables)
+        environment.push_back(variable.data());
+    environment.push_back(nullptr);
+    char *const argv[] {const_cast<char *>(program), nullptr};
+
+    const double launched = monotonicMilliseconds();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::fcntl(ends[1], F_SETFD, 0);
+        ::execve(program, argv, environment.data());
+        ::_exit(127);
+    }
+    ::close(ends[1]);
+    Launch launch {-1, -1};
+    QByteArray notes;
+    pollfd readable {ends[0], POLLIN, 0};
+    while (launch.frame < 0 && child > 0 && ::poll(&readable, 1, 10'000) == 1) {
+        char buffer[256];
+        const ssize_t got = ::read(ends[0], buffer, sizeof buffer);
+        if (got <= 0)
+            break;
+        notes.append(buffer, got);
+        for (qsizetype end = notes.indexOf('\n'); end >= 0; end = notes.indexOf('\n')) {
+            const QList<QByteArray> words = notes.left(end).split(' ');
+            notes.remove(0, end + 1);
+            if (words.size() == 2)
+                (words[0] == "mapped" ? launch.mapped : launch.frame) = words[1].toDouble() / 1e6 - launched;
+        }
+    }
+    ::close(ends[0]);
+    if (child > 0) {
+        ::kill(child, SIGTERM);
+        ::waitpid(child, nullptr, 0);
+    }
+    if (launch.frame < 0)
+        return std::nullopt;
+    return launch;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// Launch to first frame, the program beside the bare window, launched in turn.
+void benchmarkLaunch(int runs)
+{
+    const QByteArray platform = QGuiApplication::platformName().toUtf8();
+    if (platform != "xcb" && platform != "wayland") {
+        std::printf("launch to first frame: not timed on the %s platform\n", platform.constData());
+        return;
+    }
+    std::vector<double> mapped[2], frame[2];
+    const char *programs[2] {VOLVENDA_WINDOW, VOLVENDA_BARE_WINDOW};
+    for (int run = 0; run < runs; ++run)
+        for (int which = 0; which < 2; ++which)
+            if (const std::optional<Launch> launch = launchOnce(programs[which])) {
+                mapped[which].push_back(launch->mapped);
+                frame[which].push_back(launch->frame);
+            }
+    if (frame[0].empty() || frame[1].empty()) {
+        std::printf("launch to first frame (%s): no frame seen\n", platform.constData());
+        return;
+    }
+    std::printf("%-44s volvenda %7.1f ms   bare %7.1f ms   ratio %.2f\n",
+        qPrintable(QStringLiteral("launch to window mapped (%1)").arg(QLatin1String(platform))), median(mapped[0]),
+        median(mapped[1]), median(mapped[0]) / median(mapped[1]));
+    std::printf("%-44s volvenda %7.1f ms   bare %7.1f ms   ratio %.2f   (medians of %zu and %zu)\n",
+        qPrintable(QStringLiteral("launch to first frame (%1)").arg(QLatin1String(platform))), median(frame[0]),
+        median(frame[1]), median(frame[0]) / median(frame[1]), frame[0].size(), frame[1].size());
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -190,6 +303,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
 
+    prepareToolkit();
     QApplication app(argc, argv);
     // The toolkit has taken its own options out by now.
     int runs = 200;
@@ -239,12 +353,33 @@ int main(int argc, char *argv[])
     const QByteArray platform = QGuiApplication::platformName().toUtf8();
     const QByteArray label = "Start in a shown window (" + platform + ")";
     int startPaints = 0;
-    report(label.constData(), measure(runs, [&] {
+    const Timing windowStart = measure(runs, [&] {
         clear->click();
         const int before = counter.paints;
         start->click();
         startPaints = counter.paints - before;
-    }));
+    });
+    report(label.constData(), windowStart);
+
+    // The same run in the bare window, shown beside it.
+    BareWindow bare;
+    bare.show();
+    while (!bare.windowHandle() || !bare.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    PaintCounter bareCounter;
+    bare.canvas->installEventFilter(&bareCounter);
+    int barePaints = 0;
+    const Timing bareStart = measure(runs, [&] {
+        const int before = bareCounter.paints;
+        bare.start->click();
+        barePaints = bareCounter.paints - before;
+    });
+    report("  the same in the bare window", bareStart);
+    std::printf("%-44s ratio %.2f   paints %d and %d\n", "  Start, volvenda / bare window",
+        windowStart.median / bareStart.median, startPaints, barePaints);
+    bare.close();
+    window.close();
+    benchmarkLaunch(std::min(runs, 20));
 
     // 804 segments: one paint each, none merged or dropped.
     std::printf("runs: %d   paints in the last Start: %d   checksum: %.0f\n", runs, startPaints, null.checksum);
