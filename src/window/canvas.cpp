@@ -5,6 +5,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <utility>
+
 namespace volvenda {
 
 Canvas::Canvas(RasterSurface &surface, QWidget *parent)
@@ -25,6 +27,9 @@ void Canvas::showChanged(const QRect &changed)
 
 void Canvas::paintEvent(QPaintEvent *event)
 {
+    // Whoever listens is queued behind this paint and the frame it is part of.
+    if (!std::exchange(m_painted, true))
+        emit firstPainted();
     // The image is backed at the ratio, so the source rectangle is the logical
     // one scaled by it.
     const QImage &image = m_surface.image();

@@ -24,6 +24,9 @@ signals:
     // The window's device-pixel ratio is no longer the surface's: the window
     // has moved to a screen of another scale. Told once per new ratio.
     void ratioChanged(qreal ratio);
+    // The first paint is done: what the window's first frame does not need
+    // can follow.
+    void firstPainted();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -31,6 +34,7 @@ protected:
 private:
     RasterSurface &m_surface;
     qreal m_toldRatio = 0;
+    bool m_painted = false;
 };
 
 } // namespace volvenda

@@ -137,7 +137,6 @@ MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, ChooseFil
 {
     installAccessibleRoles();
     setWindowTitle(QStringLiteral("Volvenda"));
-    setWindowIcon(programIcon());
     setFixedSize(CanvasSize);
     setFont(windowFont());
 
@@ -153,6 +152,10 @@ MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, ChooseFil
         m_canvas, &Canvas::ratioChanged, this,
         [this](qreal ratio) { runCommand([this, ratio] { m_surface.setDevicePixelRatio(ratio); }); },
         Qt::QueuedConnection);
+    // The icon, five pictures to decode, is for the window list and the title
+    // bar: it waits until the window's first frame is on the screen.
+    connect(
+        m_canvas, &Canvas::firstPainted, this, [this] { setWindowIcon(programIcon()); }, Qt::QueuedConnection);
     runCommand([this] { startUp(); });
     m_R11->setFocus();
 }
