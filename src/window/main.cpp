@@ -51,6 +51,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    volvenda::prepareToolkit();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QLatin1String(volvenda::ProgramName));
     QApplication::setApplicationDisplayName(QStringLiteral("Volvenda"));

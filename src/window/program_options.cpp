@@ -131,4 +131,10 @@ QString noDisplayMessage(const QString &programPath, const QStringList &argument
         .arg(QLatin1String(ProgramName), command.join(QLatin1Char(' ')));
 }
 
+void prepareToolkit()
+{
+    if (!qEnvironmentVariableIsSet("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT"))
+        qputenv("QT_WAYLAND_FRAME_CALLBACK_TIMEOUT", "0");
+}
+
 } // namespace volvenda

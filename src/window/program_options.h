@@ -37,4 +37,13 @@ struct ProgramOptions
 // the program's own path under a virtual X server, and the packages for it.
 [[nodiscard]] QString noDisplayMessage(const QString &programPath, const QStringList &arguments);
 
+// Settings of the toolkit's own, made before the application object exists.
+// On Wayland the window is kept exposed when the compositor is late with a
+// frame: Qt's client otherwise takes a window more than 100 ms without one as
+// hidden and skips its paints, and on a busy machine a run, which holds the
+// event loop until it ends, would show none of its steps. The window paints
+// only when a command draws, so it wastes nothing by painting on. A value the
+// user has set is kept.
+void prepareToolkit();
+
 } // namespace volvenda
