@@ -66,11 +66,24 @@ QImage allocateImage(QSize size, QImage::Format format)
         new Mapping {memory, bytes});
 }
 
-// The paint engine splits a large fill across the global thread pool and
-// waits for the parts. A pool thread that cannot start, for want of memory
-// for its stack, leaves that wait unanswered for ever. So the pool's threads
-// are started before a picture takes its memory, once, and kept. Throws
-// RuntimeError OutOfMemory when they cannot be had.
+QImage makeImage(QSize logicalSize, qreal ratio, const QColor &background, QImage::Format format,
+    PaintWorkers workers = PaintWorkers::WithFirstPicture)
+{
+    if (workers == PaintWorkers::WithFirstPicture)
+        startPaintWorkers();
+    QImage image = allocateImage(logicalSize * ratio, format);
+    image.setDevicePixelRatio(ratio);
+    // A logical pixel is a 96th of an inch, so viewers show a saved picture
+    // at the window's size whatever its ratio.
+    const int dotsPerMetre = qRound(96.0 / 0.0254 * ratio);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    fillImage(image, background);
+    return image;
+}
+
+} // namespace
+
 void startPaintWorkers()
 {
     static bool started = false;
@@ -117,33 +130,18 @@ void startPaintWorkers()
     started = true;
 }
 
-QImage makeImage(QSize logicalSize, qreal ratio, const QColor &background, QImage::Format format)
-{
-    startPaintWorkers();
-    QImage image = allocateImage(logicalSize * ratio, format);
-    image.setDevicePixelRatio(ratio);
-    // A logical pixel is a 96th of an inch, so viewers show a saved picture
-    // at the window's size whatever its ratio.
-    const int dotsPerMetre = qRound(96.0 / 0.0254 * ratio);
-    image.setDotsPerMeterX(dotsPerMetre);
-    image.setDotsPerMeterY(dotsPerMetre);
-    fillImage(image, background);
-    return image;
-}
-
-} // namespace
-
-RasterSurface::RasterSurface(QSize logicalSize, qreal devicePixelRatio, QColor background, QImage::Format format)
-    : RasterSurface(logicalSize, QRect(QPoint(0, 0), logicalSize), devicePixelRatio, background, format)
-{
-}
-
 RasterSurface::RasterSurface(
-    QSize logicalSize, const QRect &view, qreal devicePixelRatio, QColor background, QImage::Format format)
+    QSize logicalSize, qreal devicePixelRatio, QColor background, QImage::Format format, PaintWorkers workers)
+    : RasterSurface(logicalSize, QRect(QPoint(0, 0), logicalSize), devicePixelRatio, background, format, workers)
+{
+}
+
+RasterSurface::RasterSurface(QSize logicalSize, const QRect &view, qreal devicePixelRatio, QColor background,
+    QImage::Format format, PaintWorkers workers)
     : m_logicalSize(logicalSize)
     , m_view(view)
     , m_background(background)
-    , m_image(makeImage(view.size(), devicePixelRatio, m_background, format))
+    , m_image(makeImage(view.size(), devicePixelRatio, m_background, format, workers))
 {
     // Drawing on no image would draw nothing, and a saved picture be empty.
     if (m_image.isNull() && !view.isEmpty())

@@ -219,8 +219,11 @@ private slots:
     void startShowsEveryStepOverTheCircle()
     {
         WindowHarness harness;
+        // The icon waits for the first frame, which does not need it.
+        QVERIFY(harness.window.windowIcon().isNull());
         harness.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&harness.window));
+        QTRY_COMPARE(harness.window.windowIcon().availableSizes().size(), 5);
         PaintCounter counter;
         harness.window.childAt(200, 250)->installEventFilter(&counter);
         harness.click("Start");
