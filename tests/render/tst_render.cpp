@@ -152,7 +152,8 @@ private slots:
                     ": nothing of this picture lands on the canvas, so --fit has nothing to cut it to\n"}},
             {"fitted picture too large at scale 16",
                 {{"--fit", "1000", "--scale", "16", "-o", "kept.png", "120", "33", "40"}, 1,
-                    ": the picture at scale 16 would be 38,208 x 38,208 pixels, more than the limit"}},
+                    ": the picture at scale 16 would be 38,208 x 38,208 pixels, more than the limit of 45.6 million "
+                    "pixels"}},
         });
     }
     void answersWithoutTouchingTheFile()
