@@ -80,6 +80,20 @@ struct Timing
     double best;
 };
 
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// Shows a window and waits until the window system has it on the screen.
+void showExposed(QWidget &window)
+{
+    window.show();
+    while (!window.windowHandle() || !window.windowHandle()->isExposed())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 Timing measure(int runs, const std::function<void()> &work)
 {
     std::vector<double> microseconds;
@@ -89,8 +103,7 @@ Timing measure(int runs, const std::function<void()> &work)
         const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - started;
         microseconds.push_back(took.count());
     }
-    std::sort(microseconds.begin(), microseconds.end());
-    return {microseconds[microseconds.size() / 2], microseconds.front()};
+    return {median(microseconds), *std::min_element(microseconds.begin(), microseconds.end())};
 }
 
 void report(const char *what, const Timing &timing)
@@ -253,12 +266,6 @@ std::optional<Launch> launchOnce(const char *program)
     return launch;
 }
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0 : values[values.size() / 2];
-}
-
 // Launch to first frame, the program beside the bare window, launched in turn.
 void benchmarkLaunch(int runs)
 {
@@ -343,9 +350,7 @@ int main(int argc, char *argv[])
     benchmarkAnimatedSvg(std::min(runs, 5));
 
     MainWindow window([] {}, [](QWidget *, const QString &text) { std::fprintf(stderr, "%s\n", qPrintable(text)); });
-    window.show();
-    while (!window.windowHandle() || !window.windowHandle()->isExposed())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    showExposed(window);
     auto *start = window.findChild<QPushButton *>(QStringLiteral("Start"));
     auto *clear = window.findChild<QPushButton *>(QStringLiteral("Clear"));
     PaintCounter counter;
@@ -363,9 +368,7 @@ int main(int argc, char *argv[])
 
     // The same run in the bare window, shown beside it.
     BareWindow bare;
-    bare.show();
-    while (!bare.windowHandle() || !bare.windowHandle()->isExposed())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    showExposed(bare);
     PaintCounter bareCounter;
     bare.canvas->installEventFilter(&bareCounter);
     int barePaints = 0;
