@@ -138,9 +138,13 @@ MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, ChooseFil
     installAccessibleRoles();
     setWindowTitle(QStringLiteral("Volvenda"));
     setFixedSize(CanvasSize);
+    // A field lays out its text as it is made, in the font it inherits: in the
+    // controls' font, that is the one face loaded before the first frame. The
+    // window's own font, in which nothing is drawn, comes after them.
+    setFont(controlFont());
+    buildControls();
     setFont(windowFont());
 
-    buildControls();
     buildPictureMenu();
     applyPalettes();
     // Sees the keys typed into the controls, the theme change and, once the
