@@ -36,21 +36,27 @@ void fillImage(QImage &image, const QColor &colour)
         std::memcpy(image.scanLine(y), row.constScanLine(0), bytes);
 }
 
-// A large image in memory of its own, asking the kernel for huge pages: a
-// picture at scale 16 is 137 MB, and touching it a 4 KB page at a time costs
-// more than drawing it.
+// An image in memory of its own, whose pages the kernel provides all at once
+// rather than at a fault each as the image is first filled: that costs as
+// much as the fill itself, and delays the window's first frame. A large one
+// asks for huge pages: a picture at scale 16 is 137 MB, and touching it a
+// 4 KB page at a time costs more than drawing it.
 QImage allocateImage(QSize size, QImage::Format format)
 {
     const QImage probe(1, 1, format);
     const qsizetype bytesPerLine = ((qsizetype(size.width()) * probe.depth() + 31) / 32) * 4;
     const auto bytes = static_cast<std::size_t>(bytesPerLine * size.height());
+    constexpr std::size_t small = std::size_t(64) << 10U;
     constexpr std::size_t large = std::size_t(8) << 20U;
-    if (bytes < large || size.isEmpty())
+    if (bytes < small || size.isEmpty())
         return QImage(size, format);
     void *memory = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (memory == MAP_FAILED)
         return QImage(size, format);
-    ::madvise(memory, bytes, MADV_HUGEPAGE);
+    if (bytes >= large)
+        ::madvise(memory, bytes, MADV_HUGEPAGE);
+    // Advice only: an older kernel refuses it, and the fill then faults as before.
+    ::madvise(memory, bytes, MADV_POPULATE_WRITE);
     struct Mapping
     {
         void *memory;
