@@ -66,6 +66,10 @@ QString shellQuoted(const QString &word)
 
 ProgramOptions parseProgramOptions(const QStringList &arguments)
 {
+    // The usual start, from a menu or a launcher: nothing to parse, and no
+    // parser to build before the window.
+    if (arguments.size() <= 1)
+        return {ProgramOptions::Action::OpenWindow, {}, {}, {}};
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Draws epitrochoids: type R1, R2 and R3 and press Start."));
     // The toolkit's options are single-dash words: -platform is one option, not

@@ -176,7 +176,9 @@ private slots:
             // One row: all along the same top edge.
             QCOMPARE(control->y(), harness.control("Start")->y());
             row |= control->geometry();
+            // Their own font, not the larger one of the window.
             QCOMPARE(control->font().weight(), QFont::Bold);
+            QCOMPARE(control->font().pointSizeF(), 9.75);
             QAccessibleInterface *part = accessible(control);
             QCOMPARE(part->role(), role);
             QCOMPARE(
@@ -192,6 +194,7 @@ private slots:
                 QVERIFY(!button->autoDefault() && !button->isDefault());
         }
         QVERIFY(row.left() > 0 && row.right() < 400);
+        QCOMPARE(harness.window.font().pointSizeF(), 13.5);
         QCOMPARE(accessible(&harness.window)->role(), QAccessible::Window);
         QCOMPARE(accessible(&harness.window)->text(QAccessible::Name), QStringLiteral("Volvenda"));
         QAccessibleInterface *picture = accessible(harness.window.childAt(200, 250));
@@ -591,6 +594,7 @@ private slots:
             << QStringList {"--help", ">&-"} << 1 << cannot + systemReason(EBADF) + "\n";
         QTest::newRow("-h among Qt's") << QStringList {"-style", "fusion", "-h"} << 0 << "Usage: volvenda [options]";
         QTest::newRow("unknown, one line") << QStringList {"-frob"} << 2 << "volvenda: Unknown option 'frob'. Try";
+        QTest::newRow("no display, no arguments") << QStringList {} << 1 << hint + "\n";
         QTest::newRow("no display: the real path, quoted for a shell")
             << QStringList {"-style", "it's"} << 1 << hint + " -style 'it'\\''s'\n";
         QTest::newRow("past the display check, -platform for Qt") << QStringList {
@@ -602,7 +606,8 @@ private slots:
         QFETCH(int, status);
         QFETCH(QString, output);
         // Without a display; a last argument such as ">&-" redirects standard output.
-        const QString redirect = arguments.constLast().startsWith(u'>') ? arguments.takeLast() : QString();
+        const QString redirect
+            = !arguments.isEmpty() && arguments.constLast().startsWith(u'>') ? arguments.takeLast() : QString();
         QProcess volvenda;
         volvenda.start("sh",
             QStringList {"-c", "exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"$@\" " + redirect, "sh",
