@@ -305,7 +305,7 @@ int main(int argc, char *argv[])
     ProgramOptions display;
     if (const qsizetype at = arguments.indexOf(QStringLiteral("-platform")); at >= 0 && at + 1 < arguments.size())
         display.platform = arguments.at(at + 1);
-    if (!hasDisplay(display, QProcessEnvironment::systemEnvironment())) {
+    if (!hasDisplay(display)) {
         std::fputs("volvenda_bench: no display, so the window is timed on the offscreen platform\n", stderr);
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -46,7 +46,7 @@ int main(int argc, char *argv[])
     }
     // Without a display the toolkit would abort with a message about plugins;
     // say plainly what is missing instead.
-    if (!volvenda::hasDisplay(options, QProcessEnvironment::systemEnvironment())) {
+    if (!volvenda::hasDisplay(options)) {
         std::fputs(qPrintable(volvenda::noDisplayMessage(programPath(argv[0]), arguments.mid(1))), stderr);
         return 1;
     }

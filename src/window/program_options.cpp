@@ -107,13 +107,13 @@ ProgramOptions parseProgramOptions(const QStringList &arguments)
         parser.value(QStringLiteral("display"))};
 }
 
-bool hasDisplay(const ProgramOptions &options, const QProcessEnvironment &environment)
+bool hasDisplay(const ProgramOptions &options)
 {
-    const bool x11 = !options.display.isEmpty() || !environment.value(QStringLiteral("DISPLAY")).isEmpty();
-    const bool wayland = !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty();
+    // Read one by one: a copy of the whole environment costs more than the rest of this.
+    const bool x11 = !options.display.isEmpty() || !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     // The command line wins over the environment, as it does for the toolkit.
-    const QString platforms
-        = options.platform.isEmpty() ? environment.value(QStringLiteral("QT_QPA_PLATFORM")) : options.platform;
+    const QString platforms = options.platform.isEmpty() ? qEnvironmentVariable("QT_QPA_PLATFORM") : options.platform;
     if (platforms.isEmpty())
         return x11 || wayland;
     // A list of platforms to try in turn, each possibly with options after a colon.

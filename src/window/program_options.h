@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -30,8 +29,9 @@ struct ProgramOptions
 [[nodiscard]] ProgramOptions parseProgramOptions(const QStringList &arguments);
 
 // Whether the toolkit has something to open the window on: a platform that
-// needs no display, or the display the platform needs.
-[[nodiscard]] bool hasDisplay(const ProgramOptions &options, const QProcessEnvironment &environment);
+// needs no display, or the display the platform needs, as the options and
+// the environment name them.
+[[nodiscard]] bool hasDisplay(const ProgramOptions &options);
 
 // One line that says what is missing and offers a command that works as typed:
 // the program's own path under a virtual X server, and the packages for it.
