@@ -42,8 +42,6 @@
 #include <time.h>
 #include <unistd.h>
 
-extern char **environ;
-
 using namespace volvenda;
 
 namespace {
