@@ -27,9 +27,9 @@ Progress Progress::onStandardError()
     return Progress(
         ::isatty(STDERR_FILENO) == 1,
         [](const QByteArray &text) {
-            // The line holds no null character: written as text, at once.
+            // The line holds no null character: written as text, and at once,
+            // since standard error is never buffered.
             std::fputs(text.constData(), stderr);
-            std::fflush(stderr);
         },
         [timer] { return timer->elapsed(); });
 }

@@ -14,7 +14,6 @@ Canvas::Canvas(RasterSurface &surface, QWidget *parent)
     , m_surface(surface)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAttribute(Qt::WA_StaticContents);
     setFocusPolicy(Qt::NoFocus);
 }
 

@@ -91,7 +91,6 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QRect &geometry
     // No default button: Enter and Escape start nothing; Return and Enter
     // press only the button that has the focus (see the event filter).
     button->setAutoDefault(false);
-    button->setDefault(false);
     button->setAccessibleDescription(description);
     return button;
 }
