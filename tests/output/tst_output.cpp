@@ -1,4 +1,5 @@
 #include "support/cases.h"
+#include "unnamed_files.h"
 
 #include "output/atomic_file.h"
 #include "output/png_writing.h"
@@ -116,8 +117,19 @@ private slots:
         QCOMPARE(QDir(folder()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), before);
     }
 
+    void writesWholeOrNothing_data()
+    {
+        // How the file system refuses unnamed files, if it does.
+        QTest::addColumn<int>("refusal");
+        QTest::newRow("through an unnamed file") << 0;
+        QTest::newRow("through a named one, on NFS or FUSE") << EOPNOTSUPP;
+        QTest::newRow("through a named one, on an old kernel") << EISDIR;
+    }
     void writesWholeOrNothing()
     {
+        QFETCH(int, refusal);
+        unnamedFilesRefusedWith = refusal;
+        const auto restore = qScopeGuard([] { unnamedFilesRefusedWith = 0; });
         const QString path = file("picture.png");
         QVERIFY(!replacesAFile(path));
         writeFileAtomically(path, "first");
