@@ -53,10 +53,12 @@ void VectorSurface::addSegment(QPointF from, QPointF to, COLORREF colour)
     // A segment continues the open path when it starts or ends where the path
     // ends. The tracer draws each segment from the new point back to the last
     // one; a path of one segment may have been read the wrong way round, so
-    // it is turned when the next one meets its other end.
+    // it is turned when the next one meets its other end, and only then: a
+    // step straight back over the first meets both.
     if (!m_pathEnded && !m_shapes.empty() && m_shapes.back().colour == colour && m_shapes.back().width == m_penWidth) {
         if (auto *path = std::get_if<QPolygonF>(&m_shapes.back().geometry)) {
-            if (path->size() == 2 && (path->front() == visible->p1() || path->front() == visible->p2()))
+            const bool meetsEnd = path->back() == visible->p1() || path->back() == visible->p2();
+            if (path->size() == 2 && !meetsEnd && (path->front() == visible->p1() || path->front() == visible->p2()))
                 std::swap((*path)[0], (*path)[1]);
             if (path->back() == visible->p2()) {
                 path->append(visible->p1());
