@@ -1,25 +1,16 @@
 #include "raster_surface.h"
 
 #include "clipping.h"
+#include "picture_memory.h"
 #include "runtime/runtime_error.h"
 
 #include <QPainter>
 #include <QPen>
-#include <QSemaphore>
-#include <QThreadPool>
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <latch>
-#include <memory>
-#include <system_error>
-#include <thread>
 #include <utility>
-#include <vector>
-
-#include <malloc.h>
-#include <sys/mman.h>
 
 namespace volvenda {
 
@@ -36,48 +27,9 @@ void fillImage(QImage &image, const QColor &colour)
         std::memcpy(image.scanLine(y), row.constScanLine(0), bytes);
 }
 
-// An image in memory of its own, whose pages the kernel provides all at once
-// rather than at a fault each as the image is first filled: that costs as
-// much as the fill itself, and delays the window's first frame. A large one
-// asks for huge pages: a picture at scale 16 is 137 MB, and touching it a
-// 4 KB page at a time costs more than drawing it.
-QImage allocateImage(QSize size, QImage::Format format)
+QImage makeImage(QSize logicalSize, qreal ratio, const QColor &background, QImage::Format format)
 {
-    const QImage probe(1, 1, format);
-    const qsizetype bytesPerLine = ((qsizetype(size.width()) * probe.depth() + 31) / 32) * 4;
-    const auto bytes = static_cast<std::size_t>(bytesPerLine * size.height());
-    constexpr std::size_t small = std::size_t(64) << 10U;
-    constexpr std::size_t large = std::size_t(8) << 20U;
-    if (bytes < small || size.isEmpty())
-        return QImage(size, format);
-    void *memory = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (memory == MAP_FAILED)
-        return QImage(size, format);
-    if (bytes >= large)
-        ::madvise(memory, bytes, MADV_HUGEPAGE);
-    // Advice only: an older kernel refuses it, and the fill then faults as before.
-    ::madvise(memory, bytes, MADV_POPULATE_WRITE);
-    struct Mapping
-    {
-        void *memory;
-        std::size_t bytes;
-    };
-    return QImage(
-        static_cast<uchar *>(memory), size.width(), size.height(), bytesPerLine, format,
-        [](void *info) {
-            const auto *mapping = static_cast<Mapping *>(info);
-            ::munmap(mapping->memory, mapping->bytes);
-            delete mapping;
-        },
-        new Mapping {memory, bytes});
-}
-
-QImage makeImage(QSize logicalSize, qreal ratio, const QColor &background, QImage::Format format,
-    PaintWorkers workers = PaintWorkers::WithFirstPicture)
-{
-    if (workers == PaintWorkers::WithFirstPicture)
-        startPaintWorkers();
-    QImage image = allocateImage(logicalSize * ratio, format);
+    QImage image = allocatePicture(logicalSize * ratio, format);
     image.setDevicePixelRatio(ratio);
     // A logical pixel is a 96th of an inch, so viewers show a saved picture
     // at the window's size whatever its ratio.
@@ -90,64 +42,18 @@ QImage makeImage(QSize logicalSize, qreal ratio, const QColor &background, QImag
 
 } // namespace
 
-void startPaintWorkers()
-{
-    static bool started = false;
-    if (started)
-        return;
-    // Every thread that allocates would get a memory arena of its own, each
-    // holding 64 MB of address space, which a memory limit counts in full:
-    // the threads share the program's one instead.
-    ::mallopt(M_ARENA_MAX, 1);
-    QThreadPool *pool = QThreadPool::globalInstance();
-    // A fill is split into at most four parts.
-    constexpr int mostParts = 4;
-    const int count = std::clamp(pool->maxThreadCount(), 1, mostParts);
-    // First asked with threads of our own, whose failure to start is harmless.
-    {
-        std::latch release(1);
-        std::vector<std::thread> probes;
-        try {
-            for (int i = 0; i < count; ++i)
-                probes.emplace_back([&release] { release.wait(); });
-        } catch (const std::system_error &) {
-        }
-        release.count_down();
-        const bool all = probes.size() == std::size_t(count);
-        for (std::thread &probe : probes)
-            probe.join();
-        if (!all)
-            throw RuntimeError(ErrorKind::OutOfMemory);
-    }
-    pool->setMaxThreadCount(count);
-    pool->setExpiryTimeout(-1);
-    // Each holds its thread until all have begun, so that each is one of its own.
-    auto begun = std::make_shared<QSemaphore>();
-    auto release = std::make_shared<QSemaphore>();
-    for (int i = 0; i < count; ++i)
-        pool->start([begun, release] {
-            begun->release();
-            release->acquire();
-        });
-    const bool all = begun->tryAcquire(count, 10'000);
-    release->release(count);
-    if (!all)
-        throw RuntimeError(ErrorKind::OutOfMemory);
-    started = true;
-}
-
 RasterSurface::RasterSurface(
-    QSize logicalSize, qreal devicePixelRatio, QColor background, QImage::Format format, PaintWorkers workers)
-    : RasterSurface(logicalSize, QRect(QPoint(0, 0), logicalSize), devicePixelRatio, background, format, workers)
+    QSize logicalSize, qreal devicePixelRatio, QColor background, QImage::Format format)
+    : RasterSurface(logicalSize, QRect(QPoint(0, 0), logicalSize), devicePixelRatio, background, format)
 {
 }
 
 RasterSurface::RasterSurface(QSize logicalSize, const QRect &view, qreal devicePixelRatio, QColor background,
-    QImage::Format format, PaintWorkers workers)
+    QImage::Format format)
     : m_logicalSize(logicalSize)
     , m_view(view)
     , m_background(background)
-    , m_image(makeImage(view.size(), devicePixelRatio, m_background, format, workers))
+    , m_image(makeImage(view.size(), devicePixelRatio, m_background, format))
 {
     // Drawing on no image would draw nothing, and a saved picture be empty.
     if (m_image.isNull() && !view.isEmpty())

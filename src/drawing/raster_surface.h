@@ -20,17 +20,7 @@ namespace volvenda {
 // Drawing is aliased, with round caps so that wide segments join without
 // notches. One painter stays open from the first drawing until the image is
 // cleared or re-backed: opening one per segment costs more than the segment.
-// The paint engine splits large fills and conversions across the global
-// thread pool and waits for the parts; a pool thread that cannot start, for
-// want of memory for its stack, leaves that wait unanswered for ever. So the
-// pool's threads are started once, before a picture takes its memory, and
-// kept. Throws RuntimeError OutOfMemory when they cannot be had.
-void startPaintWorkers();
-
-// When a surface's first picture starts the paint workers: with it, or later
-// by its owner, who has a small picture to show first and starts them then.
-enum class PaintWorkers { WithFirstPicture, Later };
-
+// Its image leaves room for the paint engine's helpers (picture_memory.h).
 class RasterSurface final : public DrawingSurface
 {
 public:
@@ -40,14 +30,14 @@ public:
     // The format is RGB32, quick to show on screen, or RGB888 for a picture
     // that is only saved: the same pixels in three quarters of the memory.
     RasterSurface(QSize logicalSize, qreal devicePixelRatio, QColor background,
-        QImage::Format format = QImage::Format_RGB32, PaintWorkers workers = PaintWorkers::WithFirstPicture);
+        QImage::Format format = QImage::Format_RGB32);
     // Keeps only the part view of a canvas of logicalSize (a rectangle of its
     // logical pixels, which may reach beyond it): the image covers the view,
     // and drawing stops at the canvas's edges as on a whole one, so that the
     // view shows the same pixels and background beyond the canvas. Both
     // throw RuntimeError OutOfMemory when the image cannot be allocated.
     RasterSurface(QSize logicalSize, const QRect &view, qreal devicePixelRatio, QColor background,
-        QImage::Format format = QImage::Format_RGB32, PaintWorkers workers = PaintWorkers::WithFirstPicture);
+        QImage::Format format = QImage::Format_RGB32);
 
     void ClearSurface() override;
     void PenWidth(int width) override;

@@ -131,7 +131,7 @@ MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, ChooseFil
     , m_endProgram(std::move(endProgram))
     , m_reportError(std::move(reportError))
     , m_chooseFile(std::move(chooseFile))
-    , m_surface(CanvasSize, devicePixelRatioF(), Qt::white, QImage::Format_RGB32, PaintWorkers::Later)
+    , m_surface(CanvasSize, devicePixelRatioF(), Qt::white)
     , m_drawing(m_surface, CanvasSize, Qt::white)
 {
     installAccessibleRoles();
@@ -156,15 +156,9 @@ MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, ChooseFil
         [this](qreal ratio) { runCommand([this, ratio] { m_surface.setDevicePixelRatio(ratio); }); },
         Qt::QueuedConnection);
     // What the first frame does not need waits until it is on the screen: the
-    // icon, five pictures to decode for the window list and the title bar,
-    // and the paint engine's helper threads, which only large pictures use.
+    // icon, five pictures to decode for the window list and the title bar.
     connect(
-        m_canvas, &Canvas::firstPainted, this,
-        [this] {
-            setWindowIcon(programIcon());
-            runCommand([] { startPaintWorkers(); });
-        },
-        Qt::QueuedConnection);
+        m_canvas, &Canvas::firstPainted, this, [this] { setWindowIcon(programIcon()); }, Qt::QueuedConnection);
     runCommand([this] { startUp(); });
     m_R11->setFocus();
 }

@@ -9,6 +9,12 @@
 #include <initializer_list>
 #include <utility>
 
+#if defined(__has_feature) // the sanitizer builds are clang's
+constexpr bool underAddressSanitizer = __has_feature(address_sanitizer);
+#else
+constexpr bool underAddressSanitizer = false;
+#endif
+
 // A test table of one column, "row", holding a whole case: the table reads as
 // a list of named cases and the test fetches a single struct.
 template<typename Case>
