@@ -42,14 +42,13 @@ QImage makeImage(QSize logicalSize, qreal ratio, const QColor &background, QImag
 
 } // namespace
 
-RasterSurface::RasterSurface(
-    QSize logicalSize, qreal devicePixelRatio, QColor background, QImage::Format format)
+RasterSurface::RasterSurface(QSize logicalSize, qreal devicePixelRatio, QColor background, QImage::Format format)
     : RasterSurface(logicalSize, QRect(QPoint(0, 0), logicalSize), devicePixelRatio, background, format)
 {
 }
 
-RasterSurface::RasterSurface(QSize logicalSize, const QRect &view, qreal devicePixelRatio, QColor background,
-    QImage::Format format)
+RasterSurface::RasterSurface(
+    QSize logicalSize, const QRect &view, qreal devicePixelRatio, QColor background, QImage::Format format)
     : m_logicalSize(logicalSize)
     , m_view(view)
     , m_background(background)

@@ -29,8 +29,8 @@ public:
 
     // The format is RGB32, quick to show on screen, or RGB888 for a picture
     // that is only saved: the same pixels in three quarters of the memory.
-    RasterSurface(QSize logicalSize, qreal devicePixelRatio, QColor background,
-        QImage::Format format = QImage::Format_RGB32);
+    RasterSurface(
+        QSize logicalSize, qreal devicePixelRatio, QColor background, QImage::Format format = QImage::Format_RGB32);
     // Keeps only the part view of a canvas of logicalSize (a rectangle of its
     // logical pixels, which may reach beyond it): the image covers the view,
     // and drawing stops at the canvas's edges as on a whole one, so that the
