@@ -27,6 +27,8 @@ public:
     }
     AddressReservation(const AddressReservation &) = delete;
     AddressReservation &operator=(const AddressReservation &) = delete;
+    AddressReservation(AddressReservation &&) = delete;
+    AddressReservation &operator=(AddressReservation &&) = delete;
 
     [[nodiscard]] bool held() const { return m_address != MAP_FAILED; }
 
