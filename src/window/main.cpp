@@ -1,12 +1,17 @@
 #include "main_window.h"
 #include "program_options.h"
 
+#include "remedies.h"
+
 #include "output/standard_output.h"
+#include "runtime/runtime_error.h"
 
 #include <QApplication>
 #include <QFileInfo>
 
 #include <cstdio>
+#include <new>
+#include <optional>
 
 namespace {
 
@@ -16,6 +21,16 @@ QString programPath(const char *calledAs)
 {
     const QString executable = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
     return executable.isEmpty() ? QFileInfo(QString::fromLocal8Bit(calledAs)).absoluteFilePath() : executable;
+}
+
+// A window that cannot be made is said on standard error, and the program
+// ends. Not in a message box: with too little memory for the window's
+// picture, the toolkit fails to make one and then crashes as it ends.
+int failToOpen(const volvenda::RuntimeError &error)
+{
+    std::fprintf(stderr, "%s: %s; %s\n", volvenda::ProgramName, qPrintable(error.errorText()),
+        qPrintable(volvenda::startUpRemedy(error.kind())));
+    return 1;
 }
 
 } // namespace
@@ -58,7 +73,15 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QLatin1String(volvenda::ProgramVersion));
     QApplication::setDesktopFileName(QStringLiteral("io.github.volvenda.Volvenda"));
 
-    volvenda::MainWindow window;
-    window.show();
+    // The window's picture is taken as it is made.
+    std::optional<volvenda::MainWindow> window;
+    try {
+        window.emplace();
+    } catch (const volvenda::RuntimeError &error) {
+        return failToOpen(error);
+    } catch (const std::bad_alloc &) {
+        return failToOpen(volvenda::RuntimeError(volvenda::ErrorKind::OutOfMemory));
+    }
+    window->show();
     return QApplication::exec();
 }

@@ -54,6 +54,14 @@ QString outOfMemoryRemedy(ErrorKind kind)
         : QString();
 }
 
+QString startUpRemedy(ErrorKind kind)
+{
+    return kind == ErrorKind::OutOfMemory
+        ? QStringLiteral("there is not enough memory for the window's picture; close other programs to free "
+                         "memory, then open it again")
+        : QString();
+}
+
 QString clearRemedy(ErrorKind kind, const QString &R11)
 {
     if (kind == ErrorKind::TypeMismatch)

@@ -21,4 +21,7 @@ namespace volvenda {
 // For memory that ran out, whatever the command.
 [[nodiscard]] QString outOfMemoryRemedy(ErrorKind kind);
 
+// For a window that could not be made, for want of memory for its picture.
+[[nodiscard]] QString startUpRemedy(ErrorKind kind);
+
 } // namespace volvenda

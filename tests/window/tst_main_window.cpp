@@ -597,6 +597,11 @@ private slots:
         QTest::newRow("no display, no arguments") << QStringList {} << 1 << hint + "\n";
         QTest::newRow("no display: the real path, quoted for a shell")
             << QStringList {"-style", "it's"} << 1 << hint + " -style 'it'\\''s'\n";
+        // Room for a helper's stack per processor does not fit beside the
+        // picture when a thread's default stack is 4 GB.
+        QTest::newRow("too little memory for the picture")
+            << QStringList {"ulimit -s 4194304; ulimit -v 2097152;", "-platform", "offscreen"} << 1
+            << "volvenda: Out of memory; there is not enough memory for the window's picture; close other programs";
         QTest::newRow("past the display check, -platform for Qt") << QStringList {
             "-platform", "none"} << -1 << "qt.qpa.plugin: Could not find the Qt platform plugin \"none\"";
     }
@@ -605,13 +610,23 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(QString, output);
-        // Without a display; a last argument such as ">&-" redirects standard output.
+        // Without a display; a last argument such as ">&-" redirects standard
+        // output, and a first one such as "ulimit …;" sets limits.
         const QString redirect
             = !arguments.isEmpty() && arguments.constLast().startsWith(u'>') ? arguments.takeLast() : QString();
+        const QString limits
+            = !arguments.isEmpty() && arguments.constFirst().startsWith("ulimit") ? arguments.takeFirst() : QString();
+        if (!limits.isEmpty() && underAddressSanitizer)
+            QSKIP("the address sanitizer reserves more address space than the limit");
+        // A runtime folder of its own, of which the toolkit would otherwise warn first.
+        QTemporaryDir runtime;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_RUNTIME_DIR", runtime.path());
         QProcess volvenda;
+        volvenda.setProcessEnvironment(environment);
         volvenda.start("sh",
-            QStringList {"-c", "exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"$@\" " + redirect, "sh",
-                VOLVENDA_WINDOW}
+            QStringList {"-c", limits + "exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"$@\" " + redirect,
+                "sh", VOLVENDA_WINDOW}
                 + arguments);
         QVERIFY(volvenda.waitForFinished(60'000));
         const QString shown = volvenda.readAllStandardOutput() + volvenda.readAllStandardError();
