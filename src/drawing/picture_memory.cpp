@@ -1,10 +1,13 @@
 #include "picture_memory.h"
 
+#include <QFile>
 #include <QThread>
 
 #include <malloc.h>
 #include <pthread.h>
 #include <sys/mman.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace volvenda {
 
@@ -92,6 +95,19 @@ std::size_t paintHelperHeadroom()
 {
     constexpr std::size_t margin = std::size_t(8) << 20U;
     return std::size_t(std::max(QThread::idealThreadCount(), 1)) * defaultThreadStack() + margin;
+}
+
+std::optional<std::size_t> addressSpaceLeft()
+{
+    rlimit limit {};
+    if (::getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return std::nullopt;
+    // The first field is the size of every mapping, in pages.
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const auto used = std::size_t(statm.readLine().split(' ').constFirst().toULongLong()) * ::getpagesize();
+    return limit.rlim_cur > used ? std::size_t(limit.rlim_cur - used) : 0;
 }
 
 QImage allocatePicture(QSize size, QImage::Format format)

@@ -4,6 +4,7 @@
 #include <QSize>
 
 #include <cstddef>
+#include <optional>
 
 namespace volvenda {
 
@@ -25,6 +26,10 @@ namespace volvenda {
 // thread's default stack and guard for each processor, and a margin for what
 // drawing allocates before they start.
 [[nodiscard]] std::size_t paintHelperHeadroom();
+
+// The address space that a limit (ulimit -v) leaves beside what the program
+// has mapped already; nothing when there is no limit.
+[[nodiscard]] std::optional<std::size_t> addressSpaceLeft();
 
 // An image of the size and format, not yet filled: a null image when it and
 // the headroom do not both fit. A large one has memory of its own whose

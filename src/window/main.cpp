@@ -3,6 +3,7 @@
 
 #include "remedies.h"
 
+#include "drawing/picture_memory.h"
 #include "output/standard_output.h"
 #include "runtime/runtime_error.h"
 
@@ -63,6 +64,12 @@ int main(int argc, char *argv[])
     // say plainly what is missing instead.
     if (!volvenda::hasDisplay(options)) {
         std::fputs(qPrintable(volvenda::noDisplayMessage(programPath(argv[0]), arguments.mid(1))), stderr);
+        return 1;
+    }
+
+    // Nor would it come back from too little memory.
+    if (const QString refusal = volvenda::tooLittleMemoryMessage(volvenda::addressSpaceLeft()); !refusal.isEmpty()) {
+        std::fputs(qPrintable(refusal), stderr);
         return 1;
     }
 

@@ -1,9 +1,13 @@
 #include "program_options.h"
 
+#include "drawing/picture_memory.h"
+#include "runtime/runtime_error.h"
+
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
 #include <array>
+#include <cmath>
 
 namespace volvenda {
 
@@ -133,6 +137,28 @@ QString noDisplayMessage(const QString &programPath, const QStringList &argument
     return QStringLiteral("%1: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); "
                           "to run it on a virtual X server: sudo apt-get install xvfb xauth && %2\n")
         .arg(QLatin1String(ProgramName), command.join(QLatin1Char(' ')));
+}
+
+std::size_t windowAddressSpaceNeed()
+{
+    // Measured under limits in 1 MB steps on X11 and Wayland, with the
+    // accessibility bridge: a Start and the save dialog need about 55 MB on
+    // two processors, 16 MB of them for the helpers. The rest is doubled.
+    constexpr std::size_t toolkit = std::size_t(96) << 20U;
+    return toolkit + paintHelperHeadroom();
+}
+
+QString tooLittleMemoryMessage(std::optional<std::size_t> left)
+{
+    const std::size_t need = windowAddressSpaceNeed();
+    if (!left || *left >= need)
+        return {};
+    constexpr double megabyte = 1 << 20U;
+    return QStringLiteral("%1: %2: the window needs about %3 MB of address space beyond the program itself, "
+                          "and the limit (ulimit -v) leaves %4 MB; raise the limit to open it\n")
+        .arg(QLatin1String(ProgramName), RuntimeError(ErrorKind::OutOfMemory).errorText())
+        .arg(std::ceil(double(need) / megabyte))
+        .arg(std::floor(double(*left) / megabyte));
 }
 
 void prepareToolkit()

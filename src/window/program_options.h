@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
+#include <optional>
+
 namespace volvenda {
 
 inline constexpr char ProgramName[] = "volvenda";
@@ -36,6 +39,17 @@ struct ProgramOptions
 // One line that says what is missing and offers a command that works as typed:
 // the program's own path under a virtual X server, and the packages for it.
 [[nodiscard]] QString noDisplayMessage(const QString &programPath, const QStringList &arguments);
+
+// The address space the window needs beyond the program as it starts: the
+// toolkit's own start-up, the picture, a dialog, and room for the paint
+// engine's helpers. With less, the toolkit fails in ways it does not come
+// back from: a helper thread that never starts, a crash.
+[[nodiscard]] std::size_t windowAddressSpaceNeed();
+
+// One line that says the window cannot open under an address-space limit
+// that leaves too little (left, as addressSpaceLeft gives it); empty when
+// it can.
+[[nodiscard]] QString tooLittleMemoryMessage(std::optional<std::size_t> left);
 
 // Settings of the toolkit's own, made before the application object exists.
 // On Wayland the window is kept exposed when the compositor is late with a
