@@ -146,7 +146,7 @@ std::optional<QLineF> clipSegment(const QLineF &segment, const QRectF &bounds)
     // the opposite end. Unlike a parametric clip this stays exact for
     // axis-parallel lines whatever their length, and keeps the error of
     // others to that of their own far coordinates.
-    enum : unsigned { Left = 1U, Right = 2U, Top = 4U, Bottom = 8U };
+    constexpr unsigned Left = 1U, Right = 2U, Top = 4U, Bottom = 8U;
     const auto outcode = [&](QPointF p) {
         return (p.x() < bounds.left() ? Left : 0U) | (p.x() > bounds.right() ? Right : 0U)
             | (p.y() < bounds.top() ? Top : 0U) | (p.y() > bounds.bottom() ? Bottom : 0U);
