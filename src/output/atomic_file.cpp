@@ -230,7 +230,7 @@ template<typename Create>
 std::optional<QByteArray> withFreshName(const QByteArray &name, int &error, Create &&create)
 {
     for (int attempt = 0; attempt < nameAttempts; ++attempt) {
-        const QByteArray temporary = temporaryNameFor(name);
+        QByteArray temporary = temporaryNameFor(name);
         error = create(temporary);
         if (error == 0)
             return temporary;

@@ -148,6 +148,8 @@ bool Parser::takeOption(const Argument &argument)
     const std::optional<Argument> value = takesValue ? valueOf(option, inlineValue) : std::nullopt;
     if (takesValue && !value)
         return false;
+    // The value of an option that takes one; a switch reads none.
+    const Argument given = value.value_or(Argument(QByteArray()));
 
     if (name == QByteArrayLiteral("-h") || name == QByteArrayLiteral("--help")) {
         m_help = true;
@@ -160,43 +162,42 @@ bool Parser::takeOption(const Argument &argument)
     } else if (name == QByteArrayLiteral("--loop")) {
         options.loop = true;
     } else if (name == QByteArrayLiteral("--animate")) {
-        const std::optional<double> seconds = plainDecimal(value->text);
+        const std::optional<double> seconds = plainDecimal(given.text);
         if (!seconds || *seconds < shortestAnimation || *seconds > longestAnimation)
             return fail(
-                QStringLiteral("--animate takes seconds from 0.1 to 3600, such as 2.5, not %1").arg(value->quoted()));
-        options.animate = *seconds;
+                QStringLiteral("--animate takes seconds from 0.1 to 3600, such as 2.5, not %1").arg(given.quoted()));
+        options.animate = seconds;
     } else if (name == QByteArrayLiteral("--fit")) {
-        const std::optional<qulonglong> margin = unsignedNumber(value->text, 10, largestMargin);
+        const std::optional<qulonglong> margin = unsignedNumber(given.text, 10, largestMargin);
         if (!margin)
             return fail(QStringLiteral("--fit takes a margin in whole pixels from 0 to %1, not %2")
                             .arg(largestMargin)
-                            .arg(value->quoted()));
+                            .arg(given.quoted()));
         options.fit = static_cast<int>(*margin);
     } else if (name == QByteArrayLiteral("-o") || name == QByteArrayLiteral("--output")) {
-        if (value->bytes.isEmpty())
+        if (given.bytes.isEmpty())
             return fail(QStringLiteral("%1 needs a file name").arg(option));
         // Read any other way, the name would be another file's.
-        if (!value->utf8)
-            return fail(QStringLiteral("the output file's name is not UTF-8 text: %1").arg(value->quoted()));
-        options.output = value->text;
+        if (!given.utf8)
+            return fail(QStringLiteral("the output file's name is not UTF-8 text: %1").arg(given.quoted()));
+        options.output = given.text;
     } else if (name == QByteArrayLiteral("--color")) {
-        const QString hex = value->text.startsWith(u'#') ? value->text.mid(1) : value->text;
+        const QString hex = given.text.startsWith(u'#') ? given.text.mid(1) : given.text;
         const std::optional<qulonglong> rgb = unsignedNumber(hex, 16, 0xFFFFFF);
         if (hex.size() != 6 || !rgb)
-            return fail(QStringLiteral("--color takes six hex digits RRGGBB, not %1").arg(value->quoted()));
+            return fail(QStringLiteral("--color takes six hex digits RRGGBB, not %1").arg(given.quoted()));
         options.colour = composeColor(int((*rgb >> 16U) & 0xFFU), int((*rgb >> 8U) & 0xFFU), int(*rgb & 0xFFU));
     } else if (name == QByteArrayLiteral("--seed")) {
-        const std::optional<qulonglong> seed = unsignedNumber(value->text, 10, 0xFFFFFFFFULL);
+        const std::optional<qulonglong> seed = unsignedNumber(given.text, 10, 0xFFFFFFFFULL);
         if (!seed)
-            return fail(
-                QStringLiteral("--seed takes a whole number from 0 to 4294967295, not %1").arg(value->quoted()));
+            return fail(QStringLiteral("--seed takes a whole number from 0 to 4294967295, not %1").arg(given.quoted()));
         options.seed = static_cast<std::uint32_t>(*seed);
     } else if (name == QByteArrayLiteral("--scale")) {
-        const std::optional<qulonglong> scale = unsignedNumber(value->text, 10, largestScale);
+        const std::optional<qulonglong> scale = unsignedNumber(given.text, 10, largestScale);
         if (!scale || *scale < 1)
             return fail(QStringLiteral("--scale takes a whole number from 1 to %1, not %2")
                             .arg(largestScale)
-                            .arg(value->quoted()));
+                            .arg(given.quoted()));
         options.scale = static_cast<int>(*scale);
     } else {
         return fail(QStringLiteral("unknown option %1").arg(argument.quoted()));

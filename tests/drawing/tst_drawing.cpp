@@ -212,7 +212,7 @@ private slots:
             QSKIP("the address sanitizer reserves more address space than the limit");
         // Under limits of address space from too little for the picture to
         // plenty: a picture had leaves room for a helper thread per processor.
-        enum Outcome { Refused = 2, HelpersStarted = 0, HelpersFailed = 1 };
+        constexpr int HelpersStarted = 0, HelpersFailed = 1, Refused = 2;
         const QSize size(2048, 2048); // 16 MB
         const long long step = 2LL << 20U;
         const long long span = 16LL * 3 / 2 * (1LL << 20U) + qint64(paintHelperHeadroom());
@@ -230,10 +230,12 @@ private slots:
                 if (picture.isNull())
                     ::_exit(Refused);
                 std::vector<std::thread> helpers;
-                try {
-                    for (int i = 0; i < QThread::idealThreadCount(); ++i)
+                for (int i = 0; i < QThread::idealThreadCount(); ++i) {
+                    try {
                         helpers.emplace_back([] {});
-                } catch (const std::system_error &) {
+                    } catch (const std::system_error &) {
+                        break;
+                    }
                 }
                 const bool all = helpers.size() == std::size_t(QThread::idealThreadCount());
                 for (std::thread &helper : helpers)

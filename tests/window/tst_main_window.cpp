@@ -127,7 +127,8 @@ struct Save
     ChosenFile chosen;
     QStringList written;
     QString radii = "120 33 40";
-    QStringList errors = {};
+    // Left out of most rows, which g++ warns of unless it has an initializer.
+    QStringList errors = {}; // NOLINT(readability-redundant-member-init)
 };
 
 // Posted, not sent: they wait in the queue as clicks and keys wait while a run
