@@ -150,8 +150,11 @@ std::size_t windowAddressSpaceNeed()
 
 QString tooLittleMemoryMessage(std::optional<std::size_t> left)
 {
+    // Without a limit there is nothing to weigh, and start-up asks nothing more.
+    if (!left)
+        return {};
     const std::size_t need = windowAddressSpaceNeed();
-    if (!left || *left >= need)
+    if (*left >= need)
         return {};
     constexpr double megabyte = 1 << 20U;
     return QStringLiteral("%1: %2: the window needs about %3 MB of address space beyond the program itself, "
