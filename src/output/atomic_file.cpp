@@ -1,7 +1,9 @@
 #include "atomic_file.h"
 
+#include "file_metadata.h"
 #include "printable.h"
 #include "runtime/runtime_error.h"
+#include "runtime/system_reason.h"
 
 #include <QFile>
 #include <QIODevice>
@@ -29,11 +31,6 @@ constexpr int nameAttempts = 100;
 [[noreturn]] void fail(ErrorKind kind, const QString &path, const QString &reason)
 {
     throw RuntimeError(kind, QStringLiteral("cannot write '%1': %2").arg(printable(QStringView(path)), reason));
-}
-
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 // What a name that is no regular file names, for the message.
@@ -296,17 +293,9 @@ void AtomicFile::State::replaceTarget()
     if (exists && !S_ISREG(existing.st_mode))
         fail(ErrorKind::FileRefused, path, QStringLiteral("it has become %1").arg(kindOf(existing.st_mode)));
     if (exists) {
-        // The owner and group stay, where the writer may set them: root both,
-        // a member of the file's group the group. Otherwise the new file is
-        // the writer's, as any file the writer makes.
-        int ownership = ::fchown(file.get(), existing.st_uid, existing.st_gid) == 0 ? 0 : errno;
-        if (ownership == EPERM)
-            ownership = ::fchown(file.get(), static_cast<uid_t>(-1), existing.st_gid) == 0 ? 0 : errno;
-        if (ownership != 0 && ownership != EPERM)
-            failWrite(ownership);
-        // After the owner, whose change clears the set-id bits.
-        if (::fchmod(file.get(), existing.st_mode & 0777U) != 0)
-            failWrite(errno);
+        const QByteArray existingPath = target.folder + '/' + name;
+        if (const int error = keepMetadata(existingPath, existing, file.get()))
+            failWrite(error);
     }
 
     if (temporaryName.isEmpty()) {

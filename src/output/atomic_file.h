@@ -29,10 +29,11 @@ void checkFileTarget(const QString &path);
 // written and on disk. The temporary file has no name where the file system
 // allows; elsewhere it is named after the target, cut short
 // (temporaryNameFor), and a run killed while writing may leave it behind.
-// A replaced file keeps its permissions, and its owner and group where the
-// writer may set them (root both, a member of its group the group; else it
-// becomes the writer's); through a symbolic link, the file it points to is
-// replaced and the link stays.
+// A replaced file keeps its permissions, access ACL and user.* extended
+// attributes, and its owner and group where the writer may set them (see
+// keepMetadata). It is a new file in the old one's place, so a hard link to
+// the old one keeps the old contents. Through a symbolic link, the file it
+// points to is replaced and the link stays.
 class AtomicFile final
 {
 public:

@@ -1,8 +1,9 @@
 #include "standard_output.h"
 
+#include "runtime/system_reason.h"
+
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 namespace volvenda {
 
@@ -14,7 +15,7 @@ QString writeStandardOutput(QByteArrayView text)
     if (written && std::fflush(stdout) == 0 && !std::ferror(stdout))
         return {};
     const int error = errno;
-    return QString::fromLocal8Bit(std::strerror(error != 0 ? error : EIO));
+    return systemReason(error != 0 ? error : EIO);
 }
 
 } // namespace volvenda

@@ -10,6 +10,7 @@
 #include "output/standard_output.h"
 #include "output/svg_writing.h"
 #include "runtime/clock.h"
+#include "runtime/process_setup.h"
 #include "runtime/random_generator.h"
 #include "runtime/runtime_error.h"
 
@@ -100,6 +101,7 @@ int render(const RenderOptions &options)
 
 int main(int argc, char *argv[])
 {
+    prepareProcess();
     // The arguments as the system gave them: decoding them first would turn
     // bytes that are not UTF-8 into other characters, and a file name into another.
     QList<QByteArray> arguments;

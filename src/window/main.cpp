@@ -5,6 +5,7 @@
 
 #include "drawing/picture_memory.h"
 #include "output/standard_output.h"
+#include "runtime/process_setup.h"
 #include "runtime/runtime_error.h"
 
 #include <QApplication>
@@ -38,6 +39,7 @@ int failToOpen(const volvenda::RuntimeError &error)
 
 int main(int argc, char *argv[])
 {
+    volvenda::prepareProcess();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

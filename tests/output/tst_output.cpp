@@ -12,11 +12,13 @@
 
 #include <functional>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 #include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 using namespace volvenda;
@@ -57,6 +59,43 @@ QList<QRgb> greys(int count)
     for (int i = 0; i < count; ++i)
         colours << qRgb(i % 256, i / 256, 7);
     return colours;
+}
+
+// An access or default ACL as the kernel keeps it in an extended attribute:
+// a version, then tag, permissions and id for each entry, in the order of
+// their tags. Entries of no one by name have no id.
+struct AclEntry
+{
+    quint16 tag;
+    quint16 permissions;
+    quint32 id = 0xffffffff;
+};
+enum AclTag : quint16 { Owner = 0x01, User = 0x02, Group = 0x04, NamedGroup = 0x08, Mask = 0x10, Other = 0x20 };
+
+QByteArray acl(const QList<AclEntry> &entries)
+{
+    QByteArray bytes;
+    const auto append = [&bytes](auto value) { bytes.append(reinterpret_cast<const char *>(&value), sizeof value); };
+    append(quint32(2));
+    for (const AclEntry &entry : entries) {
+        append(entry.tag);
+        append(entry.permissions);
+        append(entry.id);
+    }
+    return bytes;
+}
+
+// The attribute's value, or a null array if the file has none.
+QByteArray attribute(const QString &path, const char *name)
+{
+    QByteArray value(4096, '\0');
+    const ssize_t size = ::getxattr(QFile::encodeName(path).constData(), name, value.data(), value.size());
+    return size < 0 ? QByteArray() : value.left(size);
+}
+
+bool setAttribute(const QString &path, const char *name, const QByteArray &value)
+{
+    return ::setxattr(QFile::encodeName(path).constData(), name, value.constData(), value.size(), 0) == 0;
 }
 
 } // namespace
@@ -229,6 +268,56 @@ private slots:
         QCOMPARE(::stat(path, &info), 0);
         QCOMPARE((QList<unsigned> {info.st_uid, info.st_gid, info.st_mode & 0777U}), after << file[2]);
         QCOMPARE(contents(QFile::decodeName(path)), QByteArray("new"));
+    }
+
+    void keepsWhatTheFileCarried_data()
+    {
+        // The file's access ACL (none if empty), its folder's default ACL,
+        // and how the file system refuses unnamed files.
+        QTest::addColumn<QByteArray>("access");
+        QTest::addColumn<QByteArray>("folderDefault");
+        QTest::addColumn<int>("refusal");
+        const QByteArray readers = acl({{Owner, 7}, {User, 7, 65534}, {Group, 5}, {Mask, 7}, {Other, 4}});
+        const QList<std::tuple<const char *, QByteArray, QByteArray>> shapes = {
+            {"no ACL, in a folder whose default gives one", {}, readers},
+            {"a named user, a mask wider than the group",
+                acl({{Owner, 6}, {User, 6, 65534}, {Group, 4}, {Mask, 6}, {Other, 0}}), {}},
+            {"a named group, a narrow mask",
+                acl({{Owner, 6}, {Group, 4}, {NamedGroup, 4, 65534}, {Mask, 4}, {Other, 0}}), readers},
+            {"both, a wide mask",
+                acl({{Owner, 7}, {User, 5, 65534}, {Group, 0}, {NamedGroup, 7, 50}, {Mask, 7}, {Other, 1}}), {}},
+        };
+        for (const auto &[shape, access, folderDefault] : shapes) {
+            QTest::addRow("%s, through an unnamed file", shape) << access << folderDefault << 0;
+            QTest::addRow("%s, through a named one", shape) << access << folderDefault << EOPNOTSUPP;
+        }
+    }
+    void keepsWhatTheFileCarried()
+    {
+        QFETCH(QByteArray, access);
+        QFETCH(QByteArray, folderDefault);
+        QFETCH(int, refusal);
+        unnamedFilesRefusedWith = refusal;
+        const auto restore = qScopeGuard([] { unnamedFilesRefusedWith = 0; });
+        const QString path = file("shared.png");
+        writeFileAtomically(path, "old");
+        QCOMPARE(::chmod(QFile::encodeName(path).constData(), 0640), 0);
+        if (!setAttribute(path, "user.xdg.origin.url", "https://example.org/a.png"))
+            QSKIP("this file system keeps no user attributes");
+        QVERIFY(setAttribute(path, "user.binary", QByteArray("\0\1\xff", 3)));
+        if (!access.isEmpty() && !setAttribute(path, "system.posix_acl_access", access))
+            QSKIP("this file system keeps no ACLs");
+        if (!folderDefault.isEmpty())
+            QVERIFY(setAttribute(folder(), "system.posix_acl_default", folderDefault));
+        const mode_t mode = modeOf(path);
+
+        writeFileAtomically(path, "new");
+        QCOMPARE(contents(path), QByteArray("new"));
+        QCOMPARE(attribute(path, "system.posix_acl_access"), access);
+        // The group's bits are the mask: neither the group nor the named wider.
+        QCOMPARE(modeOf(path), mode);
+        QCOMPARE(attribute(path, "user.xdg.origin.url"), QByteArray("https://example.org/a.png"));
+        QCOMPARE(attribute(path, "user.binary"), QByteArray("\0\1\xff", 3));
     }
 
     void escapesWhatATerminalActsOn_data()

@@ -46,13 +46,6 @@ Result render(const QStringList &arguments)
         QString::fromUtf8(process.readAllStandardError())};
 }
 
-// A picture written before, which a failed run must keep.
-bool writeEarlier(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write("an earlier picture") > 0;
-}
-
 // Arguments, the exit status they give and a part of the message.
 struct Answer
 {
@@ -389,27 +382,48 @@ private slots:
         QVERIFY(QDir().isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot));
     }
 
-    void reportsAFullDisk()
+    void reportsWhatStopsTheWrite_data()
     {
-        if (::geteuid() != 0)
-            QSKIP("a small file system to fill needs root to mount");
+        // The disk is full, or the file may be no larger than the limit (in bytes).
+        QTest::addColumn<rlim_t>("sizeLimit");
+        QTest::addColumn<int>("error");
+        QTest::newRow("a full disk") << RLIM_INFINITY << ENOSPC;
+        QTest::newRow("a file-size limit") << rlim_t(4096) << EFBIG;
+    }
+    void reportsWhatStopsTheWrite()
+    {
+        QFETCH(rlim_t, sizeLimit);
+        QFETCH(int, error);
         QVERIFY(QDir().mkdir(QStringLiteral("full")));
-        if (::mount("tmpfs", "full", "tmpfs", 0, "size=64k") != 0)
-            QSKIP("tmpfs cannot be mounted here");
-        const auto unmount = qScopeGuard([] { ::umount("full"); });
+        if (error == ENOSPC) {
+            if (::geteuid() != 0)
+                QSKIP("a small file system to fill needs root to mount");
+            if (::mount("tmpfs", "full", "tmpfs", 0, "size=64k") != 0)
+                QSKIP("tmpfs cannot be mounted here");
+        }
+        const auto unmount = qScopeGuard([error] {
+            if (error == ENOSPC)
+                ::umount("full");
+        });
         QVERIFY(writeEarlier(QStringLiteral("full/kept.png")));
         for (const char *path : {"full/new.png", "full/kept.png"}) {
-            const Result result = render({"-o", path, "--scale", "16", "120", "33", "40"});
-            QCOMPARE(result.status, 1);
+            QProcess process;
+            process.setChildProcessModifier([sizeLimit] {
+                const rlimit limit {sizeLimit, sizeLimit};
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            });
+            process.start(QStringLiteral(VOLVENDA_RENDER), {"-o", path, "--scale", "16", "120", "33", "40"});
+            QVERIFY(process.waitForFinished(60'000));
+            QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(process.exitCode(), 1);
             // The system's reason, and nothing from the PNG library.
-            QCOMPARE(
-                result.err, QStringLiteral("volvenda-render: cannot write '%1': %2\n").arg(path, systemReason(ENOSPC)));
+            QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                QStringLiteral("volvenda-render: cannot write '%1': %2\n").arg(path, systemReason(error)));
         }
         QCOMPARE(contents(QStringLiteral("full/kept.png")), QByteArray("an earlier picture"));
         QCOMPARE(QDir(QStringLiteral("full")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList {"kept.png"});
     }
-
     void reportsFailedStandardOutput()
     {
         // As the window program's (one writer for both): here with standard output closed.

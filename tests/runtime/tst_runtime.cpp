@@ -3,10 +3,13 @@
 #include "runtime/color.h"
 #include "runtime/numbers.h"
 #include "runtime/runtime_error.h"
+#include "runtime/system_reason.h"
 
 #include <QColor>
 #include <QLocale>
 
+#include <cerrno>
+#include <clocale>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -150,6 +153,24 @@ private slots:
         QFETCH(QColor, colour);
         QFETCH(QString, words);
         QCOMPARE(colourInWords(composeColor(colour.red(), colour.green(), colour.blue())), words);
+    }
+
+    void givesTheSystemsReasonInAnyCharset_data()
+    {
+        // Locales whose charset is not UTF-8, where the system's words
+        // (Russian, Japanese, French) cannot be shown as they come.
+        QTest::addColumn<QByteArray>("locale");
+        for (const char *locale : {"ru_RU.KOI8-R", "ru_RU.CP1251", "ja_JP.EUC-JP", "fr_FR.ISO-8859-1"})
+            QTest::newRow(locale) << QByteArray(locale);
+    }
+    void givesTheSystemsReasonInAnyCharset()
+    {
+        QFETCH(QByteArray, locale);
+        const QByteArray before = std::setlocale(LC_ALL, nullptr);
+        const auto restore = qScopeGuard([&before] { std::setlocale(LC_ALL, before.constData()); });
+        if (!std::setlocale(LC_ALL, locale.constData()))
+            QSKIP("the locale is not installed here");
+        QCOMPARE(volvenda::systemReason(ENOSPC), QStringLiteral("No space left on device"));
     }
 };
 

@@ -32,6 +32,13 @@ inline QByteArray contents(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// A picture written before, which a failed run must keep.
+inline bool writeEarlier(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write("an earlier picture") > 0;
+}
+
 // The system's words for an error number, as messages give them.
 inline QString systemReason(int error)
 {

@@ -6,6 +6,7 @@
 #include "window/program_options.h"
 
 #include "runtime/numbers.h"
+#include "runtime/process_setup.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -26,6 +27,7 @@
 
 #include <cerrno>
 #include <pwd.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -441,6 +443,29 @@ private slots:
         // Copied as the same PNG and SVG, and as an image.
         QVERIFY(QGuiApplication::clipboard()->mimeData()->hasImage());
         QCOMPARE(QGuiApplication::clipboard()->mimeData()->data(png ? "image/png" : "image/svg+xml"), saved);
+    }
+
+    void keepsThePictureAtAFileSizeLimit()
+    {
+        // As the program sets itself up where it starts.
+        prepareProcess();
+        QTemporaryDir folder;
+        const QString path = folder.filePath("kept.png");
+        QVERIFY(writeEarlier(path));
+        WindowHarness harness;
+        harness.click("Start");
+        const QImage picture = harness.picture();
+        harness.choice = {path, PictureFormat::Png};
+        rlimit unlimited = {};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &unlimited), 0);
+        const rlimit small = {4096, unlimited.rlim_max};
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        harness.trigger("savePicture");
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &unlimited), 0);
+        QCOMPARE(harness.errors, QStringList {"cannot write '" + path + "': " + systemReason(EFBIG)});
+        QCOMPARE(contents(path), QByteArray("an earlier picture"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"kept.png"});
+        QCOMPARE(harness.picture(), picture);
     }
 
     void proposesAFolderThatIsThere()

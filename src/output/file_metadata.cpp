@@ -1,0 +1,120 @@
+#include "file_metadata.h"
+
+#include <QByteArrayList>
+#include <QList>
+
+#include <cerrno>
+
+#include <sys/types.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+namespace volvenda {
+
+namespace {
+
+constexpr char accessAcl[] = "system.posix_acl_access";
+
+// Whether a failure only means that this attribute cannot be kept here: the
+// file system keeps none, or the writer may not read or set it.
+bool cannotKeep(int error)
+{
+    return error == ENOTSUP || error == EPERM || error == EACCES || error == ENODATA;
+}
+
+// The value of the attribute name of the file at path; false with errno set
+// when there is none to have.
+bool readAttribute(const QByteArray &path, const char *name, QByteArray &value)
+{
+    for (;;) {
+        const ssize_t size = ::lgetxattr(path.constData(), name, nullptr, 0);
+        if (size < 0)
+            return false;
+        value.resize(size);
+        const ssize_t read = ::lgetxattr(path.constData(), name, value.data(), value.size());
+        // Grown meanwhile: again, with the new size.
+        if (read < 0 && errno == ERANGE)
+            continue;
+        if (read < 0)
+            return false;
+        value.resize(read);
+        return true;
+    }
+}
+
+// The names of the file's user.* attributes; empty where it has none to read.
+QList<QByteArray> userAttributes(const QByteArray &path)
+{
+    QByteArray names;
+    for (;;) {
+        const ssize_t size = ::llistxattr(path.constData(), nullptr, 0);
+        if (size <= 0)
+            return {};
+        names.resize(size);
+        const ssize_t listed = ::llistxattr(path.constData(), names.data(), names.size());
+        if (listed < 0 && errno == ERANGE)
+            continue;
+        if (listed <= 0)
+            return {};
+        names.resize(listed);
+        break;
+    }
+    QList<QByteArray> user;
+    for (const QByteArray &name : names.split('\0'))
+        if (name.startsWith("user."))
+            user << name;
+    return user;
+}
+
+int keepOwnerAndMode(const struct stat &existing, int fd)
+{
+    int ownership = ::fchown(fd, existing.st_uid, existing.st_gid) == 0 ? 0 : errno;
+    if (ownership == EPERM)
+        ownership = ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid) == 0 ? 0 : errno;
+    if (ownership != 0 && ownership != EPERM)
+        return ownership;
+    // After the owner, whose change clears the set-id bits.
+    return ::fchmod(fd, existing.st_mode & 0777U) == 0 ? 0 : errno;
+}
+
+// After the mode: an ACL sets the group's bits to its mask, where the mode
+// would set the mask to the group's bits.
+int keepAcl(const QByteArray &path, int fd)
+{
+    QByteArray acl;
+    if (readAttribute(path, accessAcl, acl))
+        return ::fsetxattr(fd, accessAcl, acl.constData(), acl.size(), 0) == 0 || cannotKeep(errno) ? 0 : errno;
+    if (!cannotKeep(errno))
+        return errno;
+    // None on the old file: none on the new one either, whatever the folder's
+    // default gave it; the mode alone then says who may do what.
+    return ::fremovexattr(fd, accessAcl) == 0 || cannotKeep(errno) ? 0 : errno;
+}
+
+int keepUserAttributes(const QByteArray &path, int fd)
+{
+    for (const QByteArray &name : userAttributes(path)) {
+        QByteArray value;
+        if (!readAttribute(path, name.constData(), value)) {
+            if (cannotKeep(errno))
+                continue;
+            return errno;
+        }
+        if (::fsetxattr(fd, name.constData(), value.constData(), value.size(), 0) != 0 && !cannotKeep(errno))
+            return errno;
+    }
+    return 0;
+}
+
+} // namespace
+
+int keepMetadata(const QByteArray &path, const struct stat &existing, int fd)
+{
+    if (const int error = keepOwnerAndMode(existing, fd))
+        return error;
+    if (const int error = keepAcl(path, fd))
+        return error;
+    return keepUserAttributes(path, fd);
+}
+
+} // namespace volvenda
