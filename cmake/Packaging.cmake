@@ -4,8 +4,7 @@
 include(GNUInstallDirs)
 find_program(GZIP_EXECUTABLE gzip REQUIRED)
 
-# The version as the programs print it, which is not CMake's 1.0.0.
-set(volvenda_package_version 1.00)
+set(volvenda_package_version ${PROJECT_VERSION})
 set(volvenda_package_revision 1)
 set(volvenda_package_contact "The Volvenda developers <volvenda@example.org>")
 

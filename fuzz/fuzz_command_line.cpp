@@ -46,13 +46,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const RenderOptions &options = commandLine.options;
         const QString suffix = options.output.right(4).toLower();
         check(suffix == QLatin1String(".png") || suffix == QLatin1String(".svg"));
-        check(options.format == (suffix == QLatin1String(".png") ? ImageFormat::Png : ImageFormat::Svg));
+        check(options.format == (suffix == QLatin1String(".png") ? PictureFormat::Png : PictureFormat::Svg));
         check(arguments.contains(options.output.toUtf8()) || input.contains("=" + options.output.toUtf8()));
         check(std::isfinite(options.R1) && std::isfinite(options.R2) && std::isfinite(options.R3));
         check(options.scale >= 1 && options.scale <= 16);
-        check(options.format == ImageFormat::Png || options.scale == 1);
+        check(options.format == PictureFormat::Png || options.scale == 1);
         check(!options.animate
-            || (options.format == ImageFormat::Svg && *options.animate >= 0.1 && *options.animate <= 3600));
+            || (options.format == PictureFormat::Svg && *options.animate >= 0.1 && *options.animate <= 3600));
         check(options.animate || !options.loop);
         check(!options.fit || (*options.fit >= 0 && *options.fit <= 1000));
         break;

@@ -224,17 +224,14 @@ bool Parser::checkOutput()
     RenderOptions &options = m_result.options;
     if (options.output.isEmpty())
         return fail(QStringLiteral("no output file: give one with -o FILE.png or -o FILE.svg"));
-    const QString suffix = QFileInfo(options.output).suffix().toLower();
-    if (suffix == QLatin1String("png"))
-        options.format = ImageFormat::Png;
-    else if (suffix == QLatin1String("svg"))
-        options.format = ImageFormat::Svg;
-    else
+    const std::optional<PictureFormat> format = formatOfName(options.output);
+    if (!format)
         return fail(QStringLiteral("the output file must end in .png or .svg: '%1'")
                         .arg(printable(QStringView(options.output))));
-    if (options.format == ImageFormat::Svg && options.scale != 1)
+    options.format = *format;
+    if (options.format == PictureFormat::Svg && options.scale != 1)
         return fail(QStringLiteral("--scale applies to PNG output only"));
-    if (options.format == ImageFormat::Png && options.animate)
+    if (options.format == PictureFormat::Png && options.animate)
         return fail(QStringLiteral("--animate applies to SVG output only"));
     if (options.loop && !options.animate)
         return fail(QStringLiteral("--loop repeats an animation: it needs --animate"));

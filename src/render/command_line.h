@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/picture_format.h"
 #include "runtime/color.h"
 
 #include <QByteArray>
@@ -11,13 +12,11 @@
 
 namespace volvenda {
 
-enum class ImageFormat { Png, Svg };
-
 // What to render, as the command line gave it.
 struct RenderOptions
 {
     QString output;
-    ImageFormat format = ImageFormat::Png;
+    PictureFormat format = PictureFormat::Png;
     double R1 = 0.0;
     double R2 = 0.0;
     double R3 = 0.0;

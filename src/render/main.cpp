@@ -6,13 +6,13 @@
 
 #include "drawing/raster_surface.h"
 #include "output/atomic_file.h"
-#include "output/png_writing.h"
+#include "output/picture_writing.h"
 #include "output/standard_output.h"
-#include "output/svg_writing.h"
 #include "runtime/clock.h"
 #include "runtime/process_setup.h"
 #include "runtime/random_generator.h"
 #include "runtime/runtime_error.h"
+#include "runtime/version.h"
 
 #include <QCoreApplication>
 
@@ -24,8 +24,6 @@ using namespace volvenda;
 namespace {
 
 enum ExitStatus { Success = 0, Failure = 1, BadArguments = 2 };
-
-constexpr char ProgramVersion[] = "1.00";
 
 int complain(const QString &message, ExitStatus status)
 {
@@ -55,20 +53,21 @@ COLORREF runColour(const RenderOptions &options)
 void drawAndWrite(const RenderOptions &options, const PictureRequest &request, AtomicFile &file, Progress &progress)
 {
     const auto drawing = [&](double done) { progress.report("drawing", done); };
+    const auto writing = [&](double done) { progress.report("writing", done); };
+    SvgOptions svg;
+    svg.view = request.view;
+    svg.drawingSeconds = options.animate;
+    svg.loop = options.loop;
     bool written = false;
-    if (options.format == ImageFormat::Svg) {
+    if (options.format == PictureFormat::Svg) {
         VectorSurface surface(CanvasSize, Qt::white);
         drawPicture(request, surface, drawing);
-        SvgOptions svg;
-        svg.view = request.view;
-        svg.drawingSeconds = options.animate;
-        svg.loop = options.loop;
-        written = writeSvg(surface, file.device(), svg);
+        written = writePicture(file.device(), options.format, {nullptr, &surface}, svg);
     } else {
         // Saved, never shown: the compact format, three bytes a pixel.
         RasterSurface surface(CanvasSize, request.view, options.scale, Qt::white, QImage::Format_RGB888);
         drawPicture(request, surface, drawing);
-        written = writePng(surface.image(), file.device(), [&](double done) { progress.report("writing", done); });
+        written = writePicture(file.device(), options.format, {&surface.image(), nullptr}, svg, writing);
     }
     // A failed write is kept by the device and reported here.
     file.commit(written);

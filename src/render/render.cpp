@@ -227,7 +227,7 @@ PicturePlan planPicture(const RenderOptions &options, COLORREF colour, double ra
         request.view = drawn->adjusted(-margin, -margin, margin, margin);
     }
 
-    if (options.format == ImageFormat::Png) {
+    if (options.format == PictureFormat::Png) {
         const QSizeF size = QSizeF(request.view.size()) * options.scale;
         if (size.width() * size.height() > LargestPicturePixels)
             return {std::nullopt,

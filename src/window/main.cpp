@@ -7,6 +7,7 @@
 #include "output/standard_output.h"
 #include "runtime/process_setup.h"
 #include "runtime/runtime_error.h"
+#include "runtime/version.h"
 
 #include <QApplication>
 #include <QFileInfo>

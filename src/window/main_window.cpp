@@ -347,7 +347,7 @@ void MainWindow::savePictureAs()
     // Proposed again next time, also when this file cannot be written.
     m_saveFolder = QFileInfo(file.path).absolutePath();
     m_saveFormat = file.format;
-    runCommand([&] { writePicture(file, m_surface.image(), m_drawing.record()); });
+    runCommand([&] { savePicture(file, m_surface.image(), m_drawing.record()); });
 }
 
 bool MainWindow::keyTyped(char16_t code)

@@ -1,8 +1,7 @@
 #include "picture_export.h"
 
 #include "output/atomic_file.h"
-#include "output/png_writing.h"
-#include "output/svg_writing.h"
+#include "output/picture_writing.h"
 #include "runtime/runtime_error.h"
 
 #include <QBuffer>
@@ -15,6 +14,7 @@
 #include <QStandardPaths>
 
 #include <functional>
+#include <optional>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -25,11 +25,6 @@ namespace {
 
 const QString pngFilter = QStringLiteral("PNG image (*.png)");
 const QString svgFilter = QStringLiteral("SVG drawing (*.svg)");
-
-QString extension(PictureFormat format)
-{
-    return format == PictureFormat::Svg ? QStringLiteral("svg") : QStringLiteral("png");
-}
 
 PictureFormat filterFormat(const QString &filter)
 {
@@ -46,21 +41,12 @@ QByteArray written(const std::function<bool(QIODevice &)> &write)
     return buffer.data();
 }
 
-// A picture whose memory could not be had is not saved as an empty one.
-void checkPicture(const QImage &image)
-{
-    if (image.isNull())
-        throw RuntimeError(ErrorKind::OutOfMemory);
-}
-
 } // namespace
 
 PictureFile pictureFile(const ChosenFile &chosen)
 {
-    const QString suffix = QFileInfo(chosen.path).suffix();
-    for (const PictureFormat format : {PictureFormat::Png, PictureFormat::Svg})
-        if (suffix.compare(extension(format), Qt::CaseInsensitive) == 0)
-            return {chosen.path, format};
+    if (const std::optional<PictureFormat> format = formatOfName(chosen.path))
+        return {chosen.path, *format};
     const QString dot = chosen.path.endsWith(u'.') ? QString() : QStringLiteral(".");
     return {chosen.path + dot + extension(chosen.filter), chosen.filter};
 }
@@ -123,24 +109,22 @@ ChosenFile askForPictureFile(QWidget *window, const QString &proposal)
     return {};
 }
 
-void writePicture(const PictureFile &file, const QImage &image, const VectorSurface &drawing)
+void savePicture(const PictureFile &file, const QImage &image, const VectorSurface &drawing)
 {
-    if (file.format == PictureFormat::Png)
-        checkPicture(image);
     // A write the device refuses is kept by the file and reported with the
     // system's reason when it is committed.
-    writeFileAtomically(file.path, [&](QIODevice &device) {
-        return file.format == PictureFormat::Svg ? writeSvg(drawing, device) : writePng(image, device);
-    });
+    writeFileAtomically(file.path,
+        [&](QIODevice &device) { return writePicture(device, file.format, {&image, &drawing}); });
 }
 
 std::unique_ptr<QMimeData> pictureMimeData(const QImage &image, const VectorSurface &drawing)
 {
-    checkPicture(image);
+    const auto as = [&](PictureFormat format) {
+        return written([&](QIODevice &device) { return writePicture(device, format, {&image, &drawing}); });
+    };
     auto data = std::make_unique<QMimeData>();
-    data->setData(QStringLiteral("image/png"), written([&](QIODevice &device) { return writePng(image, device); }));
-    data->setData(
-        QStringLiteral("image/svg+xml"), written([&](QIODevice &device) { return writeSvg(drawing, device); }));
+    data->setData(QStringLiteral("image/png"), as(PictureFormat::Png));
+    data->setData(QStringLiteral("image/svg+xml"), as(PictureFormat::Svg));
     data->setImageData(image);
     return data;
 }

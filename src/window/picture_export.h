@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/picture_format.h"
+
 #include <QString>
 
 #include <memory>
@@ -11,8 +13,6 @@ class QWidget;
 namespace volvenda {
 
 class VectorSurface;
-
-enum class PictureFormat { Png, Svg };
 
 // A name picked in the file dialog and the format of the filter chosen with
 // it; an empty name when the dialog was cancelled.
@@ -43,10 +43,10 @@ struct PictureFile
 // filter for each format, and asks again before a file would be replaced.
 [[nodiscard]] ChosenFile askForPictureFile(QWidget *window, const QString &proposal);
 
-// Writes the picture as the file's format, whole or not at all: the image as
+// Saves the picture as the file's format, whole or not at all: the image as
 // PNG, recording its device-pixel ratio as its resolution, or the recorded
 // drawing as SVG. Throws RuntimeError naming the file and the system's reason.
-void writePicture(const PictureFile &file, const QImage &image, const VectorSurface &drawing);
+void savePicture(const PictureFile &file, const QImage &image, const VectorSurface &drawing);
 
 // The picture for the clipboard: as PNG and SVG, and as an image for the
 // programs that ask the toolkit's way.

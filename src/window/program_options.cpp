@@ -2,6 +2,7 @@
 
 #include "drawing/picture_memory.h"
 #include "runtime/runtime_error.h"
+#include "runtime/version.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>

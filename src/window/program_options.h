@@ -9,7 +9,6 @@
 namespace volvenda {
 
 inline constexpr char ProgramName[] = "volvenda";
-inline constexpr char ProgramVersion[] = "1.00";
 
 // What the command line asks of the program. It is worked out before the
 // toolkit opens a display, so that --help and --version answer without one;

@@ -442,8 +442,8 @@ private slots:
         const Radii window {120, 33, 40};
         const Radii shortSteps {39.788, 0.001, 210};
         const Radii longChords {0.39787, 4.60176, 200};
-        const ImageFormat png = ImageFormat::Png;
-        const ImageFormat svg = ImageFormat::Svg;
+        const PictureFormat png = PictureFormat::Png;
+        const PictureFormat svg = PictureFormat::Svg;
         for (const auto &[radii, scale, closed, format, drawn] : {std::tuple(window, 16, false, png, true),
                  std::tuple(window, 16, true, png, true), std::tuple(shortSteps, 1, true, png, true),
                  std::tuple(shortSteps, 2, true, png, false), std::tuple(longChords, 1, true, png, false),
