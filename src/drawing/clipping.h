@@ -4,6 +4,7 @@
 #include <QPolygonF>
 #include <QRectF>
 
+#include <cmath>
 #include <optional>
 
 namespace volvenda {
@@ -29,6 +30,20 @@ struct VisibleCircle
     QPolygonF arc;
 };
 [[nodiscard]] VisibleCircle visiblePart(QPointF centre, double radius, double strokeWidth, const QRectF &bounds);
+
+// Draws a circle (of radius, made non-negative) as every surface does: as it
+// is through whole(r) when the paint engine can take it, else the part of it
+// within bounds side by side through side(QLineF); nothing when none is.
+template<typename Whole, typename Side>
+void drawVisibleCircle(QPointF centre, float radius, int penWidth, const QRectF &bounds, Whole &&whole, Side &&side)
+{
+    const double r = std::fabs(double(radius));
+    const VisibleCircle visible = visiblePart(centre, r, penWidth, bounds);
+    if (visible.whole)
+        whole(r);
+    for (qsizetype i = 1; i < visible.arc.size(); ++i)
+        side(QLineF(visible.arc[i - 1], visible.arc[i]));
+}
 
 // A surface's bounds widened by the pen, so that a round cap just outside the
 // surface still reaches into it and clipping never shows at the edges.

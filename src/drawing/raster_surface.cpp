@@ -98,15 +98,13 @@ void RasterSurface::PenWidth(int width)
 void RasterSurface::DrawCircle(float x, float y, float radius, COLORREF colour)
 {
     const QPointF centre(x, y);
-    const double r = std::fabs(static_cast<double>(radius));
-    const VisibleCircle visible = visiblePart(centre, r, m_penWidth, clipBounds());
-    if (visible.whole) {
-        painter(colour).drawEllipse(centre, r, r);
-        markChanged(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r));
-        return;
-    }
-    for (qsizetype i = 1; i < visible.arc.size(); ++i)
-        strokeLine(QLineF(visible.arc[i - 1], visible.arc[i]), colour);
+    drawVisibleCircle(
+        centre, radius, m_penWidth, clipBounds(),
+        [&](double r) {
+            painter(colour).drawEllipse(centre, r, r);
+            markChanged(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r));
+        },
+        [&](const QLineF &side) { strokeLine(side, colour); });
 }
 
 void RasterSurface::DrawLine(float x1, float y1, float x2, float y2, COLORREF colour)

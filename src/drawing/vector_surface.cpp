@@ -28,14 +28,12 @@ void VectorSurface::PenWidth(int width)
 void VectorSurface::DrawCircle(float x, float y, float radius, COLORREF colour)
 {
     const QPointF centre(x, y);
-    const double r = std::fabs(static_cast<double>(radius));
-    const VisibleCircle visible = visiblePart(centre, r, m_penWidth, strokeBounds(QSizeF(m_logicalSize), m_penWidth));
-    if (visible.whole) {
-        m_shapes.push_back(Shape {colour, m_penWidth, Circle {centre, r}, m_presents});
-        return;
-    }
-    for (qsizetype i = 1; i < visible.arc.size(); ++i)
-        addSegment(visible.arc[i - 1], visible.arc[i], colour);
+    drawVisibleCircle(
+        centre, radius, m_penWidth, strokeBounds(QSizeF(m_logicalSize), m_penWidth),
+        [&](double r) {
+            m_shapes.push_back(Shape {colour, m_penWidth, Circle {centre, r}, m_presents});
+        },
+        [&](const QLineF &side) { addSegment(side.p1(), side.p2(), colour); });
 }
 
 void VectorSurface::DrawLine(float x1, float y1, float x2, float y2, COLORREF colour)

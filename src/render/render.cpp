@@ -4,6 +4,7 @@
 #include "drawing/drawing_surface.h"
 #include "runtime/numbers.h"
 #include "trace/closure.h"
+#include "trace/reference_circle.h"
 
 #include <QLocale>
 #include <QtMath>
@@ -67,12 +68,9 @@ public:
     void PenWidth(int width) override { m_penWidth = std::max(width, 1); }
     void DrawCircle(float x, float y, float radius, COLORREF) override
     {
-        const double r = std::fabs(static_cast<double>(radius));
-        const VisibleCircle visible = visiblePart(QPointF(x, y), r, m_penWidth, bounds());
-        if (visible.whole)
-            addStroke(2.0 * std::numbers::pi * r);
-        for (qsizetype i = 1; i < visible.arc.size(); ++i)
-            addStroke(QLineF(visible.arc[i - 1], visible.arc[i]).length());
+        drawVisibleCircle(
+            QPointF(x, y), radius, m_penWidth, bounds(), [&](double r) { addStroke(2.0 * std::numbers::pi * r); },
+            [&](const QLineF &side) { addStroke(side.length()); });
     }
     void DrawLine(float x1, float y1, float x2, float y2, COLORREF) override
     {
@@ -109,24 +107,22 @@ public:
     void DrawCircle(float x, float y, float radius, COLORREF) override
     {
         const QPointF centre(x, y);
-        const double r = std::fabs(static_cast<double>(radius));
-        const VisibleCircle visible = visiblePart(centre, r, m_penWidth, strokeBounds(QSizeF(CanvasSize), m_penWidth));
-        if (!visible.whole) {
-            for (qsizetype i = 1; i < visible.arc.size(); ++i)
-                addStroke(QLineF(visible.arc[i - 1], visible.arc[i]));
-            return;
-        }
-        // A whole circle as a polygon with a vertex at each of its outermost
-        // points and sides of about a pixel, so that the part of it on the
-        // canvas is found as for lines, as closely as pixels tell.
-        const int sides = 4 * std::max(16, static_cast<int>(std::ceil(std::numbers::pi * r / 2.0)));
-        QPointF previous(centre.x() + r, centre.y());
-        for (int i = 1; i <= sides; ++i) {
-            const double angle = 2.0 * std::numbers::pi * i / sides;
-            const QPointF next(centre.x() + r * std::cos(angle), centre.y() + r * std::sin(angle));
-            addStroke(QLineF(previous, next));
-            previous = next;
-        }
+        drawVisibleCircle(
+            centre, radius, m_penWidth, strokeBounds(QSizeF(CanvasSize), m_penWidth),
+            [&](double r) {
+                // As a polygon with a vertex at each of its outermost points
+                // and sides of about a pixel, so that the part of it on the
+                // canvas is found as for lines, as closely as pixels tell.
+                const int sides = 4 * std::max(16, static_cast<int>(std::ceil(std::numbers::pi * r / 2.0)));
+                QPointF previous(centre.x() + r, centre.y());
+                for (int i = 1; i <= sides; ++i) {
+                    const double angle = 2.0 * std::numbers::pi * i / sides;
+                    const QPointF next(centre.x() + r * std::cos(angle), centre.y() + r * std::sin(angle));
+                    addStroke(QLineF(previous, next));
+                    previous = next;
+                }
+            },
+            [&](const QLineF &side) { addStroke(side); });
     }
     void DrawLine(float x1, float y1, float x2, float y2, COLORREF) override { addStroke(QLineF(x1, y1, x2, y2)); }
     void Present() override { }
@@ -251,10 +247,8 @@ PicturePlan planPicture(const RenderOptions &options, COLORREF colour, double ra
 void drawPicture(const PictureRequest &request, DrawingSurface &target, const std::function<void(double)> &progress)
 {
     CountingSurface surface(target, request.segments + 1.0, progress);
-    if (request.reference) {
-        surface.PenWidth(1);
-        surface.DrawCircle(CentreX, CentreY, narrowToSingle(std::fabs(request.plan.radii.R1)), ReferenceGray);
-    }
+    if (request.reference)
+        drawReferenceCircle(surface, narrowToSingle(std::fabs(request.plan.radii.R1)));
     surface.PenWidth(2);
     TraceState state;
     traceCurve(state, request.plan, surface);

@@ -8,6 +8,7 @@
 #include "runtime/color.h"
 #include "runtime/numbers.h"
 #include "runtime/runtime_error.h"
+#include "trace/reference_circle.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,7 +33,6 @@ namespace volvenda {
 
 namespace {
 
-constexpr int startUpPenWidth = 1;
 constexpr char16_t spaceCode = 32;
 
 // The window's own font; no text is drawn in it.
@@ -290,9 +290,8 @@ void MainWindow::startUp()
     m_state.X0 = CentreX;
     m_state.Y0 = CentreY;
     m_state.Dt = ParameterStep;
-    m_drawing.PenWidth(startUpPenWidth);
     const float radius = readSingle(m_R11->text());
-    m_drawing.DrawCircle(m_state.X0, m_state.Y0, radius, ReferenceGray);
+    drawReferenceCircle(m_drawing, radius);
     m_description.wipe(std::fabs(radius));
 }
 
@@ -308,11 +307,12 @@ void MainWindow::clear()
 {
     m_drawing.ClearSurface();
     m_description.wipe(std::nullopt);
-    m_drawing.PenWidth(startUpPenWidth);
+    // The thin pen is taken before the radius is read, and kept when it cannot be.
+    m_drawing.PenWidth(ReferencePenWidth);
     // Read strictly as a double and made non-negative; a radius beyond single
     // precision becomes infinite, and the surface draws nothing for it.
     const float radius = narrowToSingle(std::fabs(readNumber(m_R11->text())));
-    m_drawing.DrawCircle(m_state.X0, m_state.Y0, radius, ReferenceGray);
+    drawReferenceCircle(m_drawing, radius);
     m_description.wipe(radius);
 }
 
