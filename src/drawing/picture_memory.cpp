@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QThread>
 
-#include <malloc.h>
 #include <pthread.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
@@ -112,11 +111,6 @@ std::optional<std::size_t> addressSpaceLeft()
 
 QImage allocatePicture(QSize size, QImage::Format format)
 {
-    // A thread that allocates would get a memory arena of its own, holding
-    // 64 MB of address space that the headroom does not count: the helpers
-    // share the program's one instead.
-    static const bool oneArena = ::mallopt(M_ARENA_MAX, 1) == 1;
-    Q_UNUSED(oneArena);
     const AddressReservation headroom(paintHelperHeadroom());
     if (!headroom.held())
         return {};

@@ -2,11 +2,14 @@
 
 #include <csignal>
 
+#include <malloc.h>
+
 namespace volvenda {
 
 void prepareProcess()
 {
     std::signal(SIGXFSZ, SIG_IGN);
+    ::mallopt(M_ARENA_MAX, 1);
 }
 
 } // namespace volvenda

@@ -1,4 +1,5 @@
 #include "support/cases.h"
+#include "support/paint_counter.h"
 #include "support/pictures.h"
 
 #include "window/legible_palette.h"
@@ -107,20 +108,6 @@ struct Key
     QString control;
     QKeySequence key;
     QString runs;
-};
-
-// Counts the paints a widget gets, to see each step reach the screen.
-class PaintCounter final : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        paints += event->type() == QEvent::Paint ? 1 : 0;
-        return false;
-    }
 };
 
 // A file chosen after one Start with the radii: the files written, and the errors reported (%1: the file).
