@@ -113,8 +113,9 @@ void savePicture(const PictureFile &file, const QImage &image, const VectorSurfa
 {
     // A write the device refuses is kept by the file and reported with the
     // system's reason when it is committed.
-    writeFileAtomically(file.path,
-        [&](QIODevice &device) { return writePicture(device, file.format, {&image, &drawing}); });
+    writeFileAtomically(file.path, [&](QIODevice &device) {
+        return writePicture(device, file.format, {&image, &drawing});
+    });
 }
 
 std::unique_ptr<QMimeData> pictureMimeData(const QImage &image, const VectorSurface &drawing)
