@@ -2,7 +2,6 @@
 #include "support/pictures.h"
 
 #include "drawing/drawing_surface.h"
-#include "runtime/numbers.h"
 #include "runtime/random_generator.h"
 #include "runtime/runtime_error.h"
 #include "trace/start_command.h"
@@ -18,7 +17,7 @@ namespace {
 
 // A surface that keeps its calls in order as letters (L line, P present,
 // C circle, X clear, and a W for each pixel of a new pen width), its lines and their colours.
-class RecordingSurface final : public DrawingSurface
+class CallLog final : public DrawingSurface
 {
 public:
     void ClearSurface() override { calls += 'X'; }
@@ -52,7 +51,7 @@ struct Run
     }
 
     TraceState state;
-    RecordingSurface surface;
+    CallLog surface;
     std::optional<ErrorKind> error;
 };
 
@@ -88,16 +87,14 @@ private slots:
 
     void tracesTheDefaultCurve()
     {
-        // Red, green and blue drawn in that order; green rounded at once.
-        RandomGenerator draws;
-        draws.reseed(777.25F);
-        const float red = draws.next() * 255.0F;
-        const auto green = roundToInt16(draws.next() * 255.0F);
-        const float blue = draws.next() * 255.0F;
+        // Red, green and blue drawn in that order, 255 times the generator's
+        // first three numbers; green rounded at once. Seeded with 777.25, the
+        // 32-bit Mersenne twister gives 0.16012... 0.38519... 0.23034...
+        // (worked out apart from the program).
         const Run run(QStringLiteral("120"), QStringLiteral("33"), QStringLiteral("40"), 777.25F);
-        QCOMPARE(run.state.Red, red);
-        QCOMPARE(run.state.Green, green);
-        QCOMPARE(run.state.Blue, blue);
+        QCOMPARE(run.state.Red, 0x1.46a632p+5F);
+        QCOMPARE(run.state.Green, std::int16_t(98));
+        QCOMPARE(run.state.Blue, 0x1.d5e828p+5F);
         QVERIFY(!run.error);
         // From the point of each step back to the point before: 804 segments
         // from the first point (313, 250) to the point of T = 201, (235, 142).
@@ -110,7 +107,7 @@ private slots:
         QCOMPARE(lines.back().p1(), QPointF(235, 142));
         QCOMPARE(run.state.T, 201.25);
         // One colour for the whole run.
-        QCOMPARE(run.surface.colours, std::set<COLORREF> {composeColor(roundToInt16(red), green, roundToInt16(blue))});
+        QCOMPARE(run.surface.colours, std::set<COLORREF> {composeColor(41, 98, 59)});
         // The pen at 2, a present for the first point with nothing drawn, then
         // each segment followed by its present: 805 steps.
         QCOMPARE(run.surface.calls, QStringLiteral("WWP") + QStringLiteral("LP").repeated(804));
