@@ -1,94 +1,31 @@
 #include "support/cases.h"
 #include "support/paint_counter.h"
 #include "support/pictures.h"
+#include "window_harness.h"
 
 #include "window/legible_palette.h"
 #include "window/main_window.h"
 #include "window/program_options.h"
 
 #include "runtime/numbers.h"
-#include "runtime/process_setup.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QMimeData>
-#include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QTimer>
 
-#include <cerrno>
-#include <pwd.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace volvenda;
 
 namespace {
-
-// A main window whose program end and error reports are recorded instead of
-// quitting or showing a modal box, and whose file dialog answers choice.
-struct WindowHarness
-{
-    int ended = 0;
-    QStringList errors;
-    QStringList proposals;
-    ChosenFile choice;
-    MainWindow window {[this] { ++ended; }, [this](QWidget *, const QString &text) { errors << text; },
-        [this](QWidget *, const QString &proposal) {
-            proposals << proposal;
-            return choice;
-        }};
-
-    QWidget *control(const QString &name) { return window.findChild<QWidget *>(name); }
-    QLineEdit *field(const char *name) { return window.findChild<QLineEdit *>(QString::fromLatin1(name)); }
-    void click(const char *button)
-    {
-        QTest::mouseClick(window.findChild<QPushButton *>(QString::fromLatin1(button)), Qt::LeftButton);
-    }
-
-    // Shows the window and gives it the keyboard. Under a bare X server no
-    // window manager activates it, so ask for it.
-    [[nodiscard]] bool showActive()
-    {
-        window.show();
-        window.activateWindow();
-        return QTest::qWaitForWindowExposed(&window) && QTest::qWaitForWindowActive(&window);
-    }
-
-    [[nodiscard]] const QImage &picture() const { return window.surface().image(); }
-    void trigger(const char *action) { window.findChild<QAction *>(QString::fromLatin1(action))->trigger(); }
-    // What the window shows, controls and all, in device pixels.
-    [[nodiscard]] QImage shown() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
-};
-
-// The run colour the window picked last.
-QColor runColour(const MainWindow &window)
-{
-    const TraceState &state = window.state();
-    return toQColor(composeColor(roundToInt16(state.Red), state.Green, roundToInt16(state.Blue)));
-}
-
-// A colour as the picture's description gives it.
-QString colourOf(const QColor &colour)
-{
-    return colourInWords(composeColor(colour.red(), colour.green(), colour.blue())) + " (" + colour.name() + ")";
-}
-
-QAccessibleInterface *accessible(QObject *object)
-{
-    return QAccessible::queryAccessibleInterface(object);
-}
 
 // A command run after one Start with a text in R1: the radius of the grey
 // circle then drawn (0 for none, -1 for the picture left as it was) and the error reported.
@@ -108,16 +45,6 @@ struct Key
     QString control;
     QKeySequence key;
     QString runs;
-};
-
-// A file chosen after one Start with the radii: the files written, and the errors reported (%1: the file).
-struct Save
-{
-    ChosenFile chosen;
-    QStringList written;
-    QString radii = "120 33 40";
-    // Left out of most rows, which g++ warns of unless it has an initializer.
-    QStringList errors = {}; // NOLINT(readability-redundant-member-init)
 };
 
 // Posted, not sent: they wait in the queue as clicks and keys wait while a run
@@ -365,121 +292,6 @@ private slots:
         }
     }
 
-    void savesThePictureAsShown_data()
-    {
-        const QString tooLong = "cannot write '%1': " + systemReason(ENAMETOOLONG);
-        addRows<Save>({
-            {"PNG by its extension", {{"a.png", PictureFormat::Svg}, {"a.png"}}},
-            {"SVG by its extension in capitals", {{"b.SVG", PictureFormat::Png}, {"b.SVG"}}},
-            {"no extension: the filter's", {{"c", PictureFormat::Svg}, {"c.svg"}}},
-            {"another extension: the filter's added", {{"d.v2", PictureFormat::Png}, {"d.v2.png"}}},
-            // From the centre out of the picture, then beyond single precision.
-            {"a run that failed part-way",
-                {{"e.svg", PictureFormat::Svg}, {"e.svg"}, "1e38 1e38 2e38",
-                    {"Overflow\nR3 is 2e38: the curve would reach beyond the range of single precision (about "
-                     "3.4e38); smaller numbers draw it."}}},
-            {"name too long", {{QString(300, u'n') + ".png", PictureFormat::Png}, {}, "120 33 40", {tooLong}}},
-            {"a named pipe, refused as by the renderer",
-                {{"pipe.png", PictureFormat::Png}, {}, "120 33 40", {"cannot write '%1': it is a named pipe"}}},
-        });
-    }
-    void savesThePictureAsShown()
-    {
-        QFETCH(Save, row);
-        QTemporaryDir folder;
-        WindowHarness harness;
-        // An earlier run, gone with Clear from the SVG too.
-        harness.click("Start");
-        harness.click("Clear");
-        const QStringList radii = row.radii.split(u' ');
-        for (const char *name : {"R11", "R22", "R33"})
-            harness.field(name)->setText(radii[name[1] - '1']);
-        harness.click("Start");
-        const QImage picture = harness.picture();
-        harness.choice = {folder.filePath(row.chosen.path), row.chosen.filter};
-        if (row.chosen.path == "pipe.png")
-            QCOMPARE(::mkfifo(QFile::encodeName(harness.choice.path).constData(), 0600), 0);
-        harness.trigger("savePicture");
-        harness.trigger("copyPicture");
-        QCOMPARE(harness.errors, row.errors.replaceInStrings("%1", harness.choice.path));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), row.written);
-        QCOMPARE(harness.picture(), picture);
-        if (row.written.isEmpty())
-            return;
-        const QByteArray saved = contents(folder.filePath(row.written[0]));
-        const bool png = row.written[0].endsWith(QLatin1String("png"));
-        if (png) {
-            // The surface pixel for pixel, its ratio recorded as 96 dpi a logical pixel.
-            QImage image = QImage::fromData(saved, "PNG");
-            QCOMPARE(image.dotsPerMeterX(), qRound(96 / 0.0254 * qApp->devicePixelRatio()));
-            image.setDevicePixelRatio(qApp->devicePixelRatio());
-            QCOMPARE(image.convertToFormat(QImage::Format_RGB32), picture);
-        } else {
-            // The circle and the one run since Clear, whole or as far as it got.
-            const SvgDrawing drawing = readSvg(saved);
-            QCOMPARE(drawing.circles, QList<double> {120});
-            QCOMPARE(drawing.paths.value(0).second, runColour(harness.window));
-            QVERIFY(!row.errors.isEmpty() || drawing.paths.value(0).first == epitrochoid(120, 33, 40));
-        }
-        // The folder and format used are proposed next time.
-        harness.choice = {};
-        harness.trigger("savePicture");
-        QCOMPARE(harness.proposals.back(), folder.filePath(png ? "volvenda.png" : "volvenda.svg"));
-        if (QGuiApplication::platformName() == "wayland")
-            QSKIP("headless weston has no clipboard without a seat");
-        // Copied as the same PNG and SVG, and as an image.
-        QVERIFY(QGuiApplication::clipboard()->mimeData()->hasImage());
-        QCOMPARE(QGuiApplication::clipboard()->mimeData()->data(png ? "image/png" : "image/svg+xml"), saved);
-    }
-
-    void keepsThePictureAtAFileSizeLimit()
-    {
-        // As the program sets itself up where it starts.
-        prepareProcess();
-        QTemporaryDir folder;
-        const QString path = folder.filePath("kept.png");
-        QVERIFY(writeEarlier(path));
-        WindowHarness harness;
-        harness.click("Start");
-        const QImage picture = harness.picture();
-        harness.choice = {path, PictureFormat::Png};
-        rlimit unlimited = {};
-        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &unlimited), 0);
-        const rlimit small = {4096, unlimited.rlim_max};
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-        harness.trigger("savePicture");
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &unlimited), 0);
-        QCOMPARE(harness.errors, QStringList {"cannot write '" + path + "': " + systemReason(EFBIG)});
-        QCOMPARE(contents(path), QByteArray("an earlier picture"));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"kept.png"});
-        QCOMPARE(harness.picture(), picture);
-    }
-
-    void proposesAFolderThatIsThere()
-    {
-        // The last used, the pictures folder, HOME and the account's home, each
-        // proposed while it is there, the next when it is gone or HOME unset.
-        QTemporaryDir scratch;
-        const QString home = scratch.filePath("home");
-        const QString pictures = QDir(home).filePath("Pictures");
-        const QString lastUsed = scratch.filePath("last used");
-        QVERIFY(QDir().mkpath(pictures) && QDir().mkpath(lastUsed));
-        const QByteArray was[] {qgetenv("HOME"), qgetenv("XDG_CONFIG_HOME")};
-        const auto restore = qScopeGuard([&] { qputenv("HOME", was[0]), qputenv("XDG_CONFIG_HOME", was[1]); });
-        qunsetenv("XDG_CONFIG_HOME");
-        qputenv("HOME", QFile::encodeName(home));
-        const QString account = QFile::decodeName(::getpwuid(::getuid())->pw_dir);
-        QCOMPARE(proposedFolder(lastUsed), lastUsed);
-        for (const auto &[gone, next] :
-            {std::pair(lastUsed, pictures), std::pair(pictures, home), std::pair(home, account)}) {
-            // Only ever a folder of the scratch folder's.
-            QVERIFY(gone.startsWith(scratch.path() + '/') && QDir(gone).removeRecursively());
-            QCOMPARE(proposedFolder(lastUsed), next);
-        }
-        qunsetenv("HOME");
-        QCOMPARE(proposedFolder(lastUsed), account);
-    }
-
     void keysAndRightClicks_data()
     {
         // Keys pressed at a control (the picture when unnamed), or a menu event
@@ -589,66 +401,6 @@ private slots:
                     QCOMPARE(palette.color(role) == QColor(text), keeps);
                 }
         }
-    }
-
-    void commandLine_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("output");
-        const QString hint = "volvenda: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is "
-                             "set); to run it on a virtual X server: sudo apt-get install xvfb xauth && xvfb-run -a "
-            + QFileInfo(VOLVENDA_WINDOW).canonicalFilePath();
-        QTest::newRow("--version") << QStringList {"--version"} << 0 << "volvenda 1.00\n";
-        const QString cannot = "volvenda: cannot write to standard output: ";
-        QTest::newRow("--version to a full disk")
-            << QStringList {"--version", ">/dev/full"} << 1 << cannot + systemReason(ENOSPC) + "\n";
-        QTest::newRow("--help to a closed output")
-            << QStringList {"--help", ">&-"} << 1 << cannot + systemReason(EBADF) + "\n";
-        QTest::newRow("-h among Qt's") << QStringList {"-style", "fusion", "-h"} << 0 << "Usage: volvenda [options]";
-        QTest::newRow("unknown, one line") << QStringList {"-frob"} << 2 << "volvenda: Unknown option 'frob'. Try";
-        QTest::newRow("no display, no arguments") << QStringList {} << 1 << hint + "\n";
-        QTest::newRow("no display: the real path, quoted for a shell")
-            << QStringList {"-style", "it's"} << 1 << hint + " -style 'it'\\''s'\n";
-        // Under a limit of address space that leaves too little, before the
-        // toolkit fails: room for a helper's stack per processor counts, and
-        // a thread's default stack is 4 GB here.
-        QTest::newRow("too little memory") << QStringList {"ulimit -s 4194304; ulimit -v 2097152;", "-platform",
-            "offscreen"} << 1 << "volvenda: Out of memory: the window needs about ";
-        QTest::newRow("past the display check, -platform for Qt") << QStringList {
-            "-platform", "none"} << -1 << "qt.qpa.plugin: Could not find the Qt platform plugin \"none\"";
-    }
-    void commandLine()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, status);
-        QFETCH(QString, output);
-        // Without a display; a last argument such as ">&-" redirects standard
-        // output, and a first one such as "ulimit …;" sets limits.
-        const QString redirect
-            = !arguments.isEmpty() && arguments.constLast().startsWith(u'>') ? arguments.takeLast() : QString();
-        const QString limits
-            = !arguments.isEmpty() && arguments.constFirst().startsWith("ulimit") ? arguments.takeFirst() : QString();
-        if (!limits.isEmpty() && underAddressSanitizer)
-            QSKIP("the address sanitizer reserves more address space than the limit");
-        // A runtime folder of its own, of which the toolkit would otherwise warn first.
-        QTemporaryDir runtime;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_RUNTIME_DIR", runtime.path());
-        QProcess volvenda;
-        volvenda.setProcessEnvironment(environment);
-        volvenda.start("sh",
-            QStringList {"-c", limits + "exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \"$@\" " + redirect,
-                "sh", VOLVENDA_WINDOW}
-                + arguments);
-        QVERIFY(volvenda.waitForFinished(60'000));
-        const QString shown = volvenda.readAllStandardOutput() + volvenda.readAllStandardError();
-        QVERIFY2(shown.startsWith(output) && (status != 2 || shown.count('\n') == 1), qPrintable(shown));
-        // Help lists the toolkit's options worth knowing, not the obscure ones.
-        if (output.startsWith("Usage"))
-            QVERIFY(shown.contains("Draws epitrochoids") && shown.contains("-platform <name[:options]>")
-                && !shown.contains("-sync"));
-        QCOMPARE(volvenda.exitStatus() == QProcess::CrashExit ? -1 : volvenda.exitCode(), status);
     }
 };
 
