@@ -148,6 +148,9 @@ private slots:
         QCOMPARE(alongEdge({0, 40}, {100, 30}, box), (QPolygonF {{0, 50}, {100, 50}}));
         QCOMPARE(alongEdge({100, 20}, {10, 0}, box), QPolygonF {QPointF(100, 0)});
         QCOMPARE(alongEdge({20, 50}, {80, 50}, box), QPolygonF());
+        // Only points of the edge itself count: not one inside, nor one beyond it.
+        QVERIFY(onEdge({0, 10}, box) && onEdge({30, 50}, box));
+        QVERIFY(!onEdge({30, 10}, box) && !onEdge({30, 60}, box) && !onEdge({-1, 50}, box));
     }
 
     void presentsWhatChanged()
@@ -158,11 +161,14 @@ private slots:
         surface.PenWidth(2);
         surface.DrawLine(100, 100, 150, 120, red);
         surface.DrawLine(150, 120, 160, 90, red);
+        // The next run's colour with the same pen.
+        surface.DrawLine(100, 60, 150, 60, composeColor(0, 0, 255));
+        QCOMPARE(surface.image().pixelColor(125, 60), QColor(0, 0, 255));
         surface.Present();
         surface.Present(); // nothing new: nothing to show
         QCOMPARE(reports.size(), std::size_t(1));
-        // Both segments with the pen's width around them, not the whole surface.
-        QVERIFY(reports[0].contains(QRect(98, 88, 64, 34)) && reports[0].width() < 80 && reports[0].height() < 50);
+        // The segments with the pen's width around them, not the whole surface.
+        QVERIFY(reports[0].contains(QRect(98, 58, 64, 64)) && reports[0].width() < 80 && reports[0].height() < 80);
         surface.DrawCircle(200, 250, 40, red);
         surface.Present();
         QVERIFY(reports[1].contains(QRect(159, 209, 82, 82)) && reports[1].width() < 90 && reports[1].height() < 90);
