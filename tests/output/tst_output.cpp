@@ -2,8 +2,10 @@
 #include "unnamed_files.h"
 
 #include "output/atomic_file.h"
+#include "output/file_target.h"
 #include "output/png_writing.h"
 #include "output/printable.h"
+#include "output/temporary_name.h"
 #include "runtime/runtime_error.h"
 
 #include <QBuffer>
