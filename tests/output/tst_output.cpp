@@ -27,16 +27,6 @@ using namespace volvenda;
 
 namespace {
 
-std::optional<RuntimeError> failureOf(const std::function<void()> &work)
-{
-    try {
-        work();
-    } catch (const RuntimeError &error) {
-        return error;
-    }
-    return std::nullopt;
-}
-
 // The type and permissions of what path names, itself, not what a link points to.
 mode_t modeOf(const QString &path)
 {
