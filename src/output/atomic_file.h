@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
@@ -11,24 +10,12 @@ class QIODevice;
 
 namespace volvenda {
 
-// Checks that a file may be written at path: an existing regular file (also
-// through symbolic links to one) or a new name in an existing folder. Throws
-// RuntimeError: FileRefused for anything else (a folder, device, pipe,
-// socket, a link to nothing or a loop of links, a missing folder, a name too
-// long or not valid text), FileWriteFailed when the system denies the look
-// (no permission to search a folder). The message names the file and says why.
-void checkFileTarget(const QString &path);
-
-// Whether a write to path would replace an existing regular file (also one a
-// link points to): what a program asks about before it writes. False for a
-// new name, and for all that checkFileTarget refuses.
-[[nodiscard]] bool replacesAFile(const QString &path);
-
 // A file written whole or not at all. The contents go to a temporary file in
 // the target's folder, which takes the target's place only once all of it is
 // written and on disk. The temporary file has no name where the file system
 // allows; elsewhere it is named after the target, cut short
-// (temporaryNameFor), and a run killed while writing may leave it behind.
+// (temporaryNameFor, temporary_name.h), and a run killed while writing may
+// leave it behind.
 // A replaced file keeps its permissions, access ACL and user.* extended
 // attributes, and its owner and group where the writer may set them (see
 // keepMetadata). It is a new file in the old one's place, so a hard link to
@@ -37,12 +24,12 @@ void checkFileTarget(const QString &path);
 class AtomicFile final
 {
 public:
-    // Checks the target as checkFileTarget does and creates the unnamed
-    // temporary file (a named one is only made when writing begins, after
-    // asking whether the folder takes one), so that a folder that cannot be
-    // written to is found before any work. Throws RuntimeError: FileRefused,
-    // or FileWriteFailed with the system's reason ("Permission denied",
-    // "Read-only file system").
+    // Checks the target as checkFileTarget (file_target.h) does and creates
+    // the unnamed temporary file (a named one is only made when writing
+    // begins, after asking whether the folder takes one), so that a folder
+    // that cannot be written to is found before any work. Throws
+    // RuntimeError: FileRefused, or FileWriteFailed with the system's reason
+    // ("Permission denied", "Read-only file system").
     explicit AtomicFile(const QString &path);
     // Without a commit the temporary file goes and the target stays as it was.
     ~AtomicFile();
@@ -74,10 +61,5 @@ void writeFileAtomically(const QString &path, QByteArrayView contents);
 // The whole file from what write puts on the device, or a RuntimeError;
 // write returns whether it put out all it meant to (see commit).
 void writeFileAtomically(const QString &path, const std::function<bool(QIODevice &)> &write);
-
-// The temporary name beside a file called name (no folder): its first 32
-// bytes at most, cut between characters, a dot and six random letters or
-// digits, so that it stays short whatever the length of name.
-[[nodiscard]] QByteArray temporaryNameFor(QByteArrayView name);
 
 } // namespace volvenda

@@ -6,6 +6,7 @@
 
 #include "drawing/raster_surface.h"
 #include "output/atomic_file.h"
+#include "output/file_target.h"
 #include "output/picture_writing.h"
 #include "output/standard_output.h"
 #include "runtime/clock.h"

@@ -1,6 +1,7 @@
 #include "picture_export.h"
 
 #include "output/atomic_file.h"
+#include "output/file_target.h"
 #include "output/picture_writing.h"
 #include "runtime/runtime_error.h"
 

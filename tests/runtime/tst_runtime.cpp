@@ -24,18 +24,6 @@ constexpr ErrorKind mismatch = ErrorKind::TypeMismatch;
 constexpr ErrorKind overflow = ErrorKind::Overflow;
 constexpr double inf = std::numeric_limits<double>::infinity();
 
-// Runs a conversion and tells the kind of error it raised, if any.
-template<typename Function>
-MaybeError errorOf(Function &&function)
-{
-    try {
-        function();
-    } catch (const RuntimeError &error) {
-        return error.kind();
-    }
-    return std::nullopt;
-}
-
 // A text as Start reads it (leniently) and as Clear reads it (strictly, in a
 // locale): a number or the error raised.
 struct Reading
@@ -102,9 +90,9 @@ private slots:
         const MaybeError error
             = std::holds_alternative<ErrorKind>(row.strict) ? std::get<ErrorKind>(row.strict) : MaybeError();
         double value = 0.0;
-        QCOMPARE(errorOf([&] { value = readNumber(row.text, row.locale); }), error);
+        QCOMPARE(errorKindOf([&] { value = readNumber(row.text, row.locale); }), error);
         float single = 0.0F;
-        QCOMPARE(errorOf([&] { single = readSingle(row.text, row.locale); }),
+        QCOMPARE(errorKindOf([&] { single = readSingle(row.text, row.locale); }),
             row.singleOverflows ? MaybeError(overflow) : error);
         if (!error) {
             QCOMPARE(value, std::get<double>(row.strict));
@@ -131,7 +119,7 @@ private slots:
     {
         QFETCH(Rounding, row);
         int rounded = 0;
-        QCOMPARE(errorOf([&] { rounded = roundToInt16(row.value); }), row.error);
+        QCOMPARE(errorKindOf([&] { rounded = roundToInt16(row.value); }), row.error);
         QCOMPARE(rounded, int(row.rounded));
     }
 

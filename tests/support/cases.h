@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_error.h"
+
 #include <QFile>
 #include <QString>
 #include <QTest>
@@ -7,6 +9,7 @@
 #include <cstring>
 
 #include <initializer_list>
+#include <optional>
 #include <utility>
 
 #if defined(__has_feature) // the sanitizer builds are clang's
@@ -23,6 +26,26 @@ void addRows(std::initializer_list<std::pair<const char *, Case>> rows)
     QTest::addColumn<Case>("row");
     for (const auto &[name, row] : rows)
         QTest::newRow(name) << row;
+}
+
+// The run-time error that work raised, or nothing if it raised none.
+template<typename Work>
+std::optional<volvenda::RuntimeError> failureOf(Work &&work)
+{
+    try {
+        std::forward<Work>(work)();
+    } catch (const volvenda::RuntimeError &error) {
+        return error;
+    }
+    return std::nullopt;
+}
+
+// The kind of that error, for tables of cases that expect one or none.
+template<typename Work>
+std::optional<volvenda::ErrorKind> errorKindOf(Work &&work)
+{
+    const std::optional<volvenda::RuntimeError> failure = failureOf(std::forward<Work>(work));
+    return failure ? std::optional(failure->kind()) : std::nullopt;
 }
 
 // A file's whole contents; nothing when it cannot be read.

@@ -4,16 +4,20 @@
 #include <QColor>
 #include <QImage>
 #include <QLineF>
+#include <QMap>
 #include <QPolygonF>
 #include <QRect>
 #include <QRegularExpression>
 #include <QString>
+#include <QXmlStreamReader>
 #include <QtMath>
 
 #include <bitset>
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <optional>
+#include <utility>
 #include <vector>
 
 // Pictures checked against geometry worked out here, not against the
@@ -122,25 +126,83 @@ inline QString differences(const QImage &image, const Drawn &drawn)
     return {};
 }
 
-// The circles' radii and the paths' vertices and colours of an SVG document.
+// An SVG document as a viewer reads it: its size, view box and background,
+// and each circle and path as written, with the move and the clip of the
+// groups around it.
+struct SvgShape
+{
+    QPolygonF points; // a path's vertices, or a circle's centre
+    double radius = 0; // 0 for a path
+    QColor stroke;
+    double width = 0;
+    // Where the groups around it move it, and what they clip it to.
+    QPointF shift;
+    std::optional<QRectF> clip;
+};
 struct SvgDrawing
 {
+    QString error; // empty for well-formed XML
+    QSizeF size;
+    QRectF viewBox, background;
+    QList<SvgShape> shapes;
+    // The same shapes as the circles' radii and the paths' vertices and colours.
     QList<double> circles;
     QList<std::pair<QPolygonF, QColor>> paths;
 };
 inline SvgDrawing readSvg(const QByteArray &svg)
 {
     SvgDrawing drawing;
-    static const QRegularExpression circle(R"re(<circle [^>]*\br="([^"]*)")re");
-    static const QRegularExpression path(R"re(<path d="M([^"]*)"[^>]*\bstroke="([^"]*)")re");
-    for (const QRegularExpressionMatch &match : circle.globalMatch(QString::fromUtf8(svg)))
-        drawing.circles << match.captured(1).toDouble();
-    for (const QRegularExpressionMatch &match : path.globalMatch(QString::fromUtf8(svg))) {
-        QPolygonF points;
-        for (const QString &vertex : match.captured(1).split(QStringLiteral(" L")))
-            points << QPointF(vertex.section(u',', 0, 0).toDouble(), vertex.section(u',', 1).toDouble());
-        drawing.paths << std::pair(points, QColor(match.captured(2)));
+    QXmlStreamReader xml(svg);
+    QMap<QString, QRectF> clips;
+    QString clipId;
+    // The move and clip of each open group, all that are around it.
+    std::vector<std::pair<QPointF, std::optional<QRectF>>> groups(1);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        const QXmlStreamAttributes attributes = xml.attributes();
+        const auto text = [&](const char *name) { return attributes.value(QLatin1String(name)); };
+        const auto number = [&](const char *name) { return text(name).toDouble(); };
+        const QRectF rect(number("x"), number("y"), number("width"), number("height"));
+        const QStringView name = xml.name();
+        if (xml.isEndElement() && name == u"g")
+            groups.pop_back();
+        if (!xml.isStartElement())
+            continue;
+        if (name == u"svg") {
+            const QStringList box = text("viewBox").toString().split(u' ');
+            drawing.size = rect.size();
+            drawing.viewBox = QRectF(
+                box.value(0).toDouble(), box.value(1).toDouble(), box.value(2).toDouble(), box.value(3).toDouble());
+        } else if (name == u"clipPath") {
+            clipId = text("id").toString();
+        } else if (name == u"rect" && !clipId.isEmpty()) {
+            clips[clipId] = rect;
+            clipId.clear();
+        } else if (name == u"rect") {
+            drawing.background = rect;
+        } else if (name == u"g") {
+            static const QRegularExpression move(R"re(^translate\((\S+) (\S+)\)$)re");
+            static const QRegularExpression clip(R"re(^url\(#(.*)\)$)re");
+            groups.push_back(groups.back());
+            if (const auto by = move.match(text("transform")); by.hasMatch())
+                groups.back().first += QPointF(by.captured(1).toDouble(), by.captured(2).toDouble());
+            if (const auto to = clip.match(text("clip-path")); to.hasMatch())
+                groups.back().second = clips.value(to.captured(1));
+        } else if (name == u"circle" || name == u"path") {
+            SvgShape shape {{}, number("r"), QColor(text("stroke").toString()), number("stroke-width"),
+                groups.back().first, groups.back().second};
+            if (name == u"circle") {
+                shape.points << QPointF(number("cx"), number("cy"));
+                drawing.circles << shape.radius;
+            } else {
+                for (const QString &vertex : text("d").mid(1).toString().split(QStringLiteral(" L")))
+                    shape.points << QPointF(vertex.section(u',', 0, 0).toDouble(), vertex.section(u',', 1).toDouble());
+                drawing.paths << std::pair(shape.points, shape.stroke);
+            }
+            drawing.shapes << shape;
+        }
     }
+    drawing.error = xml.errorString();
     return drawing;
 }
 

@@ -43,11 +43,7 @@ struct Run
     {
         RandomGenerator random;
         random.reseed(seed);
-        try {
-            runStartCommand(state, FieldTexts {R11, R22, R33}, random, surface);
-        } catch (const RuntimeError &runtimeError) {
-            error = runtimeError.kind();
-        }
+        error = errorKindOf([&] { runStartCommand(state, FieldTexts {R11, R22, R33}, random, surface); });
     }
 
     TraceState state;

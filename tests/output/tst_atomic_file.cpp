@@ -2,11 +2,10 @@
 #include "unnamed_files.h"
 
 #include "output/atomic_file.h"
-#include "output/png_writing.h"
-#include "output/printable.h"
+#include "output/file_target.h"
+#include "output/temporary_name.h"
 #include "runtime/runtime_error.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -25,40 +24,11 @@ using namespace volvenda;
 
 namespace {
 
-std::optional<RuntimeError> failureOf(const std::function<void()> &work)
-{
-    try {
-        work();
-    } catch (const RuntimeError &error) {
-        return error;
-    }
-    return std::nullopt;
-}
-
 // The type and permissions of what path names, itself, not what a link points to.
 mode_t modeOf(const QString &path)
 {
     struct stat info = {};
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode : 0;
-}
-
-// width x 30 pixels: white, then vertical stripes of the given colours.
-QImage stripes(int width, QImage::Format format, const QList<QRgb> &colours)
-{
-    QImage image(width, 30, format);
-    image.fill(Qt::white);
-    for (int x = 0; x < width && !colours.isEmpty(); ++x)
-        for (int y = 10; y < 20; ++y)
-            image.setPixel(x, y, colours[x % colours.size()]);
-    return image;
-}
-
-QList<QRgb> greys(int count)
-{
-    QList<QRgb> colours;
-    for (int i = 0; i < count; ++i)
-        colours << qRgb(i % 256, i / 256, 7);
-    return colours;
 }
 
 // An access or default ACL as the kernel keeps it in an extended attribute:
@@ -100,7 +70,7 @@ bool setAttribute(const QString &path, const char *name, const QByteArray &value
 
 } // namespace
 
-class OutputTest final : public QObject
+class AtomicFileTest final : public QObject
 {
     Q_OBJECT
 
@@ -320,98 +290,11 @@ private slots:
         QCOMPARE(attribute(path, "user.binary"), QByteArray("\0\1\xff", 3));
     }
 
-    void escapesWhatATerminalActsOn_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("shown");
-        const auto row = [](const char *what, const QByteArray &bytes, const char *shown) {
-            QTest::newRow(what) << bytes << QString::fromUtf8(shown);
-        };
-        row("plain text", "curve 1.png", "curve 1.png");
-        row("escape sequence", "\x1b[2J", "\\x1b[2J");
-        row("newline, tab, return", "a\nb\tc\r", "a\\nb\\tc\\r");
-        row("backslash", "a\\x41", "a\\\\x41");
-        row("not UTF-8", "\xff.png", "\\xff.png");
-        row("truncated sequence", "\xc3", "\\xc3");
-        row("overlong slash", "\xc0\xaf", "\\xc0\\xaf");
-        row("letters of other scripts", "é漢😀", "é漢😀");
-        row("C1 control", "\xc2\x9b", "\\u009b");
-        row("embedding and override marks", "a\u202a\u202eb", "a\\u202a\\u202eb");
-        row("byte-order mark first, kept", "\ufeffcurve.jpg", "\\ufeffcurve.jpg");
-        row("zero-width space and soft hyphen", "a\u200bb\u00adc", "a\\u200bb\\u00adc");
-        row("a tag beyond the first plane, then a digit", "\U000e00011", "\\U000e00011");
-    }
-
-    void escapesWhatATerminalActsOn()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, shown);
-        QCOMPARE(printable(bytes), shown);
-        if (QByteArrayView(bytes).isValidUtf8())
-            QCOMPARE(printable(decodeUtf8(bytes)), shown);
-        // Text can hold what UTF-8 cannot: halves of a pair, alone, even where
-        // the other half lies just past the end.
-        const QChar halves[] {u'a', QChar(0xD800), QChar(0xDC00), u'b'};
-        QCOMPARE(printable(QStringView(halves, 2)), QStringLiteral("a\\ud800"));
-        QCOMPARE(printable(QStringView(halves).sliced(2)), QStringLiteral("\\udc00b"));
-    }
-
-    void readsBackTheSamePixels_data()
-    {
-        QTest::addColumn<QImage>("image");
-        QTest::addColumn<int>("depth");
-        QTest::addColumn<int>("colourType");
-
-        const QList<QRgb> curve {qRgb(100, 100, 100), qRgb(31, 111, 209)};
-        QTest::newRow("blank") << stripes(40, QImage::Format_RGB32, {}) << 1 << 3;
-        QTest::newRow("curve and circle, RGB888") << stripes(40, QImage::Format_RGB888, curve) << 2 << 3;
-        // Widths that end inside a byte, at every packing.
-        QTest::newRow("odd width, 1 bit") << stripes(13, QImage::Format_RGB32, {qRgb(0, 0, 0)}) << 1 << 3;
-        QTest::newRow("odd width, 2 bits") << stripes(13, QImage::Format_RGB32, curve) << 2 << 3;
-        QTest::newRow("16 colours, 4 bits") << stripes(21, QImage::Format_RGB32, greys(15)) << 4 << 3;
-        QTest::newRow("256 colours, 8 bits") << stripes(300, QImage::Format_RGB32, greys(255)) << 8 << 3;
-        QTest::newRow("257 colours, RGB") << stripes(300, QImage::Format_RGB888, greys(256)) << 8 << 2;
-        QTest::newRow("translucent palette") << stripes(9, QImage::Format_ARGB32, {qRgba(10, 20, 30, 40)}) << 1 << 3;
-        QTest::newRow("alpha channel, many colours")
-            << stripes(300, QImage::Format_ARGB32_Premultiplied, greys(300)).convertToFormat(QImage::Format_ARGB32) << 8
-            << 6;
-        QImage indexed = stripes(17, QImage::Format_RGB32, curve).convertToFormat(QImage::Format_Indexed8);
-        QTest::newRow("another format") << indexed << 2 << 3;
-    }
-
-    void readsBackTheSamePixels()
-    {
-        QFETCH(QImage, image);
-        QFETCH(int, depth);
-        QFETCH(int, colourType);
-        image.setDotsPerMeterX(7559);
-        image.setDotsPerMeterY(7559);
-
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        std::vector<double> progress;
-        QVERIFY(writePng(image, buffer, [&](double done) { progress.push_back(done); }));
-        QBuffer nothing;
-        nothing.open(QIODevice::WriteOnly);
-        QVERIFY(!writePng(QImage(), nothing) && nothing.data().isEmpty());
-
-        const QByteArray png = buffer.data();
-        // IHDR: bit depth and colour type, the smallest that hold the picture.
-        QCOMPARE(int(png[24]), depth);
-        QCOMPARE(int(png[25]), colourType);
-        QImage read;
-        QVERIFY(read.loadFromData(png, "PNG"));
-        QCOMPARE(read.convertToFormat(QImage::Format_ARGB32), image.convertToFormat(QImage::Format_ARGB32));
-        QCOMPARE(read.dotsPerMeterX(), 7559);
-        QVERIFY(std::is_sorted(progress.begin(), progress.end()));
-        QVERIFY(!progress.empty() && progress.back() == 1.0);
-    }
-
 private:
     QString file(const QString &name) const { return m_dir->filePath(name); }
     QString folder() const { return m_dir->path(); }
     std::optional<QTemporaryDir> m_dir;
 };
 
-QTEST_GUILESS_MAIN(OutputTest)
-#include "tst_output.moc"
+QTEST_GUILESS_MAIN(AtomicFileTest)
+#include "tst_atomic_file.moc"
