@@ -15,7 +15,10 @@ own animations that far in. Checks that:
 - looped, the drawing starts again after its pause;
 - the file itself, opened as it is, is not finished when it opens;
 - each still SVG shows its PNG's picture, but for antialiasing;
-- at 99% of its time an animation is nearly, but not quite, done.
+- at 99% of its time an animation is nearly, but not quite, done;
+- a curve of a million steps, longer than Chromium lets a dash be, is hidden
+  when it begins and a few seconds in shows a part of what its PNG shows.
+  (Drawing all of it takes Chromium a minute or more, too long to watch here.)
 
 Standard library only. Usage: browser_check.py RENDERER [CHROMIUM]
 With VOLVENDA_SHOTS set to a folder, the screenshots are kept there.
@@ -35,6 +38,8 @@ CUT = ["--color", "c03030", "--fit", "20", "150", "40", "60"]
 # Leaving the canvas far behind between its crossings.
 FAR = ["--color", "20a040", "2000", "1000", "3000"]
 SECONDS = 4
+# 48 million pixels long.
+LONG = ["--color", "1f6fd1", "--until-closed", "120", "33.006", "300"]
 
 
 def read_png(path):
@@ -205,6 +210,14 @@ def main():
                     f"looped, the second round draws as the first ({differing(again, shots[1])} pixels differ)")
         ok &= check(len(curve(opened, 24)) < counts[2],
                     f"opened as it is, the file is still drawing ({len(curve(opened, 24))} pixels drawn)")
+
+        # With its dash cut short, most of it shows from the start.
+        long_width, long_height, png = read_png(render("long.png", LONG))
+        whole = len(curve(png, 96))
+        long_drawn = render("long.svg", ["--animate", "3600"] + LONG)
+        begun, later = (len(curve(browser.screenshot(long_drawn, (long_width, long_height), t), 24)) for t in (0, 5))
+        ok &= check(begun == 0 and 0 < later < whole / 2,
+                    f"a million steps over an hour: {begun} pixels drawn at first, {later} of the PNG's {whole} at 5 s")
     sys.exit(0 if ok else 1)
 
 

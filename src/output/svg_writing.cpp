@@ -57,6 +57,14 @@ double outlineLength(const VectorSurface::Shape &shape)
 // end just when its time is up. Each shape says how long it is (pathLength),
 // so that a browser measuring it its own way still ends it then. Without the
 // style, or once it has run, the dash covers the shape: the finished picture.
+//
+// Browsers work dashes out in single precision, and Chromium cuts a dash or
+// an offset of more than about 2^25 down to that. So a shape longer than
+// LongestShape pixels is given that many units as its pathLength, and its
+// dash and offsets are in those units. The unit spared beyond each cap is
+// then a pixel on a shorter shape, and on a longer one many times the
+// rounding of a float as large as the places it marks, at most twice the
+// shape's length.
 class DrawingStyle
 {
 public:
@@ -88,8 +96,10 @@ public:
                 continue;
             Drawn &drawn = m_drawn[i];
             drawn.name = QStringLiteral("volvenda-draw-%1").arg(index++);
-            const double width = shapes[i].width;
-            const double dash = drawn.length + width + 2.0;
+            const double units = drawn.length > LongestShape ? LongestShape / drawn.length : 1.0;
+            drawn.pathLength = drawn.length * units;
+            const double width = shapes[i].width * units;
+            const double dash = drawn.pathLength + width + 2.0;
             const double hidden = dash + width / 2.0 + 1.0;
             const double from = 100.0 * done * seconds / cycle;
             done += share(drawn.length);
@@ -98,7 +108,7 @@ public:
                            .arg(drawn.name, number(dash), timing);
             m_style += QStringLiteral("@keyframes %1 { %2 { stroke-dashoffset: %3 } %4 { stroke-dashoffset: %5 } }\n")
                            .arg(drawn.name, keyframes(0.0, from), number(hidden), keyframes(to, 100.0),
-                               number(dash - drawn.length));
+                               number(dash - drawn.pathLength));
         }
         // Last, so that it overrides the rules above: those who ask for less
         // motion see the finished picture.
@@ -110,15 +120,19 @@ public:
     [[nodiscard]] bool isEmpty() const { return m_style.isEmpty(); }
     [[nodiscard]] const QString &style() const { return m_style; }
 
-    // The class and length of the index-th shape; no class for one that is not drawn in time.
+    // The class and length of the index-th shape, in pixels and as the
+    // browser is told it; no class for one that is not drawn in time.
     struct Drawn
     {
         QString name;
         double length = 0.0;
+        double pathLength = 0.0;
     };
     [[nodiscard]] const Drawn &shape(std::size_t index) const { return m_drawn[index]; }
 
 private:
+    static constexpr double LongestShape = 0x1p18;
+
     // The keyframe selector for the span of percentages from to to.
     static QString keyframes(double from, double to)
     {
@@ -197,7 +211,7 @@ bool writeSvg(const VectorSurface &drawing, QIODevice &device, const SvgOptions 
         if (const DrawingStyle::Drawn &drawn = style.shape(i); !drawn.name.isEmpty()) {
             xml.writeAttribute(QStringLiteral("class"), drawn.name);
             if (drawn.length > 0.0)
-                xml.writeAttribute(QStringLiteral("pathLength"), number(drawn.length));
+                xml.writeAttribute(QStringLiteral("pathLength"), number(drawn.pathLength));
         }
         writeStroke(xml, shape);
     }
