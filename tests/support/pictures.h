@@ -184,9 +184,9 @@ inline SvgDrawing readSvg(const QByteArray &svg)
             static const QRegularExpression move(R"re(^translate\((\S+) (\S+)\)$)re");
             static const QRegularExpression clip(R"re(^url\(#(.*)\)$)re");
             groups.push_back(groups.back());
-            if (const auto by = move.match(text("transform")); by.hasMatch())
+            if (const auto by = move.match(text("transform").toString()); by.hasMatch())
                 groups.back().first += QPointF(by.captured(1).toDouble(), by.captured(2).toDouble());
-            if (const auto to = clip.match(text("clip-path")); to.hasMatch())
+            if (const auto to = clip.match(text("clip-path").toString()); to.hasMatch())
                 groups.back().second = clips.value(to.captured(1));
         } else if (name == u"circle" || name == u"path") {
             SvgShape shape {{}, number("r"), QColor(text("stroke").toString()), number("stroke-width"),
