@@ -2,8 +2,9 @@
 
 namespace volvenda {
 
-// Gives assistive technology what the toolkit cannot guess: the window is a
-// frame, and the picture an image whose menu an action opens. Once per program.
+// Gives assistive technology what the toolkit cannot guess or gets wrong: the
+// window is a frame, the picture an image whose menu an action opens, and a
+// field reads whole. Once per program.
 void installAccessibleRoles();
 
 } // namespace volvenda

@@ -187,6 +187,15 @@ private slots:
             // The fields' words as given; a button's say what it does.
             const QString words = QString::fromUtf8(description);
             QCOMPARE(part->text(QAccessible::Description).left(words.size()), words);
+            // A screen reader reads a field's value from its runs of attributes: one over all of it.
+            if (role == QAccessible::EditableText) {
+                QAccessibleTextInterface *text = part->textInterface();
+                QVERIFY(text);
+                int start = -1;
+                int end = -1;
+                text->attributes(text->characterCount() - 1, &start, &end);
+                QCOMPARE(std::pair(start, end), std::pair(0, text->characterCount()));
+            }
             label = control->property("text").toString();
             // A label is an opaque box that takes no focus.
             QVERIFY(!qobject_cast<QLabel *>(control)
