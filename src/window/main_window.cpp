@@ -91,7 +91,9 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QRect &geometry
     // No default button: Enter and Escape start nothing; Return and Enter
     // press only the button that has the focus (see the event filter).
     button->setAutoDefault(false);
-    button->setAccessibleDescription(description);
+    // Space, which presses a button elsewhere, ends the program here: said
+    // with what the button does.
+    button->setAccessibleDescription(description + QStringLiteral(". Return presses it; Space ends the program."));
     return button;
 }
 
@@ -192,8 +194,7 @@ void MainWindow::buildControls()
         QStringLiteral("distance of the pen from the rolling circle's centre"));
     m_clear = makeButton(this, "Clear", QRect(288, 8, 49, 25),
         QStringLiteral("wipes the picture and draws the grey circle of radius R1 again"));
-    m_end = makeButton(
-        this, "End", QRect(352, 8, 41, 25), QStringLiteral("ends the program; the Space key does the same"));
+    m_end = makeButton(this, "End", QRect(352, 8, 41, 25), QStringLiteral("ends the program"));
 
     setTabOrder(m_R11, m_start);
     setTabOrder(m_start, m_R22);

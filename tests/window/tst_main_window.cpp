@@ -166,7 +166,7 @@ private slots:
             {"R22", QAccessible::EditableText, "radius of the rolling circle; negative rolls it inside"},
             {"Метка3", QAccessible::StaticText, ""},
             {"R33", QAccessible::EditableText, "distance of the pen from the rolling circle's centre"},
-            {"Clear", QAccessible::Button, "wipes"}, {"End", QAccessible::Button, "ends the program; the Space key"}};
+            {"Clear", QAccessible::Button, "wipes"}, {"End", QAccessible::Button, "ends the program."}};
         QRect row;
         QString label;
         for (const auto &[name, role, description] : controls) {
@@ -187,6 +187,9 @@ private slots:
             // The fields' words as given; a button's say what it does.
             const QString words = QString::fromUtf8(description);
             QCOMPARE(part->text(QAccessible::Description).left(words.size()), words);
+            // Space presses no button here: each says so.
+            QCOMPARE(part->text(QAccessible::Description).endsWith(". Return presses it; Space ends the program."),
+                role == QAccessible::Button);
             // A screen reader reads a field's value from its runs of attributes: one over all of it.
             if (role == QAccessible::EditableText) {
                 QAccessibleTextInterface *text = part->textInterface();
