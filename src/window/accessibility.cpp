@@ -3,6 +3,7 @@
 #include "canvas.h"
 #include "main_window.h"
 
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -152,6 +153,38 @@ private:
     [[nodiscard]] QLineEdit *field() const { return static_cast<QLineEdit *>(widget()); }
 };
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Qt 6.8 has an event for news told wherever the focus is; before it, news is
+// told as a notification that shows, which screen readers speak as it shows
+// (Orca 43 and 48 do). This one is the picture's, never on screen, and tells
+// what the picture's description says.
+class PictureNewsAccessible final : public QAccessibleObject
+{
+public:
+    explicit PictureNewsAccessible(QObject *news)
+        : QAccessibleObject(news)
+    {
+    }
+
+    [[nodiscard]] QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(object()->parent());
+    }
+    [[nodiscard]] QAccessibleInterface *child(int) const override { return nullptr; }
+    [[nodiscard]] int childCount() const override { return 0; }
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    [[nodiscard]] QString text(QAccessible::Text kind) const override
+    {
+        const QAccessibleInterface *picture = parent();
+        return kind == QAccessible::Name || kind == QAccessible::Description ? picture->text(kind) : QString();
+    }
+    [[nodiscard]] QAccessible::Role role() const override { return QAccessible::Notification; }
+    [[nodiscard]] QAccessible::State state() const override { return {}; }
+};
+
+const QString pictureNews = QStringLiteral("pictureNews");
+#endif
+
 QAccessibleInterface *accessibleRole(const QString &, QObject *object)
 {
     if (auto *canvas = qobject_cast<Canvas *>(object))
@@ -160,6 +193,10 @@ QAccessibleInterface *accessibleRole(const QString &, QObject *object)
         return new QAccessibleWidget(window, QAccessible::Window);
     if (auto *field = qobject_cast<QLineEdit *>(object); field && qobject_cast<MainWindow *>(field->parent()))
         return new FieldAccessible(field);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (object->objectName() == pictureNews && qobject_cast<Canvas *>(object->parent()))
+        return new PictureNewsAccessible(object);
+#endif
     return nullptr;
 }
 
@@ -169,6 +206,24 @@ void installAccessibleRoles()
 {
     static const bool installed = (QAccessible::installFactory(accessibleRole), true);
     (void)installed;
+}
+
+void announcePicture(QWidget *picture)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent told(picture, picture->accessibleDescription());
+#else
+    auto *news = picture->findChild<QObject *>(pictureNews, Qt::FindDirectChildrenOnly);
+    if (news == nullptr) {
+        news = new QObject(picture);
+        news->setObjectName(pictureNews);
+    }
+    // New words first: a screen reader may keep the last ones it read.
+    QAccessibleEvent changed(news, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+    QAccessibleEvent told(news, QAccessible::ObjectShow);
+#endif
+    QAccessible::updateAccessibility(&told);
 }
 
 } // namespace volvenda

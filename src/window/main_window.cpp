@@ -203,10 +203,12 @@ void MainWindow::buildControls()
     setTabOrder(m_clear, m_end);
 
     connect(m_start, &QPushButton::clicked, this, [this] {
-        runCommand([this] { start(); }, [this](ErrorKind kind) { return startRemedy(kind, fieldTexts()); });
+        tellPicture(
+            runCommand([this] { start(); }, [this](ErrorKind kind) { return startRemedy(kind, fieldTexts()); }));
     });
     connect(m_clear, &QPushButton::clicked, this, [this] {
-        runCommand([this] { clear(); }, [this](ErrorKind kind) { return clearRemedy(kind, m_R11->text()); });
+        tellPicture(
+            runCommand([this] { clear(); }, [this](ErrorKind kind) { return clearRemedy(kind, m_R11->text()); }));
     });
     connect(m_end, &QPushButton::clicked, this, [this] { end(); });
 }
@@ -254,11 +256,11 @@ void MainWindow::applyPalettes()
         field->setPalette(legibleOnWhite(QApplication::palette(field)));
 }
 
-void MainWindow::runCommand(const std::function<void()> &command, const Remedy &remedy)
+bool MainWindow::runCommand(const std::function<void()> &command, const Remedy &remedy)
 {
     // Clicks and keys given before the end may still be queued behind it.
     if (m_ending)
-        return;
+        return false;
     // The command boundary: a run-time error ends the command, what it drew
     // stays, and the window goes on. No exception crosses the event loop.
     QString failure;
@@ -281,8 +283,10 @@ void MainWindow::runCommand(const std::function<void()> &command, const Remedy &
     if (!failure.isEmpty())
         m_description.stopRun(failure);
     m_canvas->setAccessibleDescription(m_description.text());
-    if (!failure.isEmpty())
-        m_reportError(this, whatToDo.isEmpty() ? failure : failure + QLatin1Char('\n') + whatToDo);
+    if (failure.isEmpty())
+        return false;
+    m_reportError(this, whatToDo.isEmpty() ? failure : failure + QLatin1Char('\n') + whatToDo);
+    return true;
 }
 
 void MainWindow::startUp()
@@ -315,6 +319,19 @@ void MainWindow::clear()
     const float radius = narrowToSingle(std::fabs(readNumber(m_R11->text())));
     m_drawing.DrawCircle(m_state.X0, m_state.Y0, radius, ReferenceGray);
     m_description.wipe(radius);
+}
+
+void MainWindow::tellPicture(bool afterErrorBox)
+{
+    if (m_ending)
+        return;
+    // The error box gives the window back the focus as it closes, or a moment
+    // later: then told once the window has it, after the control that takes it.
+    if (afterErrorBox && !isActiveWindow()) {
+        m_tellPictureWhenActive = true;
+        return;
+    }
+    announcePicture(m_canvas);
 }
 
 FieldTexts MainWindow::fieldTexts() const
@@ -376,6 +393,9 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (isDroppedOnTheWayOut(watched, event))
         return true;
+    if (watched == this && event->type() == QEvent::WindowActivate && std::exchange(m_tellPictureWhenActive, false))
+        QMetaObject::invokeMethod(
+            this, [this] { tellPicture(false); }, Qt::QueuedConnection);
     // A theme changed while the program runs: its new colours are checked afresh.
     if (watched == QCoreApplication::instance() && event->type() == QEvent::ApplicationPaletteChange)
         applyPalettes();

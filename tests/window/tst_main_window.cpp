@@ -107,16 +107,23 @@ struct Key
     QString runs;
 };
 
-// Counts the paints a widget gets, to see each step reach the screen.
+// Counts the paints a widget gets, to see each step reach the screen, and
+// keeps the descriptions it had as they were painted.
 class PaintCounter final : public QObject
 {
 public:
     int paints = 0;
+    QStringList descriptions;
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
-        paints += event->type() == QEvent::Paint ? 1 : 0;
+        if (event->type() != QEvent::Paint)
+            return false;
+        ++paints;
+        const QString described = static_cast<QWidget *>(watched)->accessibleDescription();
+        if (!descriptions.contains(described))
+            descriptions << described;
         return false;
     }
 };
@@ -246,6 +253,8 @@ private slots:
         harness.click("Start");
         // One paint per segment during the click itself: the event loop never ran.
         QVERIFY2(counter.paints >= 804, qPrintable(QString::number(counter.paints)));
+        // The picture is told anew once its last step is drawn, not before.
+        QCOMPARE(counter.descriptions, QStringList {"Grey circle, radius 120. No curves."});
 
         QCOMPARE(
             differences(harness.picture(), {120, {{epitrochoid(120, 33, 40), runColour(harness.window)}}}), QString());
