@@ -5,10 +5,13 @@
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QWindow>
 
 namespace volvenda {
 
@@ -38,6 +41,27 @@ public:
         const QPoint centre = widget()->rect().center();
         QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, widget()->mapToGlobal(centre));
         QCoreApplication::sendEvent(widget(), &event);
+    }
+};
+
+// The window as a frame, not active while a menu has the keyboard. As a menu
+// opens, the toolkit (6.4 at least) tells of the window's focus going to it
+// as a change of the window's active state; the window, still the
+// application's active one, then read as active, and Orca left the menu just
+// opened to say the window again.
+class WindowAccessible final : public QAccessibleWidget
+{
+public:
+    explicit WindowAccessible(MainWindow *window)
+        : QAccessibleWidget(window, QAccessible::Window)
+    {
+    }
+
+    [[nodiscard]] QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.active = state.active && QApplication::activePopupWidget() == nullptr;
+        return state;
     }
 };
 
@@ -185,12 +209,51 @@ public:
 const QString pictureNews = QStringLiteral("pictureNews");
 #endif
 
+// The application with its open menus among its windows. The toolkit's
+// leaves out popup windows, so that a menu's place in its parent is nowhere;
+// Orca then takes the menu for one already gone, and says nothing of it as the
+// focus enters it.
+class ApplicationAccessible final : public QAccessibleApplication
+{
+public:
+    [[nodiscard]] int childCount() const override
+    {
+        return QAccessibleApplication::childCount() + static_cast<int>(openPopups().size());
+    }
+    [[nodiscard]] QAccessibleInterface *child(int index) const override
+    {
+        const int windows = QAccessibleApplication::childCount();
+        if (index < windows)
+            return QAccessibleApplication::child(index);
+        const QList<QAccessibleInterface *> popups = openPopups();
+        return index - windows < popups.size() ? popups.at(index - windows) : nullptr;
+    }
+    [[nodiscard]] int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        const int popup = static_cast<int>(openPopups().indexOf(child));
+        return popup < 0 ? QAccessibleApplication::indexOfChild(child) : QAccessibleApplication::childCount() + popup;
+    }
+
+private:
+    static QList<QAccessibleInterface *> openPopups()
+    {
+        QList<QAccessibleInterface *> popups;
+        for (QWindow *window : QGuiApplication::topLevelWindows())
+            if (window->type() == Qt::Popup && window->isVisible())
+                if (QAccessibleInterface *popup = window->accessibleRoot())
+                    popups << popup;
+        return popups;
+    }
+};
+
 QAccessibleInterface *accessibleRole(const QString &, QObject *object)
 {
+    if (object == QCoreApplication::instance())
+        return new ApplicationAccessible;
     if (auto *canvas = qobject_cast<Canvas *>(object))
         return new PictureAccessible(canvas);
     if (auto *window = qobject_cast<MainWindow *>(object))
-        return new QAccessibleWidget(window, QAccessible::Window);
+        return new WindowAccessible(window);
     if (auto *field = qobject_cast<QLineEdit *>(object); field && qobject_cast<MainWindow *>(field->parent()))
         return new FieldAccessible(field);
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
@@ -224,6 +287,12 @@ void announcePicture(QWidget *picture)
     QAccessibleEvent told(news, QAccessible::ObjectShow);
 #endif
     QAccessible::updateAccessibility(&told);
+}
+
+void tellFocus(QWidget *widget)
+{
+    QAccessibleEvent focus(widget, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }
 
 } // namespace volvenda

@@ -227,8 +227,18 @@ void MainWindow::buildPictureMenu()
 
     m_pictureMenu = new QMenu(this);
     m_pictureMenu->setAccessibleName(QStringLiteral("Picture"));
+    m_pictureMenu->setAccessibleDescription(QStringLiteral("2 items: Copy Picture, Save Picture As…"));
     m_pictureMenu->addAction(copy);
     m_pictureMenu->addAction(save);
+    // As it closes, the focus is told back on the control that kept it all
+    // along, which the toolkit does not tell either. Queued: once it is closed.
+    connect(
+        m_pictureMenu, &QMenu::aboutToHide, this,
+        [this] {
+            if (QWidget *control = QApplication::focusWidget(); control && control->window() == this)
+                tellFocus(control);
+        },
+        Qt::QueuedConnection);
     m_canvas->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_canvas, &QWidget::customContextMenuRequested, this,
         [this](const QPoint &at) { showPictureMenu(m_canvas->mapToGlobal(at)); });
@@ -239,6 +249,9 @@ void MainWindow::showPictureMenu(const QPoint &globalPosition)
     // A popup, not a nested event loop: the request may come from inside the
     // event filter, and input goes on through the one event loop.
     m_pictureMenu->popup(globalPosition);
+    // The menu itself has the focus until an item is chosen, which the
+    // toolkit leaves untold: said as a menu, with the items it holds.
+    tellFocus(m_pictureMenu);
 }
 
 void MainWindow::applyPalettes()

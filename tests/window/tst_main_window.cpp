@@ -520,11 +520,16 @@ private slots:
             QTest::keySequence(target, QKeySequence(keys));
         QWidget *popup = QApplication::activePopupWidget();
         const QString opened = harness.proposals.isEmpty() ? "nothing" : "file dialog";
-        // The picture's menu, as a screen reader reads it too.
+        // The picture's menu, as a screen reader reads it too: in its place
+        // among the application's windows, the window itself not active
+        // while the menu has the keyboard, and naming its items.
         QAccessibleInterface *menu = popup ? accessible(popup) : nullptr;
         const bool ours = menu && menu->role() == QAccessible::PopupMenu && menu->text(QAccessible::Name) == "Picture"
             && menu->childCount() == 2 && menu->child(0)->text(QAccessible::Name) == "Copy Picture"
-            && menu->child(1)->text(QAccessible::Name) == "Save Picture As…";
+            && menu->child(1)->text(QAccessible::Name) == "Save Picture As…"
+            && menu->parent()->child(menu->parent()->indexOfChild(menu)) == menu
+            && !accessible(&harness.window)->state().active
+            && menu->text(QAccessible::Description).endsWith("Copy Picture, Save Picture As…");
         if (popup)
             popup->close();
         QCOMPARE(popup ? (ours ? "picture menu" : "field menu") : opened, opens);
