@@ -37,6 +37,13 @@ rm -f "$root.log"
 echo "a $suite root made in $((SECONDS - started)) s"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 git clone -q "$source" "$root/src"
+# The screen-reader tool, where .ci/run looks for it: beside the clone.
+for tool in "$source/../shared/tools/screen-reader" /work/shared/tools/screen-reader; do
+    if [ -f "$tool" ]; then
+        mkdir -p "$root/shared/tools" && cp "$tool" "$root/shared/tools/"
+        break
+    fi
+done
 mount -t proc proc "$root/proc"
 mount --rbind /dev "$root/dev" && mount --make-rslave "$root/dev"
 mount --rbind /sys "$root/sys" && mount --make-rslave "$root/sys"

@@ -91,7 +91,9 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QRect &geometry
     // No default button: Enter and Escape start nothing; Return and Enter
     // press only the button that has the focus (see the event filter).
     button->setAutoDefault(false);
-    button->setAccessibleDescription(description);
+    // Space, which presses a button elsewhere, ends the program here: said
+    // with what the button does.
+    button->setAccessibleDescription(description + QStringLiteral(". Return presses it; Space ends the program."));
     return button;
 }
 
@@ -192,8 +194,7 @@ void MainWindow::buildControls()
         QStringLiteral("distance of the pen from the rolling circle's centre"));
     m_clear = makeButton(this, "Clear", QRect(288, 8, 49, 25),
         QStringLiteral("wipes the picture and draws the grey circle of radius R1 again"));
-    m_end = makeButton(
-        this, "End", QRect(352, 8, 41, 25), QStringLiteral("ends the program; the Space key does the same"));
+    m_end = makeButton(this, "End", QRect(352, 8, 41, 25), QStringLiteral("ends the program"));
 
     setTabOrder(m_R11, m_start);
     setTabOrder(m_start, m_R22);
@@ -202,10 +203,12 @@ void MainWindow::buildControls()
     setTabOrder(m_clear, m_end);
 
     connect(m_start, &QPushButton::clicked, this, [this] {
-        runCommand([this] { start(); }, [this](ErrorKind kind) { return startRemedy(kind, fieldTexts()); });
+        tellPicture(
+            runCommand([this] { start(); }, [this](ErrorKind kind) { return startRemedy(kind, fieldTexts()); }));
     });
     connect(m_clear, &QPushButton::clicked, this, [this] {
-        runCommand([this] { clear(); }, [this](ErrorKind kind) { return clearRemedy(kind, m_R11->text()); });
+        tellPicture(
+            runCommand([this] { clear(); }, [this](ErrorKind kind) { return clearRemedy(kind, m_R11->text()); }));
     });
     connect(m_end, &QPushButton::clicked, this, [this] { end(); });
 }
@@ -224,8 +227,18 @@ void MainWindow::buildPictureMenu()
 
     m_pictureMenu = new QMenu(this);
     m_pictureMenu->setAccessibleName(QStringLiteral("Picture"));
+    m_pictureMenu->setAccessibleDescription(QStringLiteral("2 items: Copy Picture, Save Picture As…"));
     m_pictureMenu->addAction(copy);
     m_pictureMenu->addAction(save);
+    // As it closes, the focus is told back on the control that kept it all
+    // along, which the toolkit does not tell either. Queued: once it is closed.
+    connect(
+        m_pictureMenu, &QMenu::aboutToHide, this,
+        [this] {
+            if (QWidget *control = QApplication::focusWidget(); control && control->window() == this)
+                tellFocus(control);
+        },
+        Qt::QueuedConnection);
     m_canvas->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_canvas, &QWidget::customContextMenuRequested, this,
         [this](const QPoint &at) { showPictureMenu(m_canvas->mapToGlobal(at)); });
@@ -236,6 +249,9 @@ void MainWindow::showPictureMenu(const QPoint &globalPosition)
     // A popup, not a nested event loop: the request may come from inside the
     // event filter, and input goes on through the one event loop.
     m_pictureMenu->popup(globalPosition);
+    // The menu itself has the focus until an item is chosen, which the
+    // toolkit leaves untold: said as a menu, with the items it holds.
+    tellFocus(m_pictureMenu);
 }
 
 void MainWindow::applyPalettes()
@@ -253,11 +269,11 @@ void MainWindow::applyPalettes()
         field->setPalette(legibleOnWhite(QApplication::palette(field)));
 }
 
-void MainWindow::runCommand(const std::function<void()> &command, const Remedy &remedy)
+bool MainWindow::runCommand(const std::function<void()> &command, const Remedy &remedy)
 {
     // Clicks and keys given before the end may still be queued behind it.
     if (m_ending)
-        return;
+        return false;
     // The command boundary: a run-time error ends the command, what it drew
     // stays, and the window goes on. No exception crosses the event loop.
     QString failure;
@@ -280,8 +296,10 @@ void MainWindow::runCommand(const std::function<void()> &command, const Remedy &
     if (!failure.isEmpty())
         m_description.stopRun(failure);
     m_canvas->setAccessibleDescription(m_description.text());
-    if (!failure.isEmpty())
-        m_reportError(this, whatToDo.isEmpty() ? failure : failure + QLatin1Char('\n') + whatToDo);
+    if (failure.isEmpty())
+        return false;
+    m_reportError(this, whatToDo.isEmpty() ? failure : failure + QLatin1Char('\n') + whatToDo);
+    return true;
 }
 
 void MainWindow::startUp()
@@ -314,6 +332,19 @@ void MainWindow::clear()
     const float radius = narrowToSingle(std::fabs(readNumber(m_R11->text())));
     drawReferenceCircle(m_drawing, radius);
     m_description.wipe(radius);
+}
+
+void MainWindow::tellPicture(bool afterErrorBox)
+{
+    if (m_ending)
+        return;
+    // The error box gives the window back the focus as it closes, or a moment
+    // later: then told once the window has it, after the control that takes it.
+    if (afterErrorBox && !isActiveWindow()) {
+        m_tellPictureWhenActive = true;
+        return;
+    }
+    announcePicture(m_canvas);
 }
 
 FieldTexts MainWindow::fieldTexts() const
@@ -375,6 +406,9 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (isDroppedOnTheWayOut(watched, event))
         return true;
+    if (watched == this && event->type() == QEvent::WindowActivate && std::exchange(m_tellPictureWhenActive, false))
+        QMetaObject::invokeMethod(
+            this, [this] { tellPicture(false); }, Qt::QueuedConnection);
     // A theme changed while the program runs: its new colours are checked afresh.
     if (watched == QCoreApplication::instance() && event->type() == QEvent::ApplicationPaletteChange)
         applyPalettes();

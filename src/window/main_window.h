@@ -79,11 +79,15 @@ private:
     // and reports a run-time error instead of letting it escape.
     // remedy, when given, says what to do about an error of the given kind.
     using Remedy = std::function<QString(ErrorKind)>;
-    void runCommand(const std::function<void()> &command, const Remedy &remedy = {});
+    // Returns whether it reported an error.
+    bool runCommand(const std::function<void()> &command, const Remedy &remedy = {});
     [[nodiscard]] FieldTexts fieldTexts() const;
     void startUp();
     void start();
     void clear();
+    // Tells a screen reader's user what the picture now shows, without moving
+    // the focus: after Start or Clear, and after the error box either met.
+    void tellPicture(bool afterErrorBox);
     void end();
     void copyPicture();
     // Asks for a file name, then saves as a command.
@@ -101,6 +105,8 @@ private:
     RecordingSurface m_drawing;
     PictureDescription m_description;
     bool m_ending = false;
+    // An error box is closing: the picture is told when the window is active again.
+    bool m_tellPictureWhenActive = false;
     // Proposed for the next picture saved; the folder is empty until the first save.
     QString m_saveFolder;
     PictureFormat m_saveFormat = PictureFormat::Png;

@@ -2,19 +2,27 @@
 
 #include <QEvent>
 #include <QObject>
+#include <QStringList>
+#include <QWidget>
 
 // Counts the paints a widget gets, to see each step of a run reach the
-// screen: installed as the widget's event filter. The tests and the
-// benchmark count alike.
+// screen, and keeps the descriptions it had as they were painted: installed
+// as the widget's event filter. The tests and the benchmark count alike.
 class PaintCounter final : public QObject
 {
 public:
     int paints = 0;
+    QStringList descriptions;
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
-        paints += event->type() == QEvent::Paint ? 1 : 0;
+        if (event->type() != QEvent::Paint)
+            return false;
+        ++paints;
+        const QString described = static_cast<QWidget *>(watched)->accessibleDescription();
+        if (!descriptions.contains(described))
+            descriptions << described;
         return false;
     }
 };

@@ -82,7 +82,7 @@ private slots:
             {"R22", QAccessible::EditableText, "radius of the rolling circle; negative rolls it inside"},
             {"Метка3", QAccessible::StaticText, ""},
             {"R33", QAccessible::EditableText, "distance of the pen from the rolling circle's centre"},
-            {"Clear", QAccessible::Button, "wipes"}, {"End", QAccessible::Button, "ends the program; the Space key"}};
+            {"Clear", QAccessible::Button, "wipes"}, {"End", QAccessible::Button, "ends the program."}};
         QRect row;
         QString label;
         for (const auto &[name, role, description] : controls) {
@@ -103,6 +103,18 @@ private slots:
             // The fields' words as given; a button's say what it does.
             const QString words = QString::fromUtf8(description);
             QCOMPARE(part->text(QAccessible::Description).left(words.size()), words);
+            // Space presses no button here: each says so.
+            QCOMPARE(part->text(QAccessible::Description).endsWith(". Return presses it; Space ends the program."),
+                role == QAccessible::Button);
+            // A screen reader reads a field's value from its runs of attributes: one over all of it.
+            if (role == QAccessible::EditableText) {
+                QAccessibleTextInterface *text = part->textInterface();
+                QVERIFY(text);
+                int start = -1;
+                int end = -1;
+                text->attributes(text->characterCount() - 1, &start, &end);
+                QCOMPARE(std::pair(start, end), std::pair(0, text->characterCount()));
+            }
             label = control->property("text").toString();
             // A label is an opaque box that takes no focus.
             QVERIFY(!qobject_cast<QLabel *>(control)
@@ -150,6 +162,8 @@ private slots:
         harness.click("Start");
         // One paint per segment during the click itself: the event loop never ran.
         QVERIFY2(counter.paints >= 804, qPrintable(QString::number(counter.paints)));
+        // The picture is told anew once its last step is drawn, not before.
+        QCOMPARE(counter.descriptions, QStringList {"Grey circle, radius 120. No curves."});
 
         QCOMPARE(
             differences(harness.picture(), {120, {{epitrochoid(120, 33, 40), runColour(harness.window)}}}), QString());
@@ -323,11 +337,16 @@ private slots:
             QTest::keySequence(target, QKeySequence(keys));
         QWidget *popup = QApplication::activePopupWidget();
         const QString opened = harness.proposals.isEmpty() ? "nothing" : "file dialog";
-        // The picture's menu, as a screen reader reads it too.
+        // The picture's menu, as a screen reader reads it too: in its place
+        // among the application's windows, the window itself not active
+        // while the menu has the keyboard, and naming its items.
         QAccessibleInterface *menu = popup ? accessible(popup) : nullptr;
         const bool ours = menu && menu->role() == QAccessible::PopupMenu && menu->text(QAccessible::Name) == "Picture"
             && menu->childCount() == 2 && menu->child(0)->text(QAccessible::Name) == "Copy Picture"
-            && menu->child(1)->text(QAccessible::Name) == "Save Picture As…";
+            && menu->child(1)->text(QAccessible::Name) == "Save Picture As…"
+            && menu->parent()->child(menu->parent()->indexOfChild(menu)) == menu
+            && !accessible(&harness.window)->state().active
+            && menu->text(QAccessible::Description).endsWith("Copy Picture, Save Picture As…");
         if (popup)
             popup->close();
         QCOMPARE(popup ? (ours ? "picture menu" : "field menu") : opened, opens);
