@@ -1,7 +1,7 @@
 #include "command_line.h"
 
 #include "output/printable.h"
-#include "runtime/numbers.h"
+#include "runtime/locale_number.h"
 #include "runtime/runtime_error.h"
 
 #include <QFileInfo>

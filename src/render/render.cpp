@@ -2,7 +2,7 @@
 
 #include "drawing/clipping.h"
 #include "drawing/drawing_surface.h"
-#include "runtime/numbers.h"
+#include "runtime/arithmetic.h"
 #include "trace/closure.h"
 #include "trace/reference_circle.h"
 

@@ -1,7 +1,9 @@
 #include "support/cases.h"
 
+#include "runtime/arithmetic.h"
 #include "runtime/color.h"
-#include "runtime/numbers.h"
+#include "runtime/leading_number.h"
+#include "runtime/locale_number.h"
 #include "runtime/runtime_error.h"
 #include "runtime/system_reason.h"
 

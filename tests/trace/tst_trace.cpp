@@ -2,7 +2,7 @@
 #include "support/pictures.h"
 
 #include "drawing/drawing_surface.h"
-#include "runtime/numbers.h"
+#include "runtime/arithmetic.h"
 #include "runtime/random_generator.h"
 #include "runtime/runtime_error.h"
 #include "trace/start_command.h"

@@ -5,7 +5,7 @@
 #include "window/main_window.h"
 #include "window/program_options.h"
 
-#include "runtime/numbers.h"
+#include "runtime/arithmetic.h"
 #include "runtime/process_setup.h"
 
 #include <QAccessible>
