@@ -1,8 +1,9 @@
 #include "support/cases.h"
 #include "support/pictures.h"
 
+#include "render/measuring.h"
+#include "render/planning.h"
 #include "render/progress.h"
-#include "render/render.h"
 
 #include <QDir>
 #include <QPainter>
