@@ -9,7 +9,8 @@
 
 #include "property.h"
 
-#include "render/render.h"
+#include "render/measuring.h"
+#include "render/planning.h"
 
 #include "drawing/clipping.h"
 #include "drawing/raster_surface.h"

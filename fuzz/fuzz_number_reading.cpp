@@ -3,7 +3,8 @@
 // or raise only the type-mismatch or overflow error, in any locale; the exact
 // reading raises only the type mismatch and keeps its digits trimmed.
 
-#include "runtime/numbers.h"
+#include "runtime/leading_number.h"
+#include "runtime/locale_number.h"
 #include "runtime/runtime_error.h"
 
 #include <QLocale>

@@ -18,7 +18,6 @@ void RecordingSurface::PenWidth(int width)
 {
     m_shown.PenWidth(width);
     m_record.PenWidth(width);
-    m_record.endPath();
 }
 
 void RecordingSurface::DrawCircle(float x, float y, float radius, COLORREF colour)

@@ -6,10 +6,7 @@
 namespace volvenda {
 
 // Draws on a surface that is shown and keeps the same drawing as vectors, so
-// that what is on screen can also be saved as a drawing. Every pen setting
-// ends the recorded path: the Start command sets the pen at the start of each
-// run, so each run is a path of its own, even when two runs share a colour
-// and one begins where the other ended.
+// that what is on screen can also be saved as a drawing.
 class RecordingSurface final : public DrawingSurface
 {
 public:

@@ -23,6 +23,7 @@ void VectorSurface::ClearSurface()
 void VectorSurface::PenWidth(int width)
 {
     m_penWidth = std::max(width, 1);
+    endPath();
 }
 
 void VectorSurface::DrawCircle(float x, float y, float radius, COLORREF colour)

@@ -14,9 +14,12 @@ namespace volvenda {
 
 // A drawing surface that keeps what is drawn as vector shapes, for the SVG
 // writer. Segments that continue one another in the same colour and width
-// join into one path, so a traced curve is one element, not hundreds. The
-// geometry is clipped as on the raster surface, and whole coordinates name
-// pixel centres there too, so both show the same picture.
+// join into one path, so a traced curve is one element, not hundreds. Every
+// pen setting ends the path: the Start command sets the pen at the start of
+// each run, so each run is a path of its own, even when two runs share a
+// colour and one begins where the other ended. The geometry is clipped as on
+// the raster surface, and whole coordinates name pixel centres there too, so
+// both show the same picture.
 class VectorSurface final : public DrawingSurface
 {
 public:
@@ -27,10 +30,6 @@ public:
     void DrawCircle(float x, float y, float radius, COLORREF colour) override;
     void DrawLine(float x1, float y1, float x2, float y2, COLORREF colour) override;
     void Present() override { ++m_presents; }
-
-    // The next segment starts a path of its own even where it continues the
-    // last one, so that strokes drawn apart stay apart in the SVG.
-    void endPath();
 
     struct Circle
     {
@@ -51,6 +50,9 @@ public:
 
 private:
     void addSegment(QPointF from, QPointF to, COLORREF colour);
+    // The next segment starts a path of its own even where it continues the
+    // last one, so that strokes drawn apart stay apart in the SVG.
+    void endPath();
 
     QSize m_logicalSize;
     QColor m_background;

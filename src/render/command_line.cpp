@@ -1,13 +1,14 @@
 #include "command_line.h"
 
 #include "output/printable.h"
-#include "runtime/numbers.h"
+#include "runtime/locale_number.h"
 #include "runtime/runtime_error.h"
 
 #include <QFileInfo>
 #include <QLocale>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace volvenda {
@@ -80,6 +81,111 @@ struct Argument
     [[nodiscard]] QString quoted() const { return QLatin1Char('\'') + printable(bytes) + QLatin1Char('\''); }
 };
 
+// What the arguments ask for: the options, and help or the version instead.
+struct Given
+{
+    RenderOptions options;
+    bool help = false;
+    bool version = false;
+};
+
+// An option the renderer takes: its name, its short name (empty for none),
+// whether it takes a value (after it, or after '=' for the long name) and
+// what it sets. set returns why the value is refused, or nothing; it is
+// handed the option as it was spelled, and an empty value for a switch.
+struct Option
+{
+    const char *name;
+    const char *shortName;
+    bool takesValue;
+    QString (*set)(Given &given, const Argument &value, const QString &spelled);
+};
+
+constexpr std::array options {
+    Option {"--help", "-h", false,
+        [](Given &given, const Argument &, const QString &) {
+            given.help = true;
+            return QString();
+        }},
+    Option {"--version", "-v", false,
+        [](Given &given, const Argument &, const QString &) {
+            given.version = true;
+            return QString();
+        }},
+    Option {"--until-closed", "", false,
+        [](Given &given, const Argument &, const QString &) {
+            given.options.untilClosed = true;
+            return QString();
+        }},
+    Option {"--no-reference", "", false,
+        [](Given &given, const Argument &, const QString &) {
+            given.options.reference = false;
+            return QString();
+        }},
+    Option {"--loop", "", false,
+        [](Given &given, const Argument &, const QString &) {
+            given.options.loop = true;
+            return QString();
+        }},
+    Option {"--animate", "", true,
+        [](Given &given, const Argument &value, const QString &) {
+            const std::optional<double> seconds = plainDecimal(value.text);
+            if (!seconds || *seconds < shortestAnimation || *seconds > longestAnimation)
+                return QStringLiteral("--animate takes seconds from 0.1 to 3600, such as 2.5, not %1")
+                    .arg(value.quoted());
+            given.options.animate = seconds;
+            return QString();
+        }},
+    Option {"--fit", "", true,
+        [](Given &given, const Argument &value, const QString &) {
+            const std::optional<qulonglong> margin = unsignedNumber(value.text, 10, largestMargin);
+            if (!margin)
+                return QStringLiteral("--fit takes a margin in whole pixels from 0 to %1, not %2")
+                    .arg(largestMargin)
+                    .arg(value.quoted());
+            given.options.fit = static_cast<int>(*margin);
+            return QString();
+        }},
+    Option {"--output", "-o", true,
+        [](Given &given, const Argument &value, const QString &spelled) {
+            if (value.bytes.isEmpty())
+                return QStringLiteral("%1 needs a file name").arg(spelled);
+            // Read any other way, the name would be another file's.
+            if (!value.utf8)
+                return QStringLiteral("the output file's name is not UTF-8 text: %1").arg(value.quoted());
+            given.options.output = value.text;
+            return QString();
+        }},
+    Option {"--color", "", true,
+        [](Given &given, const Argument &value, const QString &) {
+            const QString hex = value.text.startsWith(u'#') ? value.text.mid(1) : value.text;
+            const std::optional<qulonglong> rgb = unsignedNumber(hex, 16, 0xFFFFFF);
+            if (hex.size() != 6 || !rgb)
+                return QStringLiteral("--color takes six hex digits RRGGBB, not %1").arg(value.quoted());
+            given.options.colour
+                = composeColor(int((*rgb >> 16U) & 0xFFU), int((*rgb >> 8U) & 0xFFU), int(*rgb & 0xFFU));
+            return QString();
+        }},
+    Option {"--seed", "", true,
+        [](Given &given, const Argument &value, const QString &) {
+            const std::optional<qulonglong> seed = unsignedNumber(value.text, 10, 0xFFFFFFFFULL);
+            if (!seed)
+                return QStringLiteral("--seed takes a whole number from 0 to 4294967295, not %1").arg(value.quoted());
+            given.options.seed = static_cast<std::uint32_t>(*seed);
+            return QString();
+        }},
+    Option {"--scale", "", true,
+        [](Given &given, const Argument &value, const QString &) {
+            const std::optional<qulonglong> scale = unsignedNumber(value.text, 10, largestScale);
+            if (!scale || *scale < 1)
+                return QStringLiteral("--scale takes a whole number from 1 to %1, not %2")
+                    .arg(largestScale)
+                    .arg(value.quoted());
+            given.options.scale = static_cast<int>(*scale);
+            return QString();
+        }},
+};
+
 class Parser
 {
 public:
@@ -108,9 +214,8 @@ private:
     std::vector<Argument> m_arguments;
     std::size_t m_next = 0;
     CommandLine m_result;
+    Given m_given;
     std::vector<Argument> m_positional;
-    bool m_help = false;
-    bool m_version = false;
 };
 
 std::optional<Argument> Parser::valueOf(const QString &option, const std::optional<Argument> &inlineValue)
@@ -132,77 +237,18 @@ bool Parser::takeOption(const Argument &argument)
         inlineValue.emplace(name.mid(equals + 1));
         name.truncate(equals);
     }
-    const QString option = QString::fromLatin1(name);
-    RenderOptions &options = m_result.options;
-
-    const bool isSwitch = name == QByteArrayLiteral("--help") || name == QByteArrayLiteral("--version")
-        || name == QByteArrayLiteral("--until-closed") || name == QByteArrayLiteral("--no-reference")
-        || name == QByteArrayLiteral("--loop");
-    if (isSwitch && inlineValue)
-        return fail(QStringLiteral("%1 takes no value").arg(option));
-    // The others take one, after them or after '='.
-    const bool takesValue = name == QByteArrayLiteral("--animate") || name == QByteArrayLiteral("--fit")
-        || name == QByteArrayLiteral("-o") || name == QByteArrayLiteral("--output")
-        || name == QByteArrayLiteral("--color") || name == QByteArrayLiteral("--seed")
-        || name == QByteArrayLiteral("--scale");
-    const std::optional<Argument> value = takesValue ? valueOf(option, inlineValue) : std::nullopt;
-    if (takesValue && !value)
-        return false;
-    // The value of an option that takes one; a switch reads none.
-    const Argument given = value.value_or(Argument(QByteArray()));
-
-    if (name == QByteArrayLiteral("-h") || name == QByteArrayLiteral("--help")) {
-        m_help = true;
-    } else if (name == QByteArrayLiteral("-v") || name == QByteArrayLiteral("--version")) {
-        m_version = true;
-    } else if (name == QByteArrayLiteral("--until-closed")) {
-        options.untilClosed = true;
-    } else if (name == QByteArrayLiteral("--no-reference")) {
-        options.reference = false;
-    } else if (name == QByteArrayLiteral("--loop")) {
-        options.loop = true;
-    } else if (name == QByteArrayLiteral("--animate")) {
-        const std::optional<double> seconds = plainDecimal(given.text);
-        if (!seconds || *seconds < shortestAnimation || *seconds > longestAnimation)
-            return fail(
-                QStringLiteral("--animate takes seconds from 0.1 to 3600, such as 2.5, not %1").arg(given.quoted()));
-        options.animate = seconds;
-    } else if (name == QByteArrayLiteral("--fit")) {
-        const std::optional<qulonglong> margin = unsignedNumber(given.text, 10, largestMargin);
-        if (!margin)
-            return fail(QStringLiteral("--fit takes a margin in whole pixels from 0 to %1, not %2")
-                            .arg(largestMargin)
-                            .arg(given.quoted()));
-        options.fit = static_cast<int>(*margin);
-    } else if (name == QByteArrayLiteral("-o") || name == QByteArrayLiteral("--output")) {
-        if (given.bytes.isEmpty())
-            return fail(QStringLiteral("%1 needs a file name").arg(option));
-        // Read any other way, the name would be another file's.
-        if (!given.utf8)
-            return fail(QStringLiteral("the output file's name is not UTF-8 text: %1").arg(given.quoted()));
-        options.output = given.text;
-    } else if (name == QByteArrayLiteral("--color")) {
-        const QString hex = given.text.startsWith(u'#') ? given.text.mid(1) : given.text;
-        const std::optional<qulonglong> rgb = unsignedNumber(hex, 16, 0xFFFFFF);
-        if (hex.size() != 6 || !rgb)
-            return fail(QStringLiteral("--color takes six hex digits RRGGBB, not %1").arg(given.quoted()));
-        options.colour = composeColor(int((*rgb >> 16U) & 0xFFU), int((*rgb >> 8U) & 0xFFU), int(*rgb & 0xFFU));
-    } else if (name == QByteArrayLiteral("--seed")) {
-        const std::optional<qulonglong> seed = unsignedNumber(given.text, 10, 0xFFFFFFFFULL);
-        if (!seed)
-            return fail(QStringLiteral("--seed takes a whole number from 0 to 4294967295, not %1").arg(given.quoted()));
-        options.seed = static_cast<std::uint32_t>(*seed);
-    } else if (name == QByteArrayLiteral("--scale")) {
-        const std::optional<qulonglong> scale = unsignedNumber(given.text, 10, largestScale);
-        if (!scale || *scale < 1)
-            return fail(QStringLiteral("--scale takes a whole number from 1 to %1, not %2")
-                            .arg(largestScale)
-                            .arg(given.quoted()));
-        options.scale = static_cast<int>(*scale);
-    } else {
+    const auto option = std::find_if(options.begin(), options.end(),
+        [&name](const Option &known) { return name == known.name || (*known.shortName && name == known.shortName); });
+    if (option == options.end())
         return fail(QStringLiteral("unknown option %1").arg(argument.quoted()));
-    }
-    return true;
+    const QString spelled = QString::fromLatin1(name);
+    if (!option->takesValue && inlineValue)
+        return fail(QStringLiteral("%1 takes no value").arg(spelled));
+    std::optional<Argument> value;
+    if (option->takesValue && !(value = valueOf(spelled, inlineValue)))
+        return false;
+    const QString refusal = option->set(m_given, value.value_or(Argument(QByteArray())), spelled);
+    return refusal.isEmpty() || fail(refusal);
 }
 
 bool Parser::takeRadius(const QString &name, const Argument &argument, double &value)
@@ -221,7 +267,7 @@ bool Parser::takeRadius(const QString &name, const Argument &argument, double &v
 
 bool Parser::checkOutput()
 {
-    RenderOptions &options = m_result.options;
+    RenderOptions &options = m_given.options;
     if (options.output.isEmpty())
         return fail(QStringLiteral("no output file: give one with -o FILE.png or -o FILE.svg"));
     const std::optional<PictureFormat> format = formatOfName(options.output);
@@ -253,11 +299,11 @@ CommandLine Parser::parse()
         }
     }
 
-    if (m_help) {
+    if (m_given.help) {
         m_result.action = CommandLine::Action::Help;
         return m_result;
     }
-    if (m_version) {
+    if (m_given.version) {
         m_result.action = CommandLine::Action::Version;
         return m_result;
     }
@@ -269,12 +315,13 @@ CommandLine Parser::parse()
             fail(QStringLiteral("three radii are needed, R1 R2 R3; %1 given").arg(m_positional.size()));
         return m_result;
     }
-    RenderOptions &options = m_result.options;
+    RenderOptions &options = m_given.options;
     if (!takeRadius(QStringLiteral("R1"), m_positional[0], options.R1)
         || !takeRadius(QStringLiteral("R2"), m_positional[1], options.R2)
         || !takeRadius(QStringLiteral("R3"), m_positional[2], options.R3) || !checkOutput())
         return m_result;
     m_result.action = CommandLine::Action::Render;
+    m_result.options = m_given.options;
     return m_result;
 }
 

@@ -1,8 +1,8 @@
 // volvenda-render: the window's curves as PNG and SVG files, from the command line.
 
 #include "command_line.h"
+#include "planning.h"
 #include "progress.h"
-#include "render.h"
 
 #include "drawing/raster_surface.h"
 #include "output/atomic_file.h"
@@ -14,6 +14,7 @@
 #include "runtime/random_generator.h"
 #include "runtime/runtime_error.h"
 #include "runtime/version.h"
+#include "trace/start_command.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/numbers.h"
+#include "runtime/locale_number.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "curve.h"
 
-#include "runtime/numbers.h"
+#include "runtime/arithmetic.h"
 
 #include <cmath>
 

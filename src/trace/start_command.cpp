@@ -1,7 +1,8 @@
 #include "start_command.h"
 
 #include "drawing/drawing_surface.h"
-#include "runtime/numbers.h"
+#include "runtime/arithmetic.h"
+#include "runtime/leading_number.h"
 #include "runtime/random_generator.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 #include "tracer.h"
 
 #include "drawing/drawing_surface.h"
-#include "runtime/numbers.h"
+#include "runtime/arithmetic.h"
 
 #include <optional>
 

@@ -4,9 +4,10 @@
 #include "canvas.h"
 #include "legible_palette.h"
 #include "remedies.h"
+#include "runtime/arithmetic.h"
 #include "runtime/clock.h"
 #include "runtime/color.h"
-#include "runtime/numbers.h"
+#include "runtime/locale_number.h"
 #include "runtime/runtime_error.h"
 #include "trace/reference_circle.h"
 

@@ -1,7 +1,7 @@
 #include "remedies.h"
 
 #include "output/printable.h"
-#include "runtime/numbers.h"
+#include "runtime/leading_number.h"
 
 #include <QLocale>
 

@@ -7,7 +7,7 @@
 #include "window/main_window.h"
 #include "window/program_options.h"
 
-#include "runtime/numbers.h"
+#include "runtime/arithmetic.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -4,7 +4,7 @@
 #include "window/picture_description.h"
 
 #include "runtime/color.h"
-#include "runtime/numbers.h"
+#include "runtime/arithmetic.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -1,15 +1,12 @@
 #include "support/cases.h"
 
-#include "runtime/color.h"
-#include "runtime/numbers.h"
+#include "runtime/arithmetic.h"
+#include "runtime/leading_number.h"
+#include "runtime/locale_number.h"
 #include "runtime/runtime_error.h"
-#include "runtime/system_reason.h"
 
-#include <QColor>
 #include <QLocale>
 
-#include <cerrno>
-#include <clocale>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -45,7 +42,7 @@ struct Rounding
 
 } // namespace
 
-class RuntimeTest final : public QObject
+class NumbersTest final : public QObject
 {
     Q_OBJECT
 
@@ -122,45 +119,7 @@ private slots:
         QCOMPARE(errorKindOf([&] { rounded = roundToInt16(row.value); }), row.error);
         QCOMPARE(rounded, int(row.rounded));
     }
-
-    void namesColoursInWords_data()
-    {
-        QTest::addColumn<QColor>("colour");
-        QTest::addColumn<QString>("words");
-        const std::pair<const char *, const char *> rows[] {{"#1f6f6a", "dark teal"}, {"#e08020", "orange"},
-            {"#ff0000", "red"}, {"#f01060", "red"}, {"#ffb0c0", "pink"}, {"#5c3310", "brown"},
-            {"#5a7090", "greyish blue"}, {"#303848", "dark greyish blue"}, {"#101060", "dark blue"},
-            {"#b8d8b8", "light greyish green"}, {"#000000", "black"}, {"#ffffff", "white"}, {"#646464", "grey"},
-            {"#303030", "dark grey"}, {"#c8c8c8", "light grey"}, {"#7000c0", "purple"}, {"#e000d0", "magenta"},
-            {"#d0e000", "yellow"}};
-        for (const auto &[colour, words] : rows)
-            QTest::newRow(colour) << QColor(colour) << QString(words);
-    }
-    void namesColoursInWords()
-    {
-        QFETCH(QColor, colour);
-        QFETCH(QString, words);
-        QCOMPARE(colourInWords(composeColor(colour.red(), colour.green(), colour.blue())), words);
-    }
-
-    void givesTheSystemsReasonInAnyCharset_data()
-    {
-        // Locales whose charset is not UTF-8, where the system's words
-        // (Russian, Japanese, French) cannot be shown as they come.
-        QTest::addColumn<QByteArray>("locale");
-        for (const char *locale : {"ru_RU.KOI8-R", "ru_RU.CP1251", "ja_JP.EUC-JP", "fr_FR.ISO-8859-1"})
-            QTest::newRow(locale) << QByteArray(locale);
-    }
-    void givesTheSystemsReasonInAnyCharset()
-    {
-        QFETCH(QByteArray, locale);
-        const QByteArray before = std::setlocale(LC_ALL, nullptr);
-        const auto restore = qScopeGuard([&before] { std::setlocale(LC_ALL, before.constData()); });
-        if (!std::setlocale(LC_ALL, locale.constData()))
-            QSKIP("the locale is not installed here");
-        QCOMPARE(volvenda::systemReason(ENOSPC), QStringLiteral("No space left on device"));
-    }
 };
 
-QTEST_GUILESS_MAIN(RuntimeTest)
-#include "tst_runtime.moc"
+QTEST_GUILESS_MAIN(NumbersTest)
+#include "tst_numbers.moc"

@@ -1,0 +1,23 @@
+#include "number_wording.h"
+
+#include <QLocale>
+
+namespace volvenda {
+
+QString withThousands(double value)
+{
+    QLocale locale = QLocale::c();
+    locale.setNumberOptions({});
+    return locale.toString(value, 'f', 0);
+}
+
+QString roughly(double value)
+{
+    if (value >= 1e9)
+        return QString::number(value / 1e9, 'g', 3) + QStringLiteral(" billion");
+    if (value >= 1e6)
+        return QString::number(value / 1e6, 'g', 3) + QStringLiteral(" million");
+    return withThousands(value);
+}
+
+} // namespace volvenda

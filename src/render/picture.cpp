@@ -1,0 +1,62 @@
+#include "picture.h"
+
+#include "drawing/drawing_surface.h"
+#include "runtime/arithmetic.h"
+#include "trace/reference_circle.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace volvenda {
+
+namespace {
+
+// Passes every call on, and counts the steps of the curve (one Present each).
+class CountingSurface final : public DrawingSurface
+{
+public:
+    CountingSurface(DrawingSurface &surface, double steps, const std::function<void(double)> &progress)
+        : m_surface(surface)
+        , m_steps(std::max(steps, 1.0))
+        , m_progress(progress)
+    {
+    }
+
+    void ClearSurface() override { m_surface.ClearSurface(); }
+    void PenWidth(int width) override { m_surface.PenWidth(width); }
+    void DrawCircle(float x, float y, float radius, COLORREF colour) override
+    {
+        m_surface.DrawCircle(x, y, radius, colour);
+    }
+    void DrawLine(float x1, float y1, float x2, float y2, COLORREF colour) override
+    {
+        m_surface.DrawLine(x1, y1, x2, y2, colour);
+    }
+    void Present() override
+    {
+        m_surface.Present();
+        ++m_done;
+        if (m_progress)
+            m_progress(std::min(m_done / m_steps, 1.0));
+    }
+
+private:
+    DrawingSurface &m_surface;
+    double m_steps;
+    double m_done = 0.0;
+    const std::function<void(double)> &m_progress;
+};
+
+} // namespace
+
+void drawPicture(const PictureRequest &request, DrawingSurface &target, const std::function<void(double)> &progress)
+{
+    CountingSurface surface(target, request.segments + 1.0, progress);
+    if (request.reference)
+        drawReferenceCircle(surface, narrowToSingle(std::fabs(request.plan.radii.R1)));
+    surface.PenWidth(2);
+    TraceState state;
+    traceCurve(state, request.plan, surface);
+}
+
+} // namespace volvenda
