@@ -1,9 +1,11 @@
 // The renderer's argument parser on arbitrary argument lists (the input split
 // at its zero bytes). It never crashes, and what it gives is sound: an error
 // is one line with nothing in it that a terminal would act on; a render has a
-// UTF-8 output name ending in .png or .svg, finite radii and a scale from 1
-// to 16, and 1 for SVG; an animation of 0.1 to 3600 seconds, for SVG only,
-// without which there is no loop; a margin of 0 to 1000 pixels.
+// UTF-8 output name ending in .png or .svg; one run or more, at most the
+// limit, with finite radii and colours given for the first of them only, or
+// none but a runs file to read them from; a scale from 1 to 16, and 1 for
+// SVG; an animation of 0.1 to 3600 seconds, for SVG only, without which there
+// is no loop; a margin of 0 to 1000 pixels.
 
 #include "property.h"
 
@@ -48,7 +50,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         check(suffix == QLatin1String(".png") || suffix == QLatin1String(".svg"));
         check(options.format == (suffix == QLatin1String(".png") ? PictureFormat::Png : PictureFormat::Svg));
         check(arguments.contains(options.output.toUtf8()) || input.contains("=" + options.output.toUtf8()));
-        check(std::isfinite(options.R1) && std::isfinite(options.R2) && std::isfinite(options.R3));
+        check(!options.runs.empty() || (options.runsFile && !options.runsFile->isEmpty()));
+        check(options.runs.size() <= LargestRunCount);
+        bool coloured = true;
+        for (const Run &run : options.runs) {
+            check(std::isfinite(run.radii.R1) && std::isfinite(run.radii.R2) && std::isfinite(run.radii.R3));
+            check(coloured || !run.colour);
+            coloured = bool(run.colour);
+        }
         check(options.scale >= 1 && options.scale <= 16);
         check(options.format == PictureFormat::Png || options.scale == 1);
         check(!options.animate

@@ -1,11 +1,11 @@
 // The tracer with the drawing surfaces, as the renderer drives them: the
-// input gives the options (a byte of switches, a byte of scale) and the three
-// radii as text. Whatever it asks, the plan either refuses it or the picture
-// is drawn within the planned steps, work and pixels, failing at most with the
-// division-by-zero or overflow error; a PNG of it is the size of its view and
-// reads back as the same pixels, and an SVG of it, cut or animated, is
-// well-formed XML with its curve as one path, and the same document as the
-// window's recording of it writes when it is neither.
+// input gives the options (a byte of switches, a byte of scale) and the radii
+// of one run or more as text. Whatever it asks, the plan either refuses it or
+// the picture is drawn within the planned steps, work and pixels, failing at
+// most with the division-by-zero or overflow error; a PNG of it is the size
+// of its view and reads back as the same pixels, and an SVG of it, cut or
+// animated, is well-formed XML with each run's curve as one path, and the
+// same document as the window's recording of it writes when it is neither.
 
 #include "property.h"
 
@@ -30,6 +30,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 using namespace volvenda;
 
@@ -71,7 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     const RenderOptions &options = commandLine.options;
     try {
-        const PicturePlan plan = planPicture(options, composeColor(data[1], 90, 200), fuzzBudget);
+        // All in one colour, so that no run's path is told from the last one's by its colour.
+        const std::vector<COLORREF> colours(options.runs.size(), composeColor(data[1], 90, 200));
+        const PicturePlan plan = planPicture(options, colours, fuzzBudget);
         if (!plan.request) {
             check(!plan.refusal.isEmpty());
             return 0;
@@ -83,13 +86,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (svg) {
             VectorSurface surface(CanvasSize, Qt::white);
             drawPicture(*plan.request, surface, count);
-            // The curve is one path, however often it leaves the canvas or
+            // Each curve is one path, however often it leaves the canvas or
             // the box round it, so that it is one animation: after the
-            // circle, a single shape, each point of it within that box.
+            // circle, a shape a run at most, each point of it within that box.
             const std::vector<VectorSurface::Shape> &shapes = surface.shapes();
             const auto curves
                 = std::count_if(shapes.begin(), shapes.end(), [](const auto &s) { return s.presents > 0; });
-            check(curves <= 1);
+            check(curves <= std::ptrdiff_t(options.runs.size()));
             // Point by point: a curve that stays on one spot has an empty
             // bounding rectangle, which no rectangle contains.
             const QRectF box = keptBounds(QSizeF(CanvasSize));
@@ -127,7 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             const QImage read = reader.read();
             check(read.convertToFormat(QImage::Format_RGB888) == surface.image());
         }
-        check(steps == plan.request->segments + 1);
+        check(steps == plan.request->segments + double(options.runs.size()));
     } catch (const RuntimeError &error) {
         check(error.kind() == ErrorKind::DivisionByZero || error.kind() == ErrorKind::Overflow);
     }

@@ -1,10 +1,9 @@
 #include "command_line.h"
 
-#include "output/printable.h"
-#include "runtime/locale_number.h"
-#include "runtime/runtime_error.h"
+#include "argument_values.h"
 
-#include <QFileInfo>
+#include "output/printable.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -21,14 +20,6 @@ constexpr int largestMargin = 1000;
 constexpr double shortestAnimation = 0.1;
 constexpr double longestAnimation = 3600.0;
 
-// The period as the decimal mark, no group separators: a command line is not a form.
-QLocale commandLineLocale()
-{
-    QLocale locale = QLocale::c();
-    locale.setNumberOptions(QLocale::RejectGroupSeparator);
-    return locale;
-}
-
 // A negative number such as -80 is a radius, not an option.
 bool looksLikeNumber(const QByteArray &argument)
 {
@@ -36,14 +27,13 @@ bool looksLikeNumber(const QByteArray &argument)
         && ((argument[1] >= '0' && argument[1] <= '9') || argument[1] == '.');
 }
 
-// Digits only, no sign or blanks, in the given base, up to largest.
-std::optional<qulonglong> unsignedNumber(const QString &text, int base, qulonglong largest)
+// Digits only, no sign or blanks, up to largest.
+std::optional<qulonglong> unsignedNumber(const QString &text, qulonglong largest)
 {
-    const bool digitsOnly = !text.isEmpty() && std::all_of(text.begin(), text.end(), [base](QChar c) {
-        return c.isDigit() || (base == 16 && QStringLiteral("abcdefABCDEF").contains(c));
-    });
+    const bool digitsOnly
+        = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
     bool ok = false;
-    const qulonglong value = text.toULongLong(&ok, base);
+    const qulonglong value = text.toULongLong(&ok);
     if (!digitsOnly || !ok || value > largest)
         return std::nullopt;
     return value;
@@ -64,27 +54,12 @@ std::optional<double> plainDecimal(const QString &text)
     return QLocale::c().toDouble(text);
 }
 
-// An argument as given and as text; text is empty for bytes that are not UTF-8.
-struct Argument
-{
-    QByteArray bytes;
-    bool utf8 = true;
-    QString text;
-
-    explicit Argument(const QByteArray &given)
-        : bytes(given)
-        , utf8(QByteArrayView(given).isValidUtf8())
-        , text(utf8 ? decodeUtf8(given) : QString())
-    {
-    }
-    // Quoted for a message, with what a terminal would act on escaped.
-    [[nodiscard]] QString quoted() const { return QLatin1Char('\'') + printable(bytes) + QLatin1Char('\''); }
-};
-
 // What the arguments ask for: the options, and help or the version instead.
 struct Given
 {
     RenderOptions options;
+    // Each --color, for the runs in order.
+    std::vector<COLORREF> colours;
     bool help = false;
     bool version = false;
 };
@@ -138,7 +113,7 @@ constexpr std::array options {
         }},
     Option {"--fit", "", true,
         [](Given &given, const Argument &value, const QString &) {
-            const std::optional<qulonglong> margin = unsignedNumber(value.text, 10, largestMargin);
+            const std::optional<qulonglong> margin = unsignedNumber(value.text, largestMargin);
             if (!margin)
                 return QStringLiteral("--fit takes a margin in whole pixels from 0 to %1, not %2")
                     .arg(largestMargin)
@@ -158,17 +133,24 @@ constexpr std::array options {
         }},
     Option {"--color", "", true,
         [](Given &given, const Argument &value, const QString &) {
-            const QString hex = value.text.startsWith(u'#') ? value.text.mid(1) : value.text;
-            const std::optional<qulonglong> rgb = unsignedNumber(hex, 16, 0xFFFFFF);
-            if (hex.size() != 6 || !rgb)
-                return QStringLiteral("--color takes six hex digits RRGGBB, not %1").arg(value.quoted());
-            given.options.colour
-                = composeColor(int((*rgb >> 16U) & 0xFFU), int((*rgb >> 8U) & 0xFFU), int(*rgb & 0xFFU));
+            COLORREF colour = 0;
+            QString refusal = readColour(QStringLiteral("--color"), value, colour);
+            if (refusal.isEmpty())
+                given.colours.push_back(colour);
+            return refusal;
+        }},
+    Option {"--runs", "", true,
+        [](Given &given, const Argument &value, const QString &) {
+            if (value.bytes.isEmpty())
+                return QStringLiteral("--runs needs a file name, or - for standard input");
+            if (given.options.runsFile)
+                return QStringLiteral("--runs is given once, not again with %1").arg(value.quoted());
+            given.options.runsFile = value.bytes;
             return QString();
         }},
     Option {"--seed", "", true,
         [](Given &given, const Argument &value, const QString &) {
-            const std::optional<qulonglong> seed = unsignedNumber(value.text, 10, 0xFFFFFFFFULL);
+            const std::optional<qulonglong> seed = unsignedNumber(value.text, 0xFFFFFFFFULL);
             if (!seed)
                 return QStringLiteral("--seed takes a whole number from 0 to 4294967295, not %1").arg(value.quoted());
             given.options.seed = static_cast<std::uint32_t>(*seed);
@@ -176,7 +158,7 @@ constexpr std::array options {
         }},
     Option {"--scale", "", true,
         [](Given &given, const Argument &value, const QString &) {
-            const std::optional<qulonglong> scale = unsignedNumber(value.text, 10, largestScale);
+            const std::optional<qulonglong> scale = unsignedNumber(value.text, largestScale);
             if (!scale || *scale < 1)
                 return QStringLiteral("--scale takes a whole number from 1 to %1, not %2")
                     .arg(largestScale)
@@ -208,7 +190,7 @@ private:
         return false;
     }
     bool takeOption(const Argument &argument);
-    bool takeRadius(const QString &name, const Argument &argument, double &value);
+    bool takeRuns();
     bool checkOutput();
 
     std::vector<Argument> m_arguments;
@@ -251,18 +233,43 @@ bool Parser::takeOption(const Argument &argument)
     return refusal.isEmpty() || fail(refusal);
 }
 
-bool Parser::takeRadius(const QString &name, const Argument &argument, double &value)
+bool Parser::takeRuns()
 {
-    try {
-        if (argument.utf8) {
-            value = readNumber(argument.text, commandLineLocale());
-            return true;
-        }
-    } catch (const RuntimeError &error) {
-        if (error.kind() == ErrorKind::Overflow)
-            return fail(QStringLiteral("%1 is out of range: %2").arg(name, argument.quoted()));
+    RenderOptions &options = m_given.options;
+    const std::size_t radii = m_positional.size();
+    if (radii < 3 && !(radii == 0 && options.runsFile))
+        return fail(QStringLiteral("three radii are needed, R1 R2 R3; %1 given").arg(radii));
+    if (radii % 3 != 0)
+        return fail(QStringLiteral("three radii are needed for each run, R1 R2 R3; %1 given").arg(radii));
+    if (radii / 3 > LargestRunCount)
+        return fail(QStringLiteral("%1 runs are more than the limit of %2").arg(radii / 3).arg(LargestRunCount));
+    for (std::size_t at = 0; at < radii; at += 3) {
+        // A single run's radii are named as the window names its fields.
+        const auto name = [&](const char *radius) {
+            const QString field = QString::fromLatin1(radius);
+            return radii == 3 ? field : QStringLiteral("%1 of run %2").arg(field).arg(at / 3 + 1);
+        };
+        Run run;
+        for (const QString &refusal : {readRadius(name("R1"), m_positional[at], run.radii.R1),
+                 readRadius(name("R2"), m_positional[at + 1], run.radii.R2),
+                 readRadius(name("R3"), m_positional[at + 2], run.radii.R3)})
+            if (!refusal.isEmpty())
+                return fail(refusal);
+        options.runs.push_back(run);
     }
-    return fail(QStringLiteral("%1 is not a number: %2").arg(name, argument.quoted()));
+    const std::vector<COLORREF> &colours = m_given.colours;
+    if (colours.size() > options.runs.size()) {
+        const QString file
+            = options.runsFile ? QStringLiteral("; a run of the --runs file has its colour on its line") : QString();
+        const std::size_t runs = options.runs.size();
+        return fail(
+            QStringLiteral("more colours than runs: --color given %1, for %2%3")
+                .arg(colours.size() == 1 ? QStringLiteral("once") : QStringLiteral("%1 times").arg(colours.size()),
+                    runs == 1 ? QStringLiteral("1 run") : QStringLiteral("%1 runs").arg(runs), file));
+    }
+    for (std::size_t run = 0; run < colours.size(); ++run)
+        options.runs[run].colour = colours[run];
+    return true;
 }
 
 bool Parser::checkOutput()
@@ -308,17 +315,7 @@ CommandLine Parser::parse()
         return m_result;
     }
 
-    if (m_positional.size() != 3) {
-        if (m_positional.size() > 3)
-            fail(QStringLiteral("too many arguments: %1").arg(m_positional[3].quoted()));
-        else
-            fail(QStringLiteral("three radii are needed, R1 R2 R3; %1 given").arg(m_positional.size()));
-        return m_result;
-    }
-    RenderOptions &options = m_given.options;
-    if (!takeRadius(QStringLiteral("R1"), m_positional[0], options.R1)
-        || !takeRadius(QStringLiteral("R2"), m_positional[1], options.R2)
-        || !takeRadius(QStringLiteral("R3"), m_positional[2], options.R3) || !checkOutput())
+    if (!takeRuns() || !checkOutput())
         return m_result;
     m_result.action = CommandLine::Action::Render;
     m_result.options = m_given.options;
@@ -339,29 +336,42 @@ CommandLine parseCommandLine(const QList<QByteArray> &arguments)
 QString usageText()
 {
     return QStringLiteral(
-        "Usage: volvenda-render [options] R1 R2 R3\n"
+        "Usage: volvenda-render [options] R1 R2 R3 [R1 R2 R3 ...]\n"
         "Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen\n"
-        "distance R3 into a PNG or SVG file, as the Volvenda window draws it.\n"
+        "distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each\n"
+        "further three radii are one more press of Start over the same picture, drawn\n"
+        "in order, each curve in a colour of its own; the grey circle is the first R1's.\n"
         "\n"
         "Options:\n"
         "  -o, --output FILE   where to write; the format follows the extension: .png or .svg\n"
-        "  --color RRGGBB      the curve's colour (hex); without it, a random colour\n"
-        "  --seed N            seed the random colour, so the same command gives the same file\n"
+        "  --color RRGGBB      a curve's colour (hex), given once for each run in order;\n"
+        "                      a run without one takes a random colour\n"
+        "  --seed N            seed the random colours, so the same command gives the same file\n"
+        "  --runs FILE         draw the runs of FILE (- for standard input) after those given\n"
+        "                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;\n"
+        "                      blank lines and lines that begin with # are skipped\n"
         "  --scale K           PNG only: K device pixels per logical pixel (1 to 16; default 1)\n"
-        "  --until-closed      trace on until the curve closes, instead of stopping where the window stops\n"
+        "  --until-closed      trace each curve on until it closes, instead of stopping where the window stops\n"
         "  --no-reference      leave out the grey reference circle\n"
-        "  --animate SECONDS   SVG only: the curve draws itself over SECONDS, 0.1 to 3600\n"
-        "                      (a viewer that does not animate shows it finished)\n"
-        "  --loop              with --animate: draw it again and again, a second apart\n"
+        "  --animate SECONDS   SVG only: the curves draw themselves one after another, at one\n"
+        "                      pace, over SECONDS together, 0.1 to 3600 (a viewer that does\n"
+        "                      not animate shows them finished)\n"
+        "  --loop              with --animate: draw them again and again, a second apart\n"
         "  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to 1000) round it\n"
         "  -h, --help          show this help\n"
         "  -v, --version       show the version\n"
         "\n"
         "Without --fit the picture is the window's canvas, 400 x 445 pixels. --fit cuts\n"
-        "that canvas to the box of what is drawn on it (the curve, and the grey circle\n"
-        "unless --no-reference), widths of the strokes included; MARGIN is in logical\n"
-        "pixels, so --scale multiplies it too. What the canvas cuts off stays cut off.\n"
-        "If nothing at all lands on the canvas, there is no picture: the run fails.\n"
+        "that canvas to the box of what is drawn on it (all the curves, and the grey\n"
+        "circle unless --no-reference), widths of the strokes included; MARGIN is in\n"
+        "logical pixels, so --scale multiplies it too. What the canvas cuts off stays\n"
+        "cut off. If nothing at all lands on the canvas, there is no picture: the run\n"
+        "fails.\n"
+        "\n"
+        "A run without a colour of its own takes the one the window's Start would pick\n"
+        "at that press, so the same --seed gives the same colours, and fixing one run's\n"
+        "colour leaves the others' as they were. Radii in FILE are written as on the\n"
+        "command line; a bad line is named by its number, before any drawing.\n"
         "\n"
         "FILE is a new name or an existing regular file (or a symbolic link to one),\n"
         "which is replaced only by a complete new file, keeping its permissions, its\n"
@@ -369,16 +379,18 @@ QString usageText()
         "may set them (a hard link to the old file keeps the old picture). A limit on\n"
         "file size (ulimit -f) fails the run as a full disk does. A run that is killed\n"
         "while it writes may leave a temporary file beside it, named FILE.XXXXXX (FILE\n"
-        "cut to 32 bytes); it can be deleted. --until-closed traces at most 1,000,000\n"
-        "steps, and a PNG picture takes at most about three seconds of drawing (fewer\n"
-        "steps at higher scales) and 45.6 million pixels; more is refused before any\n"
-        "drawing.\n"
+        "cut to 32 bytes); it can be deleted. A picture has at most 1000 runs, and a\n"
+        "runs file at most 1 MB. --until-closed traces at most 1,000,000 steps, for all\n"
+        "the runs together, and a PNG picture takes at most about three seconds of\n"
+        "drawing (fewer steps at higher scales) and 45.6 million pixels; more is refused\n"
+        "before any drawing.\n"
         "\n"
         "Exit status:\n"
-        "  0 written; 1 a run-time error (\"Division by zero\", \"Overflow\"), too much\n"
-        "  work, too little memory (\"Out of memory\"), nothing to fit, or the file or\n"
-        "  standard output could not be written; 2 a bad argument, or an output that is\n"
-        "  not a regular file or a new name.\n"
+        "  0 written; 1 a run-time error (\"Division by zero\", \"Overflow\", naming the\n"
+        "  run when there are several), too much work, too little memory (\"Out of\n"
+        "  memory\"), nothing to fit, or the file or standard output could not be\n"
+        "  written; 2 a bad argument or line of the runs file, or an output that is not\n"
+        "  a regular file or a new name.\n"
         "\n"
         "Examples:\n"
         "The window's first picture with twice as many pixels each way, for a screen\n"
@@ -388,6 +400,10 @@ QString usageText()
         "The window's curve drawing itself over four seconds, and again after a\n"
         "second's pause, for ever:\n"
         "  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40\n"
+        "\n"
+        "Three presses of Start layered over one grey circle, the first two curves in\n"
+        "dark teal and orange, the third in a random colour:\n"
+        "  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60\n"
         "\n"
         "The window's first picture at scale 2, cut to the curve and the grey circle\n"
         "with 8 logical pixels round them:\n"

@@ -2,31 +2,48 @@
 
 #include "output/picture_format.h"
 #include "runtime/color.h"
+#include "trace/curve.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace volvenda {
+
+// One press of Start: the radii, and the colour it is drawn in when one is
+// given instead of the random one.
+struct Run
+{
+    Radii radii;
+    std::optional<COLORREF> colour;
+};
+
+// A picture has at most this many runs: 1000 of the window's 804 steps each
+// are still fewer steps than one curve traced until it closes may take.
+inline constexpr std::size_t LargestRunCount = 1000;
 
 // What to render, as the command line gave it.
 struct RenderOptions
 {
     QString output;
     PictureFormat format = PictureFormat::Png;
-    double R1 = 0.0;
-    double R2 = 0.0;
-    double R3 = 0.0;
-    std::optional<COLORREF> colour;
+    // In the order they are drawn: three radii a run, each with the --color
+    // given in its place, if any.
+    std::vector<Run> runs;
+    // --runs: a file of further runs, drawn after those; "-" is standard
+    // input. The name as the system gave it.
+    std::optional<QByteArray> runsFile;
     std::optional<std::uint32_t> seed;
     int scale = 1;
     bool untilClosed = false;
     bool reference = true;
-    // SVG only: the seconds over which the curve draws itself, and whether
-    // it starts again after a pause.
+    // SVG only: the seconds over which the curves draw themselves, one after
+    // another, and whether they start again after a pause.
     std::optional<double> animate;
     bool loop = false;
     // Cut the picture to what is drawn, with this margin in logical pixels.
@@ -45,9 +62,9 @@ struct CommandLine
 
 // Reads the arguments that follow the program's name, as the bytes the
 // system gave. Radii are read as numbers with the period as the decimal mark
-// and nothing else around them; a leading minus sign makes an argument a
-// number, not an option. The output's name must be UTF-8, so that the file
-// written is the one named.
+// and nothing else around them, three a run; a leading minus sign makes an
+// argument a number, not an option. --color is given at most once a run. The
+// output's name must be UTF-8, so that the file written is the one named.
 [[nodiscard]] CommandLine parseCommandLine(const QList<QByteArray> &arguments);
 
 [[nodiscard]] QString usageText();

@@ -3,6 +3,7 @@
 #include "command_line.h"
 #include "planning.h"
 #include "progress.h"
+#include "runs_file.h"
 
 #include "drawing/raster_surface.h"
 #include "output/atomic_file.h"
@@ -20,6 +21,7 @@
 
 #include <cstdio>
 #include <new>
+#include <vector>
 
 using namespace volvenda;
 
@@ -41,15 +43,21 @@ int printOut(const QByteArray &text)
                              : complain(QStringLiteral("cannot write to standard output: ") + failure, Failure);
 }
 
-COLORREF runColour(const RenderOptions &options)
+// Each run's colour: its own, or else the one the window's Start would pick
+// at that press, from one generator and state for the whole picture, so that
+// fixing one run's colour leaves the others' as they were.
+std::vector<COLORREF> runColours(const RenderOptions &options)
 {
-    if (options.colour)
-        return *options.colour;
     RandomGenerator random(options.seed.value_or(0));
     if (!options.seed)
         random.reseed(secondsSinceMidnight());
     TraceState state;
-    return pickRunColour(state, random);
+    std::vector<COLORREF> colours;
+    for (const Run &run : options.runs) {
+        const COLORREF picked = pickRunColour(state, random);
+        colours.push_back(run.colour.value_or(picked));
+    }
+    return colours;
 }
 
 void drawAndWrite(const RenderOptions &options, const PictureRequest &request, AtomicFile &file, Progress &progress)
@@ -81,7 +89,7 @@ int render(const RenderOptions &options)
         // Before any work: what the name names, then the work, then whether
         // the folder takes a new file.
         checkFileTarget(options.output);
-        const PicturePlan plan = planPicture(options, runColour(options));
+        const PicturePlan plan = planPicture(options, runColours(options));
         if (!plan.request)
             return complain(plan.refusal, Failure);
         AtomicFile file(options.output);
@@ -122,9 +130,13 @@ int main(int argc, char *argv[])
     case CommandLine::Action::Render:
         break;
     }
+    // All the runs are known before any work.
+    RenderOptions options = commandLine.options;
+    if (const QString refusal = addRunsFile(options); !refusal.isEmpty())
+        return complain(refusal + QStringLiteral(" (see --help)"), BadArguments);
     // It only ever draws into images: no window system, so no display needed.
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("volvenda-render"));
     QCoreApplication::setApplicationVersion(QLatin1String(ProgramVersion));
-    return render(commandLine.options);
+    return render(options);
 }

@@ -1,8 +1,12 @@
 #include "picture.h"
 
+#include "number_wording.h"
+
 #include "drawing/drawing_surface.h"
 #include "runtime/arithmetic.h"
+#include "runtime/runtime_error.h"
 #include "trace/reference_circle.h"
+#include "trace/start_command.h"
 
 #include <algorithm>
 #include <cmath>
@@ -51,12 +55,24 @@ private:
 
 void drawPicture(const PictureRequest &request, DrawingSurface &target, const std::function<void(double)> &progress)
 {
-    CountingSurface surface(target, request.segments + 1.0, progress);
-    if (request.reference)
-        drawReferenceCircle(surface, narrowToSingle(std::fabs(request.plan.radii.R1)));
-    surface.PenWidth(2);
+    // Each curve presents the surface once more than it has segments.
+    CountingSurface surface(target, request.segments + double(request.runs.size()), progress);
+    if (request.reference && !request.runs.empty())
+        drawReferenceCircle(surface, narrowToSingle(std::fabs(request.runs.front().radii.R1)));
+    // One state for all the runs, as the window keeps one for all its Starts.
     TraceState state;
-    traceCurve(state, request.plan, surface);
+    for (std::size_t run = 0; run < request.runs.size(); ++run) {
+        try {
+            drawStartCommand(state, request.runs[run], surface);
+        } catch (const RuntimeError &error) {
+            // The Start command's own errors are the run's; too little memory is the picture's.
+            const bool ofTheRun = error.kind() == ErrorKind::DivisionByZero || error.kind() == ErrorKind::Overflow;
+            if (request.runs.size() == 1 || !ofTheRun)
+                throw;
+            throw RuntimeError(
+                error.kind(), runInWords(run, request.runs[run].radii) + QStringLiteral(": ") + error.errorText());
+        }
+    }
 }
 
 } // namespace volvenda

@@ -6,28 +6,32 @@
 #include <QRect>
 
 #include <functional>
+#include <vector>
 
 namespace volvenda {
 
 class DrawingSurface;
 
-// A picture as the window would show it after start-up with R1 in its first
-// field and one press of Start.
+// A picture as the window would show it after start-up with the first run's
+// R1 in its first field and a press of Start for each run, its radii in the
+// fields.
 struct PictureRequest
 {
-    TracePlan plan;
+    // In the order they are drawn, each in its colour.
+    std::vector<TracePlan> runs;
     bool reference = true;
-    // Segments of the curve, the closing one included.
+    // Segments of all the curves, the closing ones included.
     double segments = 0.0;
     // The part of the canvas the picture shows, in logical pixels: the whole
     // canvas, or for --fit what is drawn on it and the margin round it.
     QRect view {QPoint(0, 0), CanvasSize};
 };
 
-// The reference circle of radius |R1| (as Clear draws it), then the curve
-// with the pen at width 2. progress, when given, hears after each step how
-// much of the curve is drawn, 0 to 1. Throws RuntimeError as the Start
-// command does.
+// The reference circle of radius |R1| of the first run (as Clear draws it),
+// then each run's curve as the Start command draws it. progress, when given,
+// hears after each step how much of the curves is drawn, 0 to 1. Throws
+// RuntimeError as the Start command does; with several runs, its text names
+// the run that failed.
 void drawPicture(
     const PictureRequest &request, DrawingSurface &surface, const std::function<void(double)> &progress = {});
 

@@ -9,28 +9,39 @@
 
 namespace volvenda {
 
-PicturePlan planPicture(const RenderOptions &options, COLORREF colour, double rasterBudget)
+PicturePlan planPicture(const RenderOptions &options, const std::vector<COLORREF> &colours, double rasterBudget)
 {
     PictureRequest request;
     request.reference = options.reference;
-    request.plan.radii = Radii {options.R1, options.R2, options.R3};
-    request.plan.colour = colour;
-    // T = 0, 0.25, ..., 201.0: 805 points and 804 segments.
-    request.segments = std::floor(TraceEnd / ParameterStep);
-
-    if (options.untilClosed) {
-        // From the radii as drawn, so that the closing matches the picture.
-        const std::optional<Closure> closure = closeCurve(options.R1, options.R2, ParameterStep);
-        if (!closure)
-            return {std::nullopt, QStringLiteral("R1 and R2 have too many digits to work out where the curve closes")};
-        if (closure->segments > LargestSegmentCount)
-            return {std::nullopt,
-                QStringLiteral("closing this curve needs %1 steps, more than the limit of %2")
-                    .arg(withThousands(closure->segments), withThousands(LargestSegmentCount))};
-        request.plan.end = closure->end;
-        request.plan.closeOnFirstPoint = true;
-        request.segments = closure->segments;
+    const bool several = options.runs.size() > 1;
+    for (std::size_t index = 0; index < options.runs.size(); ++index) {
+        const Radii &radii = options.runs[index].radii;
+        const auto refuse = [&](const QString &why) {
+            return PicturePlan {std::nullopt, several ? runInWords(index, radii) + QStringLiteral(": ") + why : why};
+        };
+        TracePlan plan {radii, colours.at(index), TraceEnd, false};
+        // T = 0, 0.25, ..., 201.0: 805 points and 804 segments.
+        double segments = std::floor(TraceEnd / ParameterStep);
+        if (options.untilClosed) {
+            // From the radii as drawn, so that the closing matches the picture.
+            const std::optional<Closure> closure = closeCurve(radii.R1, radii.R2, ParameterStep);
+            if (!closure)
+                return refuse(QStringLiteral("R1 and R2 have too many digits to work out where the curve closes"));
+            if (closure->segments > LargestSegmentCount)
+                return refuse(QStringLiteral("closing this curve needs %1 steps, more than the limit of %2")
+                                  .arg(withThousands(closure->segments), withThousands(LargestSegmentCount)));
+            plan.end = closure->end;
+            plan.closeOnFirstPoint = true;
+            segments = closure->segments;
+        }
+        request.runs.push_back(plan);
+        request.segments += segments;
     }
+    if (request.segments > LargestSegmentCount)
+        return {std::nullopt,
+            QStringLiteral("the %1 runs take %2 steps together, more than the limit of %3")
+                .arg(QString::number(request.runs.size()), withThousands(request.segments),
+                    withThousands(LargestSegmentCount))};
 
     if (options.fit) {
         const std::optional<QRect> drawn = drawnArea(request);
@@ -51,12 +62,16 @@ PicturePlan planPicture(const RenderOptions &options, COLORREF colour, double ra
                         roughly(LargestPicturePixels))};
         const double work = rasterWork(request, options.scale);
         if (work > rasterBudget) {
-            const QString remedy = options.scale > 1 ? QStringLiteral("a lower --scale takes less")
-                                                     : QStringLiteral("without --until-closed the curve stops sooner");
+            QString remedy = QStringLiteral("fewer runs take less");
+            if (options.scale > 1)
+                remedy = QStringLiteral("a lower --scale takes less");
+            else if (options.untilClosed)
+                remedy = several ? QStringLiteral("without --until-closed the curves stop sooner")
+                                 : QStringLiteral("without --until-closed the curve stops sooner");
             return {std::nullopt,
-                QStringLiteral("drawing this curve at scale %1 means sweeping about %2 pixels, more than the limit "
-                               "of %3; %4")
-                    .arg(QString::number(options.scale), roughly(work), roughly(rasterBudget), remedy)};
+                QStringLiteral("drawing %1 at scale %2 means sweeping about %3 pixels, more than the limit of %4; %5")
+                    .arg(several ? QStringLiteral("these curves") : QStringLiteral("this curve"),
+                        QString::number(options.scale), roughly(work), roughly(rasterBudget), remedy)};
         }
     }
     return {request, QString()};

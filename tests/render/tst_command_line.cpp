@@ -1,6 +1,34 @@
 #include "support/renderer.h"
 
+#include "render/runs_file.h"
+
 #include <cerrno>
+
+using namespace volvenda;
+
+namespace {
+
+// Runs read from arguments or a runs file's text (with room for so many),
+// or the refusal: the runs as "R1 R2 R3" and the colour given, if any, apart
+// by "; ".
+struct Reading
+{
+    QStringList given;
+    QString runs;
+    bool file = false;
+    std::size_t room = LargestRunCount;
+};
+
+QString spelled(const std::vector<Run> &runs, const QString &refusal)
+{
+    QStringList words;
+    for (const auto &[radii, colour] : runs)
+        words << QStringLiteral("%1 %2 %3").arg(radii.R1).arg(radii.R2).arg(radii.R3)
+                + (colour ? ' ' + toQColor(*colour).name() : QString());
+    return refusal.isEmpty() ? words.join("; ") : refusal;
+}
+
+} // namespace
 
 class CommandLineTest final : public QObject
 {
@@ -20,7 +48,6 @@ private slots:
             {"radius beyond double", {{"-o", "kept.png", "120", "33", "1e400"}, 2, "R3 is out of range"}},
             {"two radii", {{"-o", "kept.png", "120", "33"}, 2, "R1 R2 R3; 2 given"}},
             {"output without a value", {{"120", "33", "40", "-o"}, 2, "-o needs a value"}},
-            {"colour without a value", {{"-o", "kept.png", "120", "33", "40", "--color"}, 2, "--color needs a value"}},
             {"unknown option", {{"--colour", "ff0000", "-o", "kept.png", "1", "2", "3"}, 2, "--colour"}},
             {"colour too short", {{"--color=fff", "-o", "kept.png", "1", "2", "3"}, 2, "'fff'"}},
             {"seed too large", {{"--seed", "4294967296", "-o", "kept.png", "1", "2", "3"}, 2, "4294967296"}},
@@ -42,12 +69,55 @@ private slots:
             {"animation too long", {{"--animate", "3600.01", "-o", "kept.svg", "1", "2", "3"}, 2, "not '3600.01'"}},
             {"margin too wide", {{"--fit=1001", "-o", "kept.png", "1", "2", "3"}, 2, "1000, not '1001'"}},
             {"loop without animation", {{"--loop", "-o", "kept.svg", "1", "2", "3"}, 2, "it needs --animate"}},
+            {"a runs file of no runs", {{"--runs", "kept.svg", "-o", "kept.png"}, 2, ": line 1 of 'kept.svg': R1 "}},
+            {"a folder for runs", {{"--runs", ".", "-o", "kept.png"}, 2, ": cannot read '.': Is a directory"}},
         });
     }
+
     void answersArguments()
     {
         QFETCH(Answer, row);
         checkAnswerKeepsTheFiles(row);
+    }
+
+    void readsRuns_data()
+    {
+        addRows<Reading>({
+            {"one run", {{"120", "33", "40"}, "120 33 40"}},
+            {"colours for the first runs, in order",
+                {{"--color=000001", "1", "2", "3", "--color", "#00000A", "-80", "20.5", "1e1", "4", "5", "6"},
+                    "1 2 3 #000001; -80 20.5 10 #00000a; 4 5 6"}},
+            {"a run short", {{"1", "2", "3", "4"}, "three radii are needed for each run, R1 R2 R3; 4 given"}},
+            {"a bad radius, by its run", {{"1", "2", "3", "4", "x", "6"}, "R2 of run 2 is not a number: 'x'"}},
+            {"more colours than runs",
+                {{"--color", "ff0000", "--color", "00ff00", "--runs", "-", "1", "2", "3"},
+                    "more colours than runs: --color given 2 times, for 1 run; a run of the --runs file"}},
+            {"two runs files", {{"--runs", "a", "--runs", "b", "1", "2", "3"}, "--runs is given once"}},
+            {"more runs than the limit", {QStringList(3003, "1"), "1001 runs are more than the limit of 1000"}},
+            {"file: comments, blank lines, CRLF and colours",
+                {{"# R1 R2 R3 colour\r\n\r\n  120 33 40\r\n\t80 -45 3e1 #E08020\n#1 2 3\n"},
+                    "120 33 40; 80 -45 30 #e08020", true}},
+            {"file: a line short",
+                {{"120 33 40\n1 2\n"}, "line 2 of 'r': a run is R1 R2 R3 and maybe a colour RRGGBB, not '1 2'", true}},
+            {"file: a bad radius", {{"1 2 3\n\n1 2 3,5"}, "line 3 of 'r': R3 is not a number: '3,5'", true}},
+            {"file: a bad colour",
+                {{"1 2 3 red"}, "line 1 of 'r': the colour takes six hex digits RRGGBB, not 'red'", true}},
+            {"file: more than the room left",
+                {{"1 2 3\n4 5 6"}, "line 2 of 'r': the runs are more than the limit of 1000", true, 1}},
+        });
+    }
+    void readsRuns()
+    {
+        QFETCH(Reading, row);
+        QList<QByteArray> arguments {"-o", "a.svg"};
+        for (const QString &argument : row.given)
+            arguments << argument.toUtf8();
+        const CommandLine read = parseCommandLine(arguments);
+        const RunsFile file = parseRuns(arguments.constLast(), "'r'", row.room);
+        const QString runs = row.file ? spelled(file.runs, file.refusal) : spelled(read.options.runs, read.error);
+        // A refusal as far as the row gives it.
+        const bool refused = !(row.file ? file.refusal : read.error).isEmpty();
+        QCOMPARE(refused ? runs.left(row.runs.size()) : runs, row.runs);
     }
 
     void keepsTheExactOutputName()

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <numeric>
 
 namespace {
 
@@ -31,48 +32,79 @@ private slots:
 
     void picturesAreTheWindows_data()
     {
-        // Radii and options, the scale of the PNG, and the turns of 2 pi after
-        // which the curve closes, for --until-closed: it closes on its first point.
+        // Options and radii, the scale of the PNG, and for each run the turns
+        // of 2 pi after which its curve closes, for --until-closed: it closes
+        // on its first point.
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("scale");
-        QTest::addColumn<int>("turns");
-        QTest::newRow("default fields") << QStringList {"120", "33", "40"} << 1 << 0;
+        QTest::addColumn<QList<int>>("turns");
+        QTest::newRow("default fields") << QStringList {"120", "33", "40"} << 1 << QList {0};
         QTest::newRow("negative R1, fractions, no reference")
-            << QStringList {"--no-reference", "-100.5", "20.25", "60"} << 1 << 0;
-        QTest::newRow("eight times as fine") << QStringList {"120", "33", "40"} << 8 << 0;
-        QTest::newRow("closed, 40 / 11") << QStringList {"--until-closed", "120", "33", "40"} << 2 << 40;
-        QTest::newRow("closed, decimals 5 / 3") << QStringList {"--until-closed", "2.5", "1.5", "1"} << 1 << 5;
-        QTest::newRow("closed, negative R1") << QStringList {"--until-closed", "-80", "33", "40"} << 1 << 80;
-        QTest::newRow("closed, R2 reads as 0") << QStringList {"--until-closed", "120", "1e-400", "40"} << 1 << 1;
+            << QStringList {"--no-reference", "-100.5", "20.25", "60"} << 1 << QList {0};
+        QTest::newRow("eight times as fine") << QStringList {"120", "33", "40"} << 8 << QList {0};
+        QTest::newRow("closed, negative R1") << QStringList {"--until-closed", "-80", "33", "40"} << 1 << QList {80};
+        QTest::newRow("closed, R2 reads as 0")
+            << QStringList {"--until-closed", "120", "1e-400", "40"} << 1 << QList {1};
         // Beyond 17 digits the typed text and the drawn value part ways: it closes as drawn.
         QTest::newRow("closed, more digits than a double holds")
-            << QStringList {"--until-closed", "1.000000000000000000000001", "3", "1"} << 1 << 1;
+            << QStringList {"--until-closed", "1.000000000000000000000001", "3", "1"} << 1 << QList {1};
+        // Each further run over the picture, the circle the first R1's.
+        QTest::newRow("three runs") << QStringList {"90", "33", "40", "-120", "20.5", "60", "100", "-25", "10"} << 2
+                                    << QList {0, 0, 0};
+        QTest::newRow("two runs, each closed")
+            << QStringList {"--until-closed", "120", "33", "40", "2.5", "1.5", "1"} << 2 << QList {40, 5};
     }
     void picturesAreTheWindows()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, scale);
-        QFETCH(int, turns);
-        const QStringList options {"--color", "1f6fd1", "--scale", QString::number(scale)};
-        for (const QString &name : {QStringLiteral("curve.png"), QStringLiteral("curve.svg")})
-            QCOMPARE(
-                render(QStringList {"-o", name} + options.mid(0, name.endsWith("png") ? 4 : 2) + arguments).err, "");
-
-        // The window's picture after start-up with R1 and one Start, or traced on until it closes.
-        const double R1 = arguments.at(arguments.size() - 3).toDouble();
-        QPolygonF curve = epitrochoid(R1, arguments.at(arguments.size() - 2).toDouble(), arguments.back().toDouble(),
-            turns > 0 ? 2 * std::numbers::pi * turns : 201.06176);
-        if (turns > 0)
-            curve << curve.front();
-        const QColor blue(0x1f, 0x6f, 0xd1);
-        const double reference = arguments.contains(QStringLiteral("--no-reference")) ? 0 : std::fabs(R1);
+        QFETCH(QList<int>, turns);
+        // The window's picture after start-up with the first R1 and a Start
+        // for each run, in a colour of its own, or traced on until it closes.
+        const QStringList radii = arguments.filter(QRegularExpression(QStringLiteral("^(?!--)")));
+        QStringList options {"--scale", QString::number(scale)};
+        Drawn drawn {arguments.contains(QStringLiteral("--no-reference")) ? 0 : std::fabs(radii[0].toDouble())};
+        QList<std::pair<QPolygonF, QColor>> paths;
+        for (qsizetype run = 0; run < turns.size(); ++run) {
+            const QString hex = QStringList {"1f6fd1", "d1501f", "2a9d3c"}.at(run);
+            const QColor colour(u'#' + hex);
+            options << "--color" << hex;
+            QPolygonF curve = epitrochoid(radii[3 * run].toDouble(), radii[3 * run + 1].toDouble(),
+                radii[3 * run + 2].toDouble(), turns[run] > 0 ? 2 * std::numbers::pi * turns[run] : 201.06176);
+            if (turns[run] > 0)
+                curve << curve.front();
+            drawn.curves.push_back({curve, colour});
+            paths << std::pair(curve, colour);
+        }
+        QCOMPARE(render(QStringList {"-o", "curve.png"} + options + arguments).err, "");
+        QCOMPARE(render(QStringList {"-o", "curve.svg"} + options.mid(2) + arguments).err, "");
         QImage png(QStringLiteral("curve.png"));
         QCOMPARE(png.dotsPerMeterX(), qRound(96 / 0.0254 * scale));
         png.setDevicePixelRatio(scale);
-        QCOMPARE(differences(png.convertToFormat(QImage::Format_RGB32), {reference, {{curve, blue}}}), QString());
+        QCOMPARE(differences(png.convertToFormat(QImage::Format_RGB32), drawn), QString());
         const SvgDrawing svg = readSvg(contents(QStringLiteral("curve.svg")));
-        QCOMPARE(svg.paths, (QList {std::pair(curve, blue)}));
-        QCOMPARE(svg.circles, reference > 0 ? QList<double> {reference} : QList<double>());
+        QCOMPARE(svg.paths, paths);
+        QCOMPARE(svg.circles, drawn.circle > 0 ? QList<double> {drawn.circle} : QList<double>());
+    }
+
+    void runsTakeTheColoursStartWouldPick()
+    {
+        const QStringList runs {"120", "33", "40", "150", "40", "60", "100", "20", "60"};
+        const auto colours = [](const QStringList &arguments, const QByteArray &input = {}) {
+            QList<QColor> colours;
+            if (render(QStringList {"-o", "runs.svg", "--seed", "7"} + arguments, input).status == 0)
+                for (const auto &[points, colour] : readSvg(contents(QStringLiteral("runs.svg"))).paths)
+                    colours << colour;
+            return colours;
+        };
+        // Drawn in turn from one generator, as Start draws them: the first as
+        // for one run, each next a new one; a run's own colour takes the
+        // place of its pick alone; runs from standard input pick the same.
+        const QList<QColor> three = colours(runs);
+        QVERIFY(three.size() == 3 && three[0] == colours(runs.mid(0, 3)).value(0) && three[1] != three[0]
+            && three[2] != three[1]);
+        QCOMPARE(colours(QStringList {"--color", "000000"} + runs), (QList {QColor(Qt::black), three[1], three[2]}));
+        QCOMPARE(colours({"--runs", "-"}, "120 33 40\n150 40 60\n100 20 60\n"), three);
     }
 
     void svgIsAStandaloneDocument()
@@ -98,6 +130,8 @@ private slots:
         QTest::newRow("closed, at scale 2") << QStringList {"--until-closed", "120", "33", "40"} << 2 << 8;
         QTest::newRow("cut by the canvas, margin beyond it") << QStringList {"150", "40", "60"} << 1 << 20;
         QTest::newRow("reference circle cut by the canvas") << QStringList {"300", "-299", "1"} << 3 << 2;
+        QTest::newRow("two runs, the second beyond the first")
+            << QStringList {"50", "10", "20", "150", "40", "60"} << 2 << 4;
     }
     void fitCutsThePictureToWhatIsDrawn()
     {
@@ -145,10 +179,12 @@ private slots:
             {"closed, looped after a second",
                 {{"--animate=2.5", "--loop"}, {"--until-closed", "120", "33", "40"}, "3.5s linear infinite",
                     100 * 2.5 / 3.5}},
-            {"leaving the canvas and coming back", {{"--animate", "0.1"}, {"150", "40", "60"}, "0.1s linear"}},
             {"leaving far beyond the canvas", {{"--animate", "3600"}, {"2000", "1000", "3000"}, "3600s linear"}},
             {"a million steps, longer than a browser's dash",
                 {{"--animate", "3600"}, {"--until-closed", "120", "33.006", "300"}, "3600s linear"}},
+            {"three runs, one leaving the canvas and coming back, looped",
+                {{"--animate", "0.1", "--loop"}, {"120", "33", "40", "150", "40", "60", "100", "20", "60"},
+                    "1.1s linear infinite", 100 * 0.1 / 1.1}},
         });
     }
     void animationDrawsTheCurveInItsTime()
@@ -161,37 +197,49 @@ private slots:
         QCOMPARE(QString(svg).remove(QRegularExpression(
                      QStringLiteral("\\s*<style[^<]*</style>| class=\"[^\"]*\"| pathLength=\"[^\"]*\""))),
             QString::fromUtf8(contents(QStringLiteral("still.svg"))));
-        // One animation, for the one path of the curve, however it leaves the canvas.
-        const auto path
-            = QRegularExpression(QStringLiteral("<path d=\"[^\"]*\" class=\"([^\"]*)\" pathLength=\"([^\"]*)\""))
-                  .match(svg);
-        QVERIFY(path.hasMatch() && svg.count("class=") == 1 && svg.indexOf("</style>") < 65536
+        // One animation for each run's path, however it leaves the canvas.
+        const SvgDrawing drawing = readSvg(svg.toUtf8());
+        QVERIFY(svg.count("class=") == drawing.paths.size() && svg.indexOf("</style>") < 65536
             && svg.contains("@media (prefers-reduced-motion: reduce) { [class^=volvenda-draw-] { animation: none } }"));
-        // A dash longer than the path (whole when still) is hidden, round cap
-        // and all, then reaches the path's end just when the time is up.
-        const QRegularExpressionMatch style = QRegularExpression(
-            QStringLiteral("\\.%1 \\{ stroke-dasharray: (\\S+) \\1; animation: %1 ([^}]+) \\}\n"
-                           "@keyframes %1 \\{ 0% \\{ stroke-dashoffset: (\\S+) \\} (\\S+)%(?:, 100%)? "
-                           "\\{ stroke-dashoffset: (\\S+) \\} \\}")
-                .arg(path.captured(1)))
-                                                  .match(svg);
-        QVERIFY(style.hasMatch());
-        QCOMPARE(style.captured(2), row.timing);
-        const QPolygonF points = readSvg(svg.toUtf8()).paths.value(0).first;
-        double measured = 0;
-        for (qsizetype i = 1; i < points.size(); ++i)
-            measured += QLineF(points[i - 1], points[i]).length();
-        // In the units of the path's own pathLength, none so large that
-        // Chromium cuts it short (at 2^25); in pixels, a pixel to spare past
-        // the caps, and on a long path more than a float's rounding there.
-        const double units = path.captured(2).toDouble();
-        QVERIFY(std::max({units, style.captured(1).toDouble(), style.captured(3).toDouble()}) < 0x1p24);
-        const auto pixels = [&](int n) { return style.captured(n).toDouble() * measured / units; };
-        const double dash = pixels(1);
-        const double spare = 0.999 * std::max(1.0, measured * 0x1p-19);
-        QVERIFY(pixels(3) - dash - 1 >= spare && 2 * dash - pixels(3) - measured - 1 >= spare);
-        QVERIFY(std::abs(style.captured(4).toDouble() - row.drawnBy) < 1e-5);
-        QVERIFY(std::abs(dash - pixels(5) - measured) < 1e-6 * measured);
+        QList<double> measured(drawing.paths.size());
+        for (qsizetype run = 0; run < drawing.paths.size(); ++run)
+            for (qsizetype i = 1; i < drawing.paths[run].first.size(); ++i)
+                measured[run] += QLineF(drawing.paths[run].first[i - 1], drawing.paths[run].first[i]).length();
+        const double total = std::accumulate(measured.begin(), measured.end(), 0.0);
+        // Each path in its turn, at one pace: a dash longer than the path
+        // (whole when still) is hidden, round cap and all, from the start
+        // until the paths before it are drawn, then reaches the path's end
+        // when its share of the time is up.
+        double drawnBy = 0;
+        qsizetype run = 0;
+        for (const QRegularExpressionMatch &path :
+            QRegularExpression(QStringLiteral("<path d=\"[^\"]*\" class=\"([^\"]*)\" pathLength=\"([^\"]*)\""))
+                .globalMatch(svg)) {
+            const QRegularExpressionMatch style = QRegularExpression(
+                QStringLiteral(
+                    "\\.%1 \\{ stroke-dasharray: (\\S+) \\1; animation: %1 ([^}]+) \\}\n"
+                    "@keyframes %1 \\{ 0%(?:, (\\S+)%)? \\{ stroke-dashoffset: (\\S+) \\} (\\S+)%(?:, 100%)? "
+                    "\\{ stroke-dashoffset: (\\S+) \\} \\}")
+                    .arg(path.captured(1)))
+                                                      .match(svg);
+            QVERIFY(style.hasMatch() && run < measured.size());
+            QCOMPARE(style.captured(2), row.timing);
+            // In the units of the path's own pathLength, none so large that
+            // Chromium cuts it short (at 2^25); in pixels, a pixel to spare
+            // past the caps, and on a long path more than a float's rounding.
+            const double length = measured[run];
+            const double units = path.captured(2).toDouble();
+            QVERIFY(std::max({units, style.captured(1).toDouble(), style.captured(4).toDouble()}) < 0x1p24);
+            const auto pixels = [&](int n) { return style.captured(n).toDouble() * length / units; };
+            const double dash = pixels(1);
+            const double spare = 0.999 * std::max(1.0, length * 0x1p-19);
+            QVERIFY(pixels(4) - dash - 1 >= spare && 2 * dash - pixels(4) - length - 1 >= spare);
+            QVERIFY(std::abs(style.captured(3).toDouble() - drawnBy) < 1e-5);
+            drawnBy += row.drawnBy * measured[run++] / total;
+            QVERIFY(std::abs(style.captured(5).toDouble() - drawnBy) < 1e-5);
+            QVERIFY(std::abs(dash - pixels(6) - length) < 1e-6 * length);
+        }
+        QCOMPARE(run, drawing.paths.size());
     }
 
 private:

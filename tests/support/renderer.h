@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <optional>
 
@@ -19,8 +18,9 @@ struct Rendered
     QString err;
 };
 
-// Runs the renderer (VOLVENDA_RENDER) as a user would, in the working folder, without a display.
-inline Rendered render(const QStringList &arguments)
+// Runs the renderer (VOLVENDA_RENDER) as a user would, in the working folder,
+// without a display, with input on its standard input.
+inline Rendered render(const QStringList &arguments, const QByteArray &input = {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -28,6 +28,8 @@ inline Rendered render(const QStringList &arguments)
         environment.remove(QString::fromLatin1(name));
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VOLVENDA_RENDER), arguments);
+    process.write(input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit)
         return {};
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),

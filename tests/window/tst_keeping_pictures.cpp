@@ -1,5 +1,6 @@
 #include "support/cases.h"
 #include "support/pictures.h"
+#include "support/renderer.h"
 #include "window_harness.h"
 
 #include "runtime/process_setup.h"
@@ -105,6 +106,25 @@ private slots:
         // Copied as the same PNG and SVG, and as an image.
         QVERIFY(QGuiApplication::clipboard()->mimeData()->hasImage());
         QCOMPARE(QGuiApplication::clipboard()->mimeData()->data(png ? "image/png" : "image/svg+xml"), saved);
+    }
+
+    void svgIsTheRenderersAfterSeveralStarts()
+    {
+        // After start-up with the first run's radii in the fields, a Start for each run.
+        QTemporaryDir folder;
+        WindowHarness harness;
+        QStringList arguments {"-o", folder.filePath("rendered.svg")};
+        for (const char *run : {"120 33 40", "-80 30 20.5", "150 40 60", "120 33 40"}) {
+            const QStringList radii = QString::fromLatin1(run).split(u' ');
+            for (const char *name : {"R11", "R22", "R33"})
+                harness.field(name)->setText(radii[name[1] - '1']);
+            harness.click("Start");
+            arguments << "--color" << runColour(harness.window).name().mid(1) << radii;
+        }
+        harness.choice = {folder.filePath("window.svg"), PictureFormat::Svg};
+        harness.trigger("savePicture");
+        QCOMPARE(render(arguments).err, QString());
+        QCOMPARE(contents(folder.filePath("window.svg")), contents(folder.filePath("rendered.svg")));
     }
 
     void keepsThePictureAtAFileSizeLimit()

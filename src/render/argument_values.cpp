@@ -1,0 +1,64 @@
+#include "argument_values.h"
+
+#include "output/printable.h"
+#include "runtime/locale_number.h"
+#include "runtime/runtime_error.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+namespace volvenda {
+
+namespace {
+
+// The period as the decimal mark, no group separators: a command line is not a form.
+QLocale commandLineLocale()
+{
+    QLocale locale = QLocale::c();
+    locale.setNumberOptions(QLocale::RejectGroupSeparator);
+    return locale;
+}
+
+} // namespace
+
+Argument::Argument(const QByteArray &given)
+    : bytes(given)
+    , utf8(QByteArrayView(given).isValidUtf8())
+    , text(utf8 ? decodeUtf8(given) : QString())
+{
+}
+
+QString Argument::quoted() const
+{
+    return QLatin1Char('\'') + printable(bytes) + QLatin1Char('\'');
+}
+
+QString readRadius(const QString &name, const Argument &argument, double &value)
+{
+    try {
+        if (argument.utf8) {
+            value = readNumber(argument.text, commandLineLocale());
+            return {};
+        }
+    } catch (const RuntimeError &error) {
+        if (error.kind() == ErrorKind::Overflow)
+            return QStringLiteral("%1 is out of range: %2").arg(name, argument.quoted());
+    }
+    return QStringLiteral("%1 is not a number: %2").arg(name, argument.quoted());
+}
+
+QString readColour(const QString &name, const Argument &argument, COLORREF &value)
+{
+    const QString hex = argument.text.startsWith(u'#') ? argument.text.mid(1) : argument.text;
+    const bool digits = hex.size() == 6 && std::all_of(hex.begin(), hex.end(), [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+    });
+    if (!digits)
+        return QStringLiteral("%1 takes six hex digits RRGGBB, not %2").arg(name, argument.quoted());
+    const uint rgb = hex.toUInt(nullptr, 16);
+    value = composeColor(int((rgb >> 16U) & 0xFFU), int((rgb >> 8U) & 0xFFU), int(rgb & 0xFFU));
+    return {};
+}
+
+} // namespace volvenda
