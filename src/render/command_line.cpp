@@ -226,8 +226,8 @@ bool Parser::takeOption(const Argument &argument)
     const QString spelled = QString::fromLatin1(name);
     if (!option->takesValue && inlineValue)
         return fail(QStringLiteral("%1 takes no value").arg(spelled));
-    std::optional<Argument> value;
-    if (option->takesValue && !(value = valueOf(spelled, inlineValue)))
+    const std::optional<Argument> value = option->takesValue ? valueOf(spelled, inlineValue) : std::nullopt;
+    if (option->takesValue && !value)
         return false;
     const QString refusal = option->set(m_given, value.value_or(Argument(QByteArray())), spelled);
     return refusal.isEmpty() || fail(refusal);
