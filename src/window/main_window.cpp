@@ -228,9 +228,14 @@ void MainWindow::buildPictureMenu()
 
     m_pictureMenu = new QMenu(this);
     m_pictureMenu->setAccessibleName(QStringLiteral("Picture"));
-    m_pictureMenu->setAccessibleDescription(QStringLiteral("2 items: Copy Picture, Save Picture As…"));
     m_pictureMenu->addAction(copy);
     m_pictureMenu->addAction(save);
+    // What a screen reader says as it opens: how many items, and which.
+    QStringList items;
+    for (const QAction *action : m_pictureMenu->actions())
+        items << QString(action->text()).remove(u'&');
+    m_pictureMenu->setAccessibleDescription(
+        QStringLiteral("%1 items: %2").arg(items.size()).arg(items.join(QStringLiteral(", "))));
     // As it closes, the focus is told back on the control that kept it all
     // along, which the toolkit does not tell either. Queued: once it is closed.
     connect(
