@@ -22,43 +22,40 @@ bool cannotKeep(int error)
     return error == ENOTSUP || error == EPERM || error == EACCES || error == ENODATA;
 }
 
-// The value of the attribute name of the file at path; false with errno set
-// when there is none to have.
-bool readAttribute(const QByteArray &path, const char *name, QByteArray &value)
+// What a call that fills a buffer of a given size gives (getxattr,
+// listxattr): its size asked first, and asked again if it grew meanwhile.
+// False with errno set when there is nothing to have.
+template<typename Read>
+bool readWhole(QByteArray &into, Read &&read)
 {
     for (;;) {
-        const ssize_t size = ::lgetxattr(path.constData(), name, nullptr, 0);
+        const ssize_t size = read(nullptr, 0);
         if (size < 0)
             return false;
-        value.resize(size);
-        const ssize_t read = ::lgetxattr(path.constData(), name, value.data(), value.size());
-        // Grown meanwhile: again, with the new size.
-        if (read < 0 && errno == ERANGE)
+        into.resize(size);
+        const ssize_t got = read(into.data(), std::size_t(into.size()));
+        if (got < 0 && errno == ERANGE)
             continue;
-        if (read < 0)
+        if (got < 0)
             return false;
-        value.resize(read);
+        into.resize(got);
         return true;
     }
+}
+
+// The value of the attribute name of the file at path.
+bool readAttribute(const QByteArray &path, const char *name, QByteArray &value)
+{
+    return readWhole(
+        value, [&](char *data, std::size_t size) { return ::lgetxattr(path.constData(), name, data, size); });
 }
 
 // The names of the file's user.* attributes; empty where it has none to read.
 QList<QByteArray> userAttributes(const QByteArray &path)
 {
     QByteArray names;
-    for (;;) {
-        const ssize_t size = ::llistxattr(path.constData(), nullptr, 0);
-        if (size <= 0)
-            return {};
-        names.resize(size);
-        const ssize_t listed = ::llistxattr(path.constData(), names.data(), names.size());
-        if (listed < 0 && errno == ERANGE)
-            continue;
-        if (listed <= 0)
-            return {};
-        names.resize(listed);
-        break;
-    }
+    if (!readWhole(names, [&](char *data, std::size_t size) { return ::llistxattr(path.constData(), data, size); }))
+        return {};
     QList<QByteArray> user;
     for (const QByteArray &name : names.split('\0'))
         if (name.startsWith("user."))
