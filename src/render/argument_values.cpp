@@ -20,6 +20,21 @@ QLocale commandLineLocale()
     return locale;
 }
 
+// A radius, named as name in a refusal.
+QString readRadius(const QString &name, const Argument &argument, double &value)
+{
+    try {
+        if (argument.utf8) {
+            value = readNumber(argument.text, commandLineLocale());
+            return {};
+        }
+    } catch (const RuntimeError &error) {
+        if (error.kind() == ErrorKind::Overflow)
+            return QStringLiteral("%1 is out of range: %2").arg(name, argument.quoted());
+    }
+    return QStringLiteral("%1 is not a number: %2").arg(name, argument.quoted());
+}
+
 } // namespace
 
 Argument::Argument(const QByteArray &given)
@@ -34,18 +49,14 @@ QString Argument::quoted() const
     return QLatin1Char('\'') + printable(bytes) + QLatin1Char('\'');
 }
 
-QString readRadius(const QString &name, const Argument &argument, double &value)
+QString readRadii(const Argument &R1, const Argument &R2, const Argument &R3, const QString &suffix, Radii &radii)
 {
-    try {
-        if (argument.utf8) {
-            value = readNumber(argument.text, commandLineLocale());
-            return {};
-        }
-    } catch (const RuntimeError &error) {
-        if (error.kind() == ErrorKind::Overflow)
-            return QStringLiteral("%1 is out of range: %2").arg(name, argument.quoted());
-    }
-    return QStringLiteral("%1 is not a number: %2").arg(name, argument.quoted());
+    for (const QString &refusal : {readRadius(QStringLiteral("R1") + suffix, R1, radii.R1),
+             readRadius(QStringLiteral("R2") + suffix, R2, radii.R2),
+             readRadius(QStringLiteral("R3") + suffix, R3, radii.R3)})
+        if (!refusal.isEmpty())
+            return refusal;
+    return {};
 }
 
 QString readColour(const QString &name, const Argument &argument, COLORREF &value)

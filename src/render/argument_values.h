@@ -1,6 +1,7 @@
 #pragma once
 
 #include "runtime/color.h"
+#include "trace/curve.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,9 +24,12 @@ struct Argument
 // The values runs are made of, wherever they are given. Each returns why the
 // argument is refused, naming it as name, or an empty text once value is set.
 
-// A radius, such as "120", "-45" or "1e-3": a number with the period as the
-// decimal mark and nothing else around it.
-[[nodiscard]] QString readRadius(const QString &name, const Argument &argument, double &value);
+// A run's three radii from three arguments, each such as "120", "-45" or
+// "1e-3": a number with the period as the decimal mark and nothing else
+// around it. A refusal names the radius as its field (R1, R2, R3) followed by
+// suffix; the first is returned.
+[[nodiscard]] QString readRadii(
+    const Argument &R1, const Argument &R2, const Argument &R3, const QString &suffix, Radii &radii);
 
 // A colour as six hex digits RRGGBB, with or without a '#' before them.
 [[nodiscard]] QString readColour(const QString &name, const Argument &argument, COLORREF &value);

@@ -245,16 +245,12 @@ bool Parser::takeRuns()
         return fail(QStringLiteral("%1 runs are more than the limit of %2").arg(radii / 3).arg(LargestRunCount));
     for (std::size_t at = 0; at < radii; at += 3) {
         // A single run's radii are named as the window names its fields.
-        const auto name = [&](const char *radius) {
-            const QString field = QString::fromLatin1(radius);
-            return radii == 3 ? field : QStringLiteral("%1 of run %2").arg(field).arg(at / 3 + 1);
-        };
+        const QString suffix = radii == 3 ? QString() : QStringLiteral(" of run %1").arg(at / 3 + 1);
         Run run;
-        for (const QString &refusal : {readRadius(name("R1"), m_positional[at], run.radii.R1),
-                 readRadius(name("R2"), m_positional[at + 1], run.radii.R2),
-                 readRadius(name("R3"), m_positional[at + 2], run.radii.R3)})
-            if (!refusal.isEmpty())
-                return fail(refusal);
+        if (const QString refusal
+            = readRadii(m_positional[at], m_positional[at + 1], m_positional[at + 2], suffix, run.radii);
+            !refusal.isEmpty())
+            return fail(refusal);
         options.runs.push_back(run);
     }
     const std::vector<COLORREF> &colours = m_given.colours;

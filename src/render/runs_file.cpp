@@ -64,9 +64,7 @@ RunsFile parseRuns(QByteArrayView text, const QString &shown, std::size_t room)
         Run run;
         COLORREF colour = 0;
         for (const QString &refusal :
-            {readRadius(QStringLiteral("R1"), Argument(fields[0]), run.radii.R1),
-                readRadius(QStringLiteral("R2"), Argument(fields[1]), run.radii.R2),
-                readRadius(QStringLiteral("R3"), Argument(fields[2]), run.radii.R3),
+            {readRadii(Argument(fields[0]), Argument(fields[1]), Argument(fields[2]), QString(), run.radii),
                 fields.size() == 4 ? readColour(QStringLiteral("the colour"), Argument(fields[3]), colour) : QString()})
             if (!refusal.isEmpty())
                 return refuse(refusal);
