@@ -3,8 +3,8 @@
 #include "window/main_window.h"
 #include "window/picture_description.h"
 
-#include "runtime/color.h"
 #include "runtime/arithmetic.h"
+#include "runtime/color.h"
 
 #include <QAccessible>
 #include <QAction>
