@@ -43,13 +43,8 @@ inline QPolygonF epitrochoid(double R1, double R2, double R3, double end = 201.0
 // radius, 1 pixel wide (none for 0), and curves 2 pixels wide over it.
 struct Drawn
 {
-    struct Curve
-    {
-        QPolygonF points;
-        QColor colour;
-    };
     double circle = 0;
-    std::vector<Curve> curves = {};
+    QList<std::pair<QPolygonF, QColor>> curves = {}; // each curve's vertices and colour
 };
 
 // Empty when the image shows what is drawn and nothing else, or else the
@@ -78,11 +73,11 @@ inline QString differences(const QImage &image, const Drawn &drawn)
 
     // Where each colour's curves reach: half the pen and a pixel's play.
     std::map<QRgb, std::vector<bool>> reach;
-    for (const Drawn::Curve &curve : drawn.curves) {
-        std::vector<bool> &mask = reach[curve.colour.rgb()];
+    for (const auto &[points, colour] : drawn.curves) {
+        std::vector<bool> &mask = reach[colour.rgb()];
         mask.resize(std::size_t(image.width()) * std::size_t(image.height()));
-        for (qsizetype i = 1; i < curve.points.size(); ++i) {
-            const QLineF segment(curve.points[i - 1], curve.points[i]);
+        for (qsizetype i = 1; i < points.size(); ++i) {
+            const QLineF segment(points[i - 1], points[i]);
             const int margin = qCeil(3 * ratio);
             const QRect box = QRect(device(segment.p1()), device(segment.p2()))
                                   .normalized()
@@ -117,9 +112,9 @@ inline QString differences(const QImage &image, const Drawn &drawn)
         if (image.rect().adjusted(2, 2, -2, -2).contains(point) && !circleSeen[bucket])
             return wrong("the circle has a gap", point);
     }
-    for (const Drawn::Curve &curve : drawn.curves)
-        for (qsizetype i = 1; i < curve.points.size(); ++i) {
-            const QPoint middle = device((curve.points[i - 1] + curve.points[i]) / 2);
+    for (const auto &[points, colour] : drawn.curves)
+        for (qsizetype i = 1; i < points.size(); ++i) {
+            const QPoint middle = device((points[i - 1] + points[i]) / 2);
             if (image.rect().contains(middle) && (image.pixel(middle) == white || image.pixel(middle) == grey))
                 return wrong("a segment is missing", middle);
         }
