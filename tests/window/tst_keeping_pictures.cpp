@@ -3,7 +3,6 @@
 #include "support/renderer.h"
 #include "window_harness.h"
 
-#include "runtime/process_setup.h"
 #include "window/picture_export.h"
 
 #include <QApplication>
@@ -15,7 +14,6 @@
 
 #include <cerrno>
 #include <pwd.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -125,29 +123,6 @@ private slots:
         harness.trigger("savePicture");
         QCOMPARE(render(arguments).err, QString());
         QCOMPARE(contents(folder.filePath("window.svg")), contents(folder.filePath("rendered.svg")));
-    }
-
-    void keepsThePictureAtAFileSizeLimit()
-    {
-        // As the program sets itself up where it starts.
-        prepareProcess();
-        QTemporaryDir folder;
-        const QString path = folder.filePath("kept.png");
-        QVERIFY(writeEarlier(path));
-        WindowHarness harness;
-        harness.click("Start");
-        const QImage picture = harness.picture();
-        harness.choice = {path, PictureFormat::Png};
-        rlimit unlimited = {};
-        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &unlimited), 0);
-        const rlimit small = {4096, unlimited.rlim_max};
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-        harness.trigger("savePicture");
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &unlimited), 0);
-        QCOMPARE(harness.errors, QStringList {"cannot write '" + path + "': " + systemReason(EFBIG)});
-        QCOMPARE(contents(path), QByteArray("an earlier picture"));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"kept.png"});
-        QCOMPARE(harness.picture(), picture);
     }
 
     void proposesAFolderThatIsThere()

@@ -140,6 +140,13 @@ private slots:
         QCOMPARE(harness.window.surface().penWidth(), 1);
 
         QVERIFY(harness.showActive());
+        // Where a label meets its field, the field's own left column shows.
+        const QImage shown = harness.shown();
+        for (const char *name : {"R11", "R22", "R33"}) {
+            const QImage own = harness.field(name)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QPoint corner = harness.field(name)->pos() * qApp->devicePixelRatio();
+            QCOMPARE(shown.copy(corner.x(), corner.y(), 1, own.height()), own.copy(0, 0, 1, own.height()));
+        }
         if (QGuiApplication::platformName() == "wayland" && !harness.window.isActiveWindow())
             QSKIP("this Wayland compositor gives no window the keyboard (headless weston has no seat)");
         QCOMPARE(QApplication::focusWidget(), harness.field("R11"));
@@ -197,7 +204,6 @@ private slots:
         const QString runs = "Grey circle, radius 120. 2 curves: R1 120, R2 33, R3 40 in %1; R1 ";
         const QString none = "No grey circle. No curves.";
         addRows<Command>({
-            {"start-up radius", {"Clear", "120", 120, "", "Grey circle, radius 120. No curves."}},
             {"negative", {"Clear", "-80", 80, "", "Grey circle, radius 80. No curves."}},
             {"fraction", {"Clear", "60.5", 60.5, "", "Grey circle, radius 60.5. No curves."}},
             {"grouped in the locale", {"Clear", "1,000", 1000, "", "Grey circle, radius 1000. No curves."}},
@@ -289,21 +295,6 @@ private slots:
             QCOMPARE(field->text(), typed);
         if (!ran.contains("Start") && !ran.contains("Clear"))
             QCOMPARE(harness.picture(), picture);
-    }
-
-    void fieldsShowTheirWholeFrame()
-    {
-        // Where a label meets its field, the field's own left column shows.
-        WindowHarness harness;
-        harness.window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&harness.window));
-        const QImage shown = harness.shown();
-        for (const char *name : {"R11", "R22", "R33"}) {
-            QLineEdit *field = harness.field(name);
-            const QImage own = field->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            const QPoint corner = field->pos() * qApp->devicePixelRatio();
-            QCOMPARE(shown.copy(corner.x(), corner.y(), 1, own.height()), own.copy(0, 0, 1, own.height()));
-        }
     }
 
     void keysAndRightClicks_data()
