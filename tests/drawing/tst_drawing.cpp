@@ -2,23 +2,15 @@
 #include "support/pictures.h"
 
 #include "drawing/clipping.h"
-#include "drawing/picture_memory.h"
 #include "drawing/raster_surface.h"
 #include "drawing/recording_surface.h"
 #include "drawing/vector_surface.h"
 #include "runtime/runtime_error.h"
 #include "trace/start_command.h"
 
-#include <QThread>
-
 #include <functional>
 #include <limits>
-#include <thread>
 #include <vector>
-
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace volvenda;
 
@@ -205,50 +197,6 @@ private slots:
         const QImage before = surface.image();
         QCOMPARE(errorKindOf([&] { surface.setDevicePixelRatio(1e5); }), std::optional(ErrorKind::OutOfMemory));
         QCOMPARE(surface.image(), before);
-    }
-
-    void leavesRoomForThePaintEnginesHelpers()
-    {
-        if (underAddressSanitizer)
-            QSKIP("the address sanitizer reserves more address space than the limit");
-        // Under limits of address space from too little for the picture to
-        // plenty: a picture had leaves room for a helper thread per processor.
-        constexpr int HelpersStarted = 0, HelpersFailed = 1, Refused = 2;
-        const QSize size(2048, 2048); // 16 MB
-        const long long step = 2LL << 20U;
-        const long long span = 16LL * 3 / 2 * (1LL << 20U) + qint64(paintHelperHeadroom());
-        QSet<int> outcomes;
-        for (long long extra = 0; extra <= span; extra += step) {
-            const pid_t child = ::fork();
-            if (child == 0) {
-                QFile statm(QStringLiteral("/proc/self/statm"));
-                if (!statm.open(QIODevice::ReadOnly))
-                    ::_exit(3);
-                const long long used = statm.readLine().split(' ').front().toLongLong() * ::getpagesize();
-                const rlimit limit {rlim_t(used + extra), rlim_t(used + extra)};
-                ::setrlimit(RLIMIT_AS, &limit);
-                const QImage picture = allocatePicture(size, QImage::Format_RGB32);
-                if (picture.isNull())
-                    ::_exit(Refused);
-                std::vector<std::thread> helpers;
-                for (int i = 0; i < QThread::idealThreadCount(); ++i) {
-                    try {
-                        helpers.emplace_back([] {});
-                    } catch (const std::system_error &) {
-                        break;
-                    }
-                }
-                const bool all = helpers.size() == std::size_t(QThread::idealThreadCount());
-                for (std::thread &helper : helpers)
-                    helper.join();
-                ::_exit(all ? HelpersStarted : HelpersFailed);
-            }
-            int status = 0;
-            QVERIFY(::waitpid(child, &status, 0) == child && WIFEXITED(status));
-            QVERIFY2(WEXITSTATUS(status) != HelpersFailed, qPrintable(QString::number(extra >> 20U)));
-            outcomes << WEXITSTATUS(status);
-        }
-        QCOMPARE(outcomes, (QSet<int> {Refused, HelpersStarted}));
     }
 
     void recordsEachRunAsAPathOfItsOwn()

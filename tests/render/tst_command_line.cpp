@@ -46,7 +46,6 @@ private slots:
             {"junk after a radius", {{"-o", "kept.png", "3x", "33", "40"}, 2, "R1 is not a number: '3x'"}},
             {"a group separator, no part of a radius", {{"-o", "kept.png", "1,000", "1", "1"}, 2, "'1,000'"}},
             {"radius beyond double", {{"-o", "kept.png", "120", "33", "1e400"}, 2, "R3 is out of range"}},
-            {"two radii", {{"-o", "kept.png", "120", "33"}, 2, "R1 R2 R3; 2 given"}},
             {"output without a value", {{"120", "33", "40", "-o"}, 2, "-o needs a value"}},
             {"unknown option", {{"--colour", "ff0000", "-o", "kept.png", "1", "2", "3"}, 2, "--colour"}},
             {"colour too short", {{"--color=fff", "-o", "kept.png", "1", "2", "3"}, 2, "'fff'"}},

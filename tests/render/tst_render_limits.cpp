@@ -96,7 +96,9 @@ private slots:
                 ::setrlimit(RLIMIT_AS, &limit);
             });
             process.start(QStringLiteral(VOLVENDA_RENDER), arguments);
-            // Within seconds: written whole, or out of memory with the earlier file kept.
+            // Within seconds: written whole, or out of memory with the earlier
+            // file kept. (A picture had with no room left for the paint
+            // engine's helper threads would hang here.)
             QVERIFY2(process.waitForFinished(30'000), qPrintable(QString::number(megabytes)));
             const QByteArray error = process.readAllStandardError();
             const QByteArray written = contents(arguments[1]);
