@@ -83,6 +83,7 @@ private slots:
     {
         addRows<Reading>({
             {"one run", {{"120", "33", "40"}, "120 33 40"}},
+            {"no radii, no runs file", {{}, "three radii are needed, R1 R2 R3; 0 given"}},
             {"colours for the first runs, in order",
                 {{"--color=000001", "1", "2", "3", "--color", "#00000A", "-80", "20.5", "1e1", "4", "5", "6"},
                     "1 2 3 #000001; -80 20.5 10 #00000a; 4 5 6"}},

@@ -71,6 +71,7 @@ private slots:
             {"beyond single only", {"-1e39", -1e39, -1e39, QLocale::c(), true}},
             {"grouped with fraction", {"1,000.25", 1, 1000.25}},
             {"short group", {"1,5", 1, mismatch}},
+            {"a group after four digits", {"1234,567", 1234, mismatch}},
             {"German decimal comma", {"-1.000,25", -1, -1000.25, german}},
             {"German point is no decimal mark", {"1.5", 1.5, mismatch, german}},
             {"Arabic-Indic digits", {"\u0661\u0662\u0660", 0, 120.0, QLocale(QLocale::Arabic, QLocale::Egypt)}},
