@@ -133,6 +133,8 @@ private slots:
         QTest::newRow("through an unnamed file") << 0;
         QTest::newRow("through a named one, on NFS or FUSE") << EOPNOTSUPP;
         QTest::newRow("through a named one, on an old kernel") << EISDIR;
+        QTest::newRow("through a named one, the flag not known") << EINVAL;
+        QTest::newRow("through a named one, no such files here") << ENOENT;
     }
     void writesWholeOrNothing()
     {

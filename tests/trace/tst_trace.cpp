@@ -4,9 +4,12 @@
 #include "drawing/drawing_surface.h"
 #include "runtime/random_generator.h"
 #include "runtime/runtime_error.h"
+#include "trace/closure.h"
 #include "trace/start_command.h"
 
 #include <cmath>
+#include <limits>
+#include <numbers>
 #include <optional>
 #include <set>
 #include <variant>
@@ -107,6 +110,14 @@ private slots:
         // The pen at 2, a present for the first point with nothing drawn, then
         // each segment followed by its present: 805 steps.
         QCOMPARE(run.surface.calls, QStringLiteral("WWP") + QStringLiteral("LP").repeated(804));
+    }
+
+    void closesFiniteCurvesOnly()
+    {
+        // 120 / 33 is 40 / 11: the pen is back at its start after 40 turns.
+        QCOMPARE(closeCurve(120, 33, 0.25F)->end, 2 * std::numbers::pi * 40);
+        for (const double endless : {std::numeric_limits<double>::infinity(), std::nan("")})
+            QVERIFY(!closeCurve(endless, 33, 0.25F) && !closeCurve(120, endless, 0.25F));
     }
 
     void readsTheFieldsLenientlyAndFailsBeforeABadPoint_data()
