@@ -16,7 +16,6 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTimer>
@@ -179,22 +178,6 @@ private slots:
         const QRect belowControls(0, qRound(45 * qApp->devicePixelRatio()), qRound(400 * qApp->devicePixelRatio()),
             qRound(400 * qApp->devicePixelRatio()));
         QCOMPARE(harness.shown().copy(belowControls), harness.picture().copy(belowControls));
-    }
-
-    void errorBoxSaysWhatToDo()
-    {
-        // The box the program shows: the error's words, and under them the remedy.
-        QString shown;
-        QTimer closer;
-        QObject::connect(&closer, &QTimer::timeout, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                shown = box->text() + '|' + box->informativeText();
-                box->accept();
-            }
-        });
-        closer.start(10);
-        MainWindow::showErrorBox(nullptr, "Division by zero\nR1 is 0: the fixed circle needs a radius other than 0.");
-        QCOMPARE(shown, "Division by zero|R1 is 0: the fixed circle needs a radius other than 0.");
     }
 
     void commandsAfterStart_data()
