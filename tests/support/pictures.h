@@ -44,7 +44,8 @@ inline QPolygonF epitrochoid(double R1, double R2, double R3, double end = 201.0
 struct Drawn
 {
     double circle = 0;
-    QList<std::pair<QPolygonF, QColor>> curves = {}; // each curve's vertices and colour
+    // Each curve's vertices and colour. Left out for none, which g++ warns of unless it has an initializer.
+    QList<std::pair<QPolygonF, QColor>> curves = {}; // NOLINT(readability-redundant-member-init)
 };
 
 // Empty when the image shows what is drawn and nothing else, or else the
