@@ -89,8 +89,9 @@ private slots:
             QVERIFY2(control && control->isVisibleTo(&harness.window), name);
             // Clear of the default curve (y from 57 on); a label reaches a pixel into its field.
             QVERIFY2(control->x() >= row.right() && control->geometry().bottom() < 57, name);
-            // One row: all along the same top edge.
+            // One row: all along the same top edge, the fields alike in width.
             QCOMPARE(control->y(), harness.control("Start")->y());
+            QVERIFY(role != QAccessible::EditableText || control->width() == harness.control("R11")->width());
             row |= control->geometry();
             // Their own font, not the larger one of the window.
             QCOMPARE(control->font().weight(), QFont::Bold);
