@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Runs a command in a clone of this repository inside a new minimal root of
-# another Debian release, as root, and removes the root again.
+# a Debian release, as root, and removes the root again.
 #
 # Usage, from the repository root, as root:
 #   bash tools/in_debian_root.sh SUITE COMMAND...
-# e.g. bash tools/in_debian_root.sh trixie bash .ci/run
+# e.g. bash tools/in_debian_root.sh trixie bash .ci/release-checks
 #
 # The root has what a new machine of that release has (apt, git, sudo,
 # certificates); the command installs the rest itself. The clone is of the
@@ -21,6 +21,15 @@ if ! command -v mmdebstrap >/dev/null; then
     apt-get update -qq && apt-get install -y -qq --no-install-recommends mmdebstrap >/dev/null
 fi
 
+# The root is unpacked from a new one made at most a week ago, brought up to
+# date by the command as any new machine is (.ci/release-checks does).
+cache=/var/tmp/volvenda-root-$suite.tar
+started=$SECONDS
+if [ -z "$(find "$cache" -mtime -7 2>/dev/null)" ]; then
+    mmdebstrap --quiet --variant=apt --include=ca-certificates,git,sudo "$suite" "$cache.new" >"$cache.log" 2>&1 \
+        || { echo "could not make a $suite root:"; tail -n 20 "$cache.log"; rm -f "$cache.new"; exit 1; }
+    mv "$cache.new" "$cache" && rm -f "$cache.log"
+fi
 root=$(mktemp -d "/var/tmp/volvenda-$suite.XXXXXX")
 cleanup() {
     for mount in sys dev proc; do
@@ -29,12 +38,9 @@ cleanup() {
     rm -rf --one-file-system "$root"
 }
 trap cleanup EXIT
-
-started=$SECONDS
-mmdebstrap --quiet --variant=apt --include=ca-certificates,git,sudo "$suite" "$root" >"$root.log" 2>&1 \
-    || { echo "could not make a $suite root:"; tail -n 20 "$root.log"; exit 1; }
-rm -f "$root.log"
-echo "a $suite root made in $((SECONDS - started)) s"
+trap 'exit 143' TERM INT
+tar -C "$root" -xf "$cache"
+echo "-- a new root: $((SECONDS - started)) s"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 git clone -q "$source" "$root/src"
 # The screen-reader tool, where .ci/run looks for it: beside the clone.
