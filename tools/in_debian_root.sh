@@ -26,7 +26,7 @@ fi
 cache=/var/tmp/volvenda-root-$suite.tar
 started=$SECONDS
 if [ -z "$(find "$cache" -mtime -7 2>/dev/null)" ]; then
-    mmdebstrap --quiet --variant=apt --include=ca-certificates,git,sudo "$suite" "$cache.new" >"$cache.log" 2>&1 \
+    mmdebstrap --quiet --variant=apt --format=tar --include=ca-certificates,git,sudo "$suite" "$cache.new" >"$cache.log" 2>&1 \
         || { echo "could not make a $suite root:"; tail -n 20 "$cache.log"; rm -f "$cache.new"; exit 1; }
     mv "$cache.new" "$cache" && rm -f "$cache.log"
 fi
