@@ -24,6 +24,7 @@ fi
 # The root is unpacked from a new one made at most a week ago, brought up to
 # date by the command as any new machine is (.ci/release-checks does).
 cache=/var/tmp/volvenda-root-$suite.tar
+echo "== a new root"
 started=$SECONDS
 if [ -z "$(find "$cache" -mtime -7 2>/dev/null)" ]; then
     mmdebstrap --quiet --variant=apt --format=tar --include=ca-certificates,git,sudo "$suite" "$cache.new" >"$cache.log" 2>&1 \
@@ -43,13 +44,12 @@ tar -C "$root" -xf "$cache"
 echo "-- a new root: $((SECONDS - started)) s"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 git clone -q "$source" "$root/src"
-# The screen-reader tool, where .ci/run looks for it: beside the clone.
-for tool in "$source/../shared/tools/screen-reader" /work/shared/tools/screen-reader; do
-    if [ -f "$tool" ]; then
-        mkdir -p "$root/shared/tools" && cp "$tool" "$root/shared/tools/"
-        break
-    fi
-done
+# The screen-reader tool, where .ci/release-checks looks for it: beside the clone.
+source "$source/.ci/parts.sh"
+screen_reader=$(shared_tool screen-reader)
+if [ -n "$screen_reader" ]; then
+    mkdir -p "$root/shared/tools" && cp "$screen_reader" "$root/shared/tools/"
+fi
 mount -t proc proc "$root/proc"
 mount --rbind /dev "$root/dev" && mount --make-rslave "$root/dev"
 mount --rbind /sys "$root/sys" && mount --make-rslave "$root/sys"
