@@ -20,11 +20,15 @@ constexpr int largestMargin = 1000;
 constexpr double shortestAnimation = 0.1;
 constexpr double longestAnimation = 3600.0;
 
-// A negative number such as -80 is a radius, not an option.
+// A negative number such as -80 is a radius, not an option; so are the
+// spellings of infinity and not-a-number after a minus, to be refused as a
+// radius as they are without it.
 bool looksLikeNumber(const QByteArray &argument)
 {
-    return argument.size() > 1 && argument[0] == '-'
-        && ((argument[1] >= '0' && argument[1] <= '9') || argument[1] == '.');
+    if (argument.size() < 2 || argument[0] != '-')
+        return false;
+    const QByteArray rest = argument.mid(1).toLower();
+    return (rest[0] >= '0' && rest[0] <= '9') || rest[0] == '.' || rest == "inf" || rest == "infinity" || rest == "nan";
 }
 
 // Digits only, no sign or blanks, up to largest.
@@ -255,13 +259,16 @@ bool Parser::takeRuns()
     }
     const std::vector<COLORREF> &colours = m_given.colours;
     if (colours.size() > options.runs.size()) {
-        const QString file
-            = options.runsFile ? QStringLiteral("; a run of the --runs file has its colour on its line") : QString();
-        const std::size_t runs = options.runs.size();
-        return fail(
-            QStringLiteral("more colours than runs: --color given %1, for %2%3")
-                .arg(colours.size() == 1 ? QStringLiteral("once") : QStringLiteral("%1 times").arg(colours.size()),
-                    runs == 1 ? QStringLiteral("1 run") : QStringLiteral("%1 runs").arg(runs), file));
+        const QString given
+            = colours.size() == 1 ? QStringLiteral("once") : QStringLiteral("%1 times").arg(colours.size());
+        const std::size_t count = options.runs.size();
+        const QString runs = count == 1 ? QStringLiteral("1 run") : QStringLiteral("%1 runs").arg(count);
+        // The runs of a runs file have their colours on their lines.
+        if (options.runsFile)
+            return fail(QStringLiteral("more colours than runs: --color given %1, for %2 given as arguments; it "
+                                       "colours only those, and a run of the --runs file has its colour on its line")
+                            .arg(given, runs));
+        return fail(QStringLiteral("more colours than runs: --color given %1, for %2").arg(given, runs));
     }
     for (std::size_t run = 0; run < colours.size(); ++run)
         options.runs[run].colour = colours[run];
@@ -340,8 +347,9 @@ QString usageText()
         "\n"
         "Options:\n"
         "  -o, --output FILE   where to write; the format follows the extension: .png or .svg\n"
-        "  --color RRGGBB      a curve's colour (hex), given once for each run in order;\n"
-        "                      a run without one takes a random colour\n"
+        "  --color RRGGBB      a curve's colour (hex), given once for each run given as\n"
+        "                      an argument, in order; a run without one takes a random\n"
+        "                      colour (a runs file gives a run's colour on its line)\n"
         "  --seed N            seed the random colours, so the same command gives the same file\n"
         "  --runs FILE         draw the runs of FILE (- for standard input) after those given\n"
         "                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;\n"

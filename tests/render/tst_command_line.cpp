@@ -91,7 +91,8 @@ private slots:
             {"a bad radius, by its run", {{"1", "2", "3", "4", "x", "6"}, "R2 of run 2 is not a number: 'x'"}},
             {"more colours than runs",
                 {{"--color", "ff0000", "--color", "00ff00", "--runs", "-", "1", "2", "3"},
-                    "more colours than runs: --color given 2 times, for 1 run; a run of the --runs file"}},
+                    "more colours than runs: --color given 2 times, for 1 run given as arguments; it colours only "
+                    "those"}},
             {"two runs files", {{"--runs", "a", "--runs", "b", "1", "2", "3"}, "--runs is given once"}},
             {"more runs than the limit", {QStringList(3003, "1"), "1001 runs are more than the limit of 1000"}},
             {"file: comments, blank lines, CRLF and colours",
@@ -106,19 +107,33 @@ private slots:
                 {{"1 2 3\n4 5 6"}, "line 2 of 'r': the runs are more than the limit of 1000", true, 1}},
         });
     }
-    void readsRuns()
+    void readsRuns() { checkReading(); }
+
+    void readsNumbers_data()
     {
-        QFETCH(Reading, row);
-        QList<QByteArray> arguments {"-o", "a.svg"};
-        for (const QString &argument : row.given)
-            arguments << argument.toUtf8();
-        const CommandLine read = parseCommandLine(arguments);
-        const RunsFile file = parseRuns(arguments.constLast(), "'r'", row.room);
-        const QString runs = row.file ? spelled(file.runs, file.refusal) : spelled(read.options.runs, read.error);
-        // A refusal as far as the row gives it.
-        const bool refused = !(row.file ? file.refusal : read.error).isEmpty();
-        QCOMPARE(refused ? runs.left(row.runs.size()) : runs, row.runs);
+        addRows<Reading>({
+            {"minus infinity, a radius refused as infinity is", {{"-inf", "1", "2"}, "R1 is not a number: '-inf'"}},
+            {"minus not-a-number, in capitals", {{"1", "-NaN", "2"}, "R2 is not a number: '-NaN'"}},
+            {"too small for a double", {{"1", "2", "1e-400"}, "R3 is out of range: '1e-400'"}},
+            {"zero, minus zero and zero with a tiny exponent, all zero", {{"0", "-0", "0e-400"}, "0 0 0"}},
+        });
     }
+    void readsNumbers() { checkReading(); }
+
+    void readsRunsFilesAsEditorsWriteThem_data()
+    {
+        const QString notARun = QStringLiteral("line 1 of 'r': a run is R1 R2 R3 and maybe a colour RRGGBB, not ");
+        addRows<Reading>({
+            {"a byte-order mark first", {{QStringLiteral("\ufeff120 33 40\n")}, "120 33 40", true}},
+            {"lines ended by CR alone", {{"1 2 3\r4 5 6\r"}, "1 2 3; 4 5 6", true}},
+            {"CR alone, counted", {{"1 2 3\r\r4 5 6\r1 2 x"}, "line 4 of 'r': R3 is not a number: 'x'", true}},
+            {"CRLF and LF, counted", {{"1 2 3\r\n\r\n4 5 6\n1 2 x"}, "line 4 of 'r': R3 is not a number: 'x'", true}},
+            {"a no-break space, shown", {{QStringLiteral("120\u00a033 40")}, notARun + "'120\\u00a033 40'", true}},
+            {"an ideographic space, shown", {{QStringLiteral("120 33\u300040")}, notARun + "'120 33\\u300040'", true}},
+            {"a long bad line, cut", {{QString(5000, u'x')}, notARun + "'" + QString(80, u'x') + "\u2026'", true}},
+        });
+    }
+    void readsRunsFilesAsEditorsWriteThem() { checkReading(); }
 
     void keepsTheExactOutputName()
     {
@@ -145,6 +160,21 @@ private slots:
     }
 
 private:
+    // The runs that the row's arguments or runs file give, or its refusal.
+    void checkReading()
+    {
+        QFETCH(Reading, row);
+        QList<QByteArray> arguments {"-o", "a.svg"};
+        for (const QString &argument : row.given)
+            arguments << argument.toUtf8();
+        const CommandLine read = parseCommandLine(arguments);
+        const RunsFile file = parseRuns(arguments.constLast(), "'r'", row.room);
+        const QString runs = row.file ? spelled(file.runs, file.refusal) : spelled(read.options.runs, read.error);
+        // A refusal as far as the row gives it.
+        const bool refused = !(row.file ? file.refusal : read.error).isEmpty();
+        QCOMPARE(refused ? runs.left(row.runs.size()) : runs, row.runs);
+    }
+
     std::optional<QTemporaryDir> m_dir;
 };
 
