@@ -81,6 +81,7 @@ private slots:
 
     void readsRuns_data()
     {
+        const QString notARun = QStringLiteral("line 1 of 'r': a run is R1 R2 R3 and maybe a colour RRGGBB, not ");
         addRows<Reading>({
             {"one run", {{"120", "33", "40"}, "120 33 40"}},
             {"no radii, no runs file", {{}, "three radii are needed, R1 R2 R3; 0 given"}},
@@ -100,40 +101,38 @@ private slots:
                     "120 33 40; 80 -45 30 #e08020", true}},
             {"file: a line short",
                 {{"120 33 40\n1 2\n"}, "line 2 of 'r': a run is R1 R2 R3 and maybe a colour RRGGBB, not '1 2'", true}},
-            {"file: a bad radius", {{"1 2 3\n\n1 2 3,5"}, "line 3 of 'r': R3 is not a number: '3,5'", true}},
             {"file: a bad colour",
                 {{"1 2 3 red"}, "line 1 of 'r': the colour takes six hex digits RRGGBB, not 'red'", true}},
             {"file: more than the room left",
                 {{"1 2 3\n4 5 6"}, "line 2 of 'r': the runs are more than the limit of 1000", true, 1}},
-        });
-    }
-    void readsRuns() { checkReading(); }
-
-    void readsNumbers_data()
-    {
-        addRows<Reading>({
+            // Numbers at the edges of a double's range, and spellings of none.
             {"minus infinity, a radius refused as infinity is", {{"-inf", "1", "2"}, "R1 is not a number: '-inf'"}},
             {"minus not-a-number, in capitals", {{"1", "-NaN", "2"}, "R2 is not a number: '-NaN'"}},
             {"too small for a double", {{"1", "2", "1e-400"}, "R3 is out of range: '1e-400'"}},
             {"zero, minus zero and zero with a tiny exponent, all zero", {{"0", "-0", "0e-400"}, "0 0 0"}},
+            // Runs files as editors write them, and their lines as a terminal shows them.
+            {"file: a byte-order mark first", {{QStringLiteral("\ufeff120 33 40\n")}, "120 33 40", true}},
+            {"file: lines ended by CR alone", {{"1 2 3\r4 5 6\r"}, "1 2 3; 4 5 6", true}},
+            {"file: CR alone, counted", {{"1 2 3\r\r4 5 6\r1 2 x"}, "line 4 of 'r': R3 is not a number: 'x'", true}},
+            {"file: CRLF, counted", {{"1 2 3\r\n\r\n4 5 6\n1 2 x"}, "line 4 of 'r': R3 is not a number: 'x'", true}},
+            {"file: no-break space", {{QStringLiteral("120\u00a033 40")}, notARun + "'120\\u00a033 40'", true}},
+            {"file: ideographic space", {{QStringLiteral("120 33\u300040")}, notARun + "'120 33\\u300040'", true}},
+            {"file: long line, cut", {{QString(5000, u'x')}, notARun + "'" + QString(80, u'x') + "\u2026'", true}},
         });
     }
-    void readsNumbers() { checkReading(); }
-
-    void readsRunsFilesAsEditorsWriteThem_data()
+    void readsRuns()
     {
-        const QString notARun = QStringLiteral("line 1 of 'r': a run is R1 R2 R3 and maybe a colour RRGGBB, not ");
-        addRows<Reading>({
-            {"a byte-order mark first", {{QStringLiteral("\ufeff120 33 40\n")}, "120 33 40", true}},
-            {"lines ended by CR alone", {{"1 2 3\r4 5 6\r"}, "1 2 3; 4 5 6", true}},
-            {"CR alone, counted", {{"1 2 3\r\r4 5 6\r1 2 x"}, "line 4 of 'r': R3 is not a number: 'x'", true}},
-            {"CRLF and LF, counted", {{"1 2 3\r\n\r\n4 5 6\n1 2 x"}, "line 4 of 'r': R3 is not a number: 'x'", true}},
-            {"a no-break space, shown", {{QStringLiteral("120\u00a033 40")}, notARun + "'120\\u00a033 40'", true}},
-            {"an ideographic space, shown", {{QStringLiteral("120 33\u300040")}, notARun + "'120 33\\u300040'", true}},
-            {"a long bad line, cut", {{QString(5000, u'x')}, notARun + "'" + QString(80, u'x') + "\u2026'", true}},
-        });
+        QFETCH(Reading, row);
+        QList<QByteArray> arguments {"-o", "a.svg"};
+        for (const QString &argument : row.given)
+            arguments << argument.toUtf8();
+        const CommandLine read = parseCommandLine(arguments);
+        const RunsFile file = parseRuns(arguments.constLast(), "'r'", row.room);
+        const QString runs = row.file ? spelled(file.runs, file.refusal) : spelled(read.options.runs, read.error);
+        // A refusal as far as the row gives it.
+        const bool refused = !(row.file ? file.refusal : read.error).isEmpty();
+        QCOMPARE(refused ? runs.left(row.runs.size()) : runs, row.runs);
     }
-    void readsRunsFilesAsEditorsWriteThem() { checkReading(); }
 
     void keepsTheExactOutputName()
     {
@@ -160,21 +159,6 @@ private slots:
     }
 
 private:
-    // The runs that the row's arguments or runs file give, or its refusal.
-    void checkReading()
-    {
-        QFETCH(Reading, row);
-        QList<QByteArray> arguments {"-o", "a.svg"};
-        for (const QString &argument : row.given)
-            arguments << argument.toUtf8();
-        const CommandLine read = parseCommandLine(arguments);
-        const RunsFile file = parseRuns(arguments.constLast(), "'r'", row.room);
-        const QString runs = row.file ? spelled(file.runs, file.refusal) : spelled(read.options.runs, read.error);
-        // A refusal as far as the row gives it.
-        const bool refused = !(row.file ? file.refusal : read.error).isEmpty();
-        QCOMPARE(refused ? runs.left(row.runs.size()) : runs, row.runs);
-    }
-
     std::optional<QTemporaryDir> m_dir;
 };
 
