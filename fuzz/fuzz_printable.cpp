@@ -1,5 +1,5 @@
 // Names made safe to show, on arbitrary bytes: what is shown holds no
-// control, format or separator character, and reading its escapes back gives
+// control, format or separator character but the plain space, and reading its escapes back gives
 // exactly the bytes given, so nothing is hidden and nothing dropped. Text
 // decoded from valid UTF-8 keeps every character, a byte-order mark at the
 // start too, and is shown as its bytes are.
@@ -55,7 +55,8 @@ bool hidesOrMoves(char32_t c)
 {
     const QChar::Category category = QChar::category(c);
     return category == QChar::Other_Control || category == QChar::Other_Format || category == QChar::Separator_Line
-        || category == QChar::Separator_Paragraph || category == QChar::Other_Surrogate;
+        || category == QChar::Separator_Paragraph || category == QChar::Other_Surrogate
+        || (category == QChar::Separator_Space && c != U' ');
 }
 
 } // namespace
@@ -67,6 +68,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (const char32_t c : shown.toUcs4())
         check(!hidesOrMoves(c));
     check(readBack(shown) == bytes);
+    // Cut short, it is the start of the whole, its escapes whole, and says so.
+    const QString cut = printable(bytes, 80);
+    check(cut == shown || (cut.endsWith(u'\u2026') && shown.startsWith(cut.chopped(1))));
     if (QByteArrayView(bytes).isValidUtf8()) {
         const QString text = decodeUtf8(bytes);
         check(text.toUtf8() == bytes);

@@ -30,7 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray text(reinterpret_cast<const char *>(data + 1), static_cast<qsizetype>(size - 1));
     const RunsFile file = parseRuns(text, QStringLiteral("'f'"), room);
 
-    const QList<QByteArray> lines = text.split('\n');
+    // Lines as editors end them, LF, CRLF or CR alone, after a byte-order mark.
+    QByteArray unified = text.startsWith("\xEF\xBB\xBF") ? text.mid(3) : text;
+    const QList<QByteArray> lines = unified.replace("\r\n", "\n").replace('\r', '\n').split('\n');
     if (!file.refusal.isEmpty()) {
         check(file.runs.empty());
         const qsizetype of = file.refusal.indexOf(QLatin1String(" of 'f': "));

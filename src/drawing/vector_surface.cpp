@@ -75,17 +75,28 @@ void VectorSurface::addSegment(QPointF from, QPointF to, COLORREF colour)
             }
         }
     }
-    m_shapes.push_back(Shape {colour, m_penWidth, QPolygonF {visible->p2(), visible->p1()}, m_presents});
+    // Appended, not listed: out of memory, QList's list constructor would fill
+    // memory it never got.
+    QPolygonF path;
+    path << visible->p2() << visible->p1();
+    m_shapes.push_back(Shape {colour, m_penWidth, std::move(path), m_presents});
     m_pathEnded = false;
 }
 
 void VectorSurface::endPath()
 {
     m_pathEnded = true;
-    // A path no longer grows: its spare room is given back.
-    if (!m_shapes.empty())
-        if (auto *path = std::get_if<QPolygonF>(&m_shapes.back().geometry))
-            path->squeeze();
+    auto *path = m_shapes.empty() ? nullptr : std::get_if<QPolygonF>(&m_shapes.back().geometry);
+    if (!path || path->size() == path->capacity())
+        return;
+    // A path no longer grows: its spare room is given back. Not by squeeze,
+    // which copies into memory it never checks it got, so that running out
+    // of memory would crash instead of throwing: reserve on an empty list
+    // takes nothing when it fails, and the append checks what it gets.
+    QPolygonF tight;
+    tight.reserve(path->size());
+    tight.append(path->cbegin(), path->cend());
+    *path = std::move(tight);
 }
 
 } // namespace volvenda

@@ -4,18 +4,22 @@
 #include "file_metadata.h"
 #include "file_sink.h"
 #include "file_target.h"
+#include "printable.h"
 #include "runtime/system_reason.h"
 #include "temporary_name.h"
 #include "unnamed_file.h"
 
 #include <QIODevice>
 
+#include <array>
 #include <cerrno>
 #include <functional>
 #include <optional>
 
 #include <fcntl.h>
+#include <linux/capability.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace volvenda {
@@ -32,9 +36,48 @@ struct AtomicFile::State
     bool committed = false;
 
     [[noreturn]] void failWrite(int error) const { cannotWrite(ErrorKind::FileWriteFailed, path, systemReason(error)); }
+    void checkReplaceable() const;
     int createNamed();
     void replaceTarget();
 };
+
+namespace {
+
+// Whether the writer may act on files as their owner would (CAP_FOWNER), as
+// root may.
+bool mayActAsOwner()
+{
+    __user_cap_header_struct header {_LINUX_CAPABILITY_VERSION_3, 0};
+    std::array<__user_cap_data_struct, _LINUX_CAPABILITY_U32S_3> capabilities {};
+    return ::syscall(SYS_capget, &header, capabilities.data()) == 0
+        && (capabilities[CAP_FOWNER / 32].effective & (1U << (CAP_FOWNER % 32))) != 0;
+}
+
+} // namespace
+
+// What would keep the existing file from being replaced whole, found before
+// any work rather than at the end of it.
+void AtomicFile::State::checkReplaceable() const
+{
+    struct stat existing = {};
+    struct stat folderInfo = {};
+    if (::fstatat(folder.get(), target.name.constData(), &existing, AT_SYMLINK_NOFOLLOW) != 0
+        || ::fstat(folder.get(), &folderInfo) != 0)
+        failWrite(errno);
+    // In a sticky folder only the file's owner or the folder's may rename
+    // over it: the rename that ends the work would fail.
+    const uid_t writer = ::geteuid();
+    if ((folderInfo.st_mode & S_ISVTX) != 0 && existing.st_uid != writer && folderInfo.st_uid != writer
+        && !mayActAsOwner())
+        cannotWrite(ErrorKind::FileWriteFailed, path,
+            QStringLiteral("its folder is sticky (as /tmp is) and the file belongs to someone else, who alone may "
+                           "replace it there"));
+    const QList<QByteArray> unreadable = unreadableAttributes(target.folder + '/' + target.name, existing);
+    if (!unreadable.isEmpty())
+        cannotWrite(ErrorKind::FileWriteFailed, path,
+            QStringLiteral("it carries attributes you may not read, which a new file would lose: %1")
+                .arg(printable(unreadable.join(", "))));
+}
 
 // A temporary file with a name of its own, for file systems without unnamed
 // ones: the fd, or minus errno.
@@ -101,6 +144,8 @@ AtomicFile::AtomicFile(const QString &path)
     // As for any other way of writing to it: an existing file must be writable.
     if (target.exists && ::faccessat(d->folder.get(), target.name.constData(), W_OK, AT_EACCESS) != 0)
         d->failWrite(errno);
+    if (target.exists)
+        d->checkReplaceable();
 
     d->file.reset(openUnnamedFile(d->folder.get()));
     if (d->file.valid()) {

@@ -2,6 +2,7 @@
 
 #include <QByteArrayList>
 #include <QList>
+#include <QScopeGuard>
 
 #include <cerrno>
 
@@ -88,12 +89,31 @@ int keepAcl(const QByteArray &path, int fd)
     return ::fremovexattr(fd, accessAcl) == 0 || cannotKeep(errno) ? 0 : errno;
 }
 
-int keepUserAttributes(const QByteArray &path, int fd)
+// Whether the writer is the file's owner, who may read its attributes even
+// where its mode (0200) denies it, by giving themselves that right.
+bool ownedByWriter(const struct stat &existing)
 {
-    for (const QByteArray &name : userAttributes(path)) {
+    return existing.st_uid == ::geteuid();
+}
+
+int keepUserAttributes(const QByteArray &path, const struct stat &existing, int fd)
+{
+    const QList<QByteArray> names = userAttributes(path);
+    // Lent only for the moment the attributes are read, whatever happens.
+    const mode_t mode = existing.st_mode & 07777U;
+    const bool lent = !names.isEmpty() && ownedByWriter(existing) && (mode & S_IRUSR) == 0
+        && ::chmod(path.constData(), mode | S_IRUSR) == 0;
+    const auto restore = qScopeGuard([&] {
+        if (lent)
+            ::chmod(path.constData(), mode);
+    });
+    for (const QByteArray &name : names) {
         QByteArray value;
         if (!readAttribute(path, name.constData(), value)) {
-            if (cannotKeep(errno))
+            // One the writer may not read is not lost in silence: the file
+            // was refused before any work (unreadableAttributes), and one
+            // that has become so meanwhile fails the write.
+            if (cannotKeep(errno) && errno != EACCES)
                 continue;
             return errno;
         }
@@ -111,7 +131,18 @@ int keepMetadata(const QByteArray &path, const struct stat &existing, int fd)
         return error;
     if (const int error = keepAcl(path, fd))
         return error;
-    return keepUserAttributes(path, fd);
+    return keepUserAttributes(path, existing, fd);
+}
+
+QList<QByteArray> unreadableAttributes(const QByteArray &path, const struct stat &existing)
+{
+    QList<QByteArray> unreadable;
+    if (ownedByWriter(existing))
+        return unreadable;
+    for (const QByteArray &name : userAttributes(path))
+        if (::lgetxattr(path.constData(), name.constData(), nullptr, 0) < 0 && errno == EACCES)
+            unreadable << name;
+    return unreadable;
 }
 
 } // namespace volvenda

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 
 #include <sys/stat.h>
 
@@ -13,12 +14,19 @@ namespace volvenda {
 // - its permissions;
 // - its access ACL (named users and groups, the mask), or none if it had
 //   none, whatever the folder's default ACL gave the new file;
-// - its user.* extended attributes.
+// - its user.* extended attributes, also where its owner writes it but may
+//   not read it (mode 0200): the owner is given the right to read it for
+//   the moment they are read.
 // Attributes of the namespaces only the system sets (security.*, trusted.*)
-// are left as the system gives them, as are those the writer may not read,
-// and all of them on a file system that keeps none.
+// are left as the system gives them, and all of them on a file system that
+// keeps none.
 // Returns 0, or the errno of what failed and must fail the write (an
-// input/output error, no space for the attributes).
+// input/output error, no space for the attributes, a user.* attribute the
+// writer may not read).
 [[nodiscard]] int keepMetadata(const QByteArray &path, const struct stat &existing, int fd);
+
+// The user.* attributes of the file at path that the writer may not read, and
+// so could not keep: those of a file that others may replace but not read.
+[[nodiscard]] QList<QByteArray> unreadableAttributes(const QByteArray &path, const struct stat &existing);
 
 } // namespace volvenda

@@ -2,6 +2,8 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace volvenda {
 
 namespace {
@@ -17,6 +19,10 @@ bool needsEscape(char32_t c)
     case QChar::Separator_Line:
     case QChar::Separator_Paragraph:
         return true;
+    // A space other than the plain one (a no-break space, an ideographic
+    // space) looks like it, and would make a quoted line look like another.
+    case QChar::Separator_Space:
+        return c != U' ';
     default:
         return false;
     }
@@ -77,11 +83,15 @@ QString decodeUtf8(QByteArrayView bytes)
     return decoder.decode(bytes);
 }
 
-QString printable(QByteArrayView bytes)
+QString printable(QByteArrayView bytes, qsizetype longest)
 {
     QString out;
-    out.reserve(bytes.size());
+    out.reserve(longest < 0 ? bytes.size() : std::min(bytes.size(), longest));
     while (!bytes.isEmpty()) {
+        if (longest >= 0 && out.size() >= longest) {
+            out += u'\u2026';
+            break;
+        }
         const qsizetype length = sequenceLength(static_cast<unsigned char>(bytes.front()));
         if (length > 0 && length <= bytes.size() && bytes.first(length).isValidUtf8()) {
             const QString character = decodeUtf8(bytes.first(length));

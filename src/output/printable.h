@@ -9,11 +9,14 @@ namespace volvenda {
 // Text from outside (arguments, file names) made safe to show on a terminal
 // and unambiguous to read: control characters, the invisible characters that
 // change how the rest shows (direction marks, joiners, the byte-order mark,
-// the soft hyphen, line separators), bytes that are not UTF-8 and the
-// backslash itself are shown as escapes (\n, \t, \x1b, \xff, \u202e,
-// \ufeff, \U000e0001, \\); everything else is kept, and nothing is dropped:
-// the escapes read back as exactly what was given.
-[[nodiscard]] QString printable(QByteArrayView bytes);
+// the soft hyphen, line separators), spaces other than the plain one (the
+// no-break space, the ideographic space), bytes that are not UTF-8 and the
+// backslash itself are shown as escapes (\n, \t, \x1b, \xff, \u00a0,
+// \u202e, \ufeff, \U000e0001, \\); everything else is kept, and nothing is
+// dropped: the escapes read back as exactly what was given. With longest
+// given, the bytes are shown only until the text has that many characters,
+// and then an ellipsis ("…") if any are left; an escape is never cut.
+[[nodiscard]] QString printable(QByteArrayView bytes, qsizetype longest = -1);
 [[nodiscard]] QString printable(QStringView text);
 
 // UTF-8 bytes as text, every character kept: unlike QString::fromUtf8, a

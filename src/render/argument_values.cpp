@@ -23,16 +23,21 @@ QLocale commandLineLocale()
 // A radius, named as name in a refusal.
 QString readRadius(const QString &name, const Argument &argument, double &value)
 {
+    bool outOfRange = false;
     try {
         if (argument.utf8) {
             value = readNumber(argument.text, commandLineLocale());
-            return {};
+            // Too small for a double, a number reads as 0, which it is not:
+            // refused as one too large is.
+            outOfRange = value == 0 && !readExactDecimal(argument.text, commandLineLocale()).digits.empty();
+            if (!outOfRange)
+                return {};
         }
     } catch (const RuntimeError &error) {
-        if (error.kind() == ErrorKind::Overflow)
-            return QStringLiteral("%1 is out of range: %2").arg(name, argument.quoted());
+        outOfRange = error.kind() == ErrorKind::Overflow;
     }
-    return QStringLiteral("%1 is not a number: %2").arg(name, argument.quoted());
+    return (outOfRange ? QStringLiteral("%1 is out of range: %2") : QStringLiteral("%1 is not a number: %2"))
+        .arg(name, argument.quoted());
 }
 
 } // namespace
@@ -46,7 +51,10 @@ Argument::Argument(const QByteArray &given)
 
 QString Argument::quoted() const
 {
-    return QLatin1Char('\'') + printable(bytes) + QLatin1Char('\'');
+    // About a terminal's line: enough to find it by, where a runs file's
+    // line may be a megabyte.
+    constexpr qsizetype longestEcho = 80;
+    return QLatin1Char('\'') + printable(bytes, longestEcho) + QLatin1Char('\'');
 }
 
 QString readRadii(const Argument &R1, const Argument &R2, const Argument &R3, const QString &suffix, Radii &radii)

@@ -17,7 +17,8 @@ struct Argument
     QString text;
 
     explicit Argument(const QByteArray &given);
-    // Quoted for a message, with what a terminal would act on escaped.
+    // Quoted for a message, with what a terminal would act on escaped, and
+    // cut to about 80 characters.
     [[nodiscard]] QString quoted() const;
 };
 
@@ -26,7 +27,8 @@ struct Argument
 
 // A run's three radii from three arguments, each such as "120", "-45" or
 // "1e-3": a number with the period as the decimal mark and nothing else
-// around it. A refusal names the radius as its field (R1, R2, R3) followed by
+// around it, neither beyond a double's range nor too small for one (other
+// than 0 itself). A refusal names the radius as its field (R1, R2, R3) followed by
 // suffix; the first is returned.
 [[nodiscard]] QString readRadii(
     const Argument &R1, const Argument &R2, const Argument &R3, const QString &suffix, Radii &radii);

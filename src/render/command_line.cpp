@@ -20,11 +20,15 @@ constexpr int largestMargin = 1000;
 constexpr double shortestAnimation = 0.1;
 constexpr double longestAnimation = 3600.0;
 
-// A negative number such as -80 is a radius, not an option.
+// A negative number such as -80 is a radius, not an option; so are the
+// spellings of infinity and not-a-number after a minus, to be refused as a
+// radius as they are without it.
 bool looksLikeNumber(const QByteArray &argument)
 {
-    return argument.size() > 1 && argument[0] == '-'
-        && ((argument[1] >= '0' && argument[1] <= '9') || argument[1] == '.');
+    if (argument.size() < 2 || argument[0] != '-')
+        return false;
+    const QByteArray rest = argument.mid(1).toLower();
+    return (rest[0] >= '0' && rest[0] <= '9') || rest[0] == '.' || rest == "inf" || rest == "infinity" || rest == "nan";
 }
 
 // Digits only, no sign or blanks, up to largest.
@@ -255,13 +259,16 @@ bool Parser::takeRuns()
     }
     const std::vector<COLORREF> &colours = m_given.colours;
     if (colours.size() > options.runs.size()) {
-        const QString file
-            = options.runsFile ? QStringLiteral("; a run of the --runs file has its colour on its line") : QString();
-        const std::size_t runs = options.runs.size();
-        return fail(
-            QStringLiteral("more colours than runs: --color given %1, for %2%3")
-                .arg(colours.size() == 1 ? QStringLiteral("once") : QStringLiteral("%1 times").arg(colours.size()),
-                    runs == 1 ? QStringLiteral("1 run") : QStringLiteral("%1 runs").arg(runs), file));
+        const QString given
+            = colours.size() == 1 ? QStringLiteral("once") : QStringLiteral("%1 times").arg(colours.size());
+        const std::size_t count = options.runs.size();
+        const QString runs = count == 1 ? QStringLiteral("1 run") : QStringLiteral("%1 runs").arg(count);
+        // The runs of a runs file have their colours on their lines.
+        if (options.runsFile)
+            return fail(QStringLiteral("more colours than runs: --color given %1, for %2 given as arguments; it "
+                                       "colours only those, and a run of the --runs file has its colour on its line")
+                            .arg(given, runs));
+        return fail(QStringLiteral("more colours than runs: --color given %1, for %2").arg(given, runs));
     }
     for (std::size_t run = 0; run < colours.size(); ++run)
         options.runs[run].colour = colours[run];
@@ -340,8 +347,9 @@ QString usageText()
         "\n"
         "Options:\n"
         "  -o, --output FILE   where to write; the format follows the extension: .png or .svg\n"
-        "  --color RRGGBB      a curve's colour (hex), given once for each run in order;\n"
-        "                      a run without one takes a random colour\n"
+        "  --color RRGGBB      a curve's colour (hex), given once for each run given as\n"
+        "                      an argument, in order; a run without one takes a random\n"
+        "                      colour (a runs file gives a run's colour on its line)\n"
         "  --seed N            seed the random colours, so the same command gives the same file\n"
         "  --runs FILE         draw the runs of FILE (- for standard input) after those given\n"
         "                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;\n"
@@ -367,19 +375,26 @@ QString usageText()
         "A run without a colour of its own takes the one the window's Start would pick\n"
         "at that press, so the same --seed gives the same colours, and fixing one run's\n"
         "colour leaves the others' as they were. Radii in FILE are written as on the\n"
-        "command line; a bad line is named by its number, before any drawing.\n"
+        "command line; its lines may end in LF, CRLF or CR alone, and a byte-order mark\n"
+        "before the first is skipped. A bad line is named by its number, before any\n"
+        "drawing, and shown with spaces other than the plain one as escapes (\\u00a0),\n"
+        "cut to about a line of a terminal. A radius beyond a double's range or too\n"
+        "small for one (1e309, 1e-400; 0 is a number) is refused, and so is -inf, read\n"
+        "as a radius.\n"
         "\n"
         "FILE is a new name or an existing regular file (or a symbolic link to one),\n"
         "which is replaced only by a complete new file, keeping its permissions, its\n"
         "access ACL and user.* attributes, and its owner and group where the writer\n"
-        "may set them (a hard link to the old file keeps the old picture). A limit on\n"
-        "file size (ulimit -f) fails the run as a full disk does. A run that is killed\n"
-        "while it writes may leave a temporary file beside it, named FILE.XXXXXX (FILE\n"
-        "cut to 32 bytes); it can be deleted. A picture has at most 1000 runs, and a\n"
-        "runs file at most 1 MB. --until-closed traces at most 1,000,000 steps, for all\n"
-        "the runs together, and a PNG picture takes at most about three seconds of\n"
-        "drawing (fewer steps at higher scales) and 45.6 million pixels; more is refused\n"
-        "before any drawing.\n"
+        "may set them (a hard link to the old file keeps the old picture). A file whose\n"
+        "user.* attributes the writer may not read, and so could not keep, is refused\n"
+        "before any work, as is another's file in a sticky folder such as /tmp, which\n"
+        "only its owner may replace there. A limit on file size (ulimit -f) fails the\n"
+        "run as a full disk does. A run that is killed while it writes may leave a\n"
+        "temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be\n"
+        "deleted. A picture has at most 1000 runs, and a runs file at most 1 MB. The\n"
+        "runs together trace at most 1,000,000 steps with --until-closed, and a PNG\n"
+        "picture takes at most about three seconds of drawing (fewer steps at higher\n"
+        "scales) and 45.6 million pixels; more is refused before any drawing.\n"
         "\n"
         "Exit status:\n"
         "  0 written; 1 a run-time error (\"Division by zero\", \"Overflow\", naming the\n"

@@ -19,6 +19,7 @@
 
 #include <QCoreApplication>
 
+#include <clocale>
 #include <cstdio>
 #include <new>
 #include <vector>
@@ -99,18 +100,11 @@ int render(const RenderOptions &options)
         return Success;
     } catch (const RuntimeError &error) {
         return complain(error.errorText(), error.kind() == ErrorKind::FileRefused ? BadArguments : Failure);
-    } catch (const std::bad_alloc &) {
-        // Wherever the memory ran out, the earlier file is kept: the new one
-        // was never put in its place.
-        return complain(RuntimeError(ErrorKind::OutOfMemory).errorText(), Failure);
     }
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+int renderCommand(int argc, char *argv[])
 {
-    prepareProcess();
     // The arguments as the system gave them: decoding them first would turn
     // bytes that are not UTF-8 into other characters, and a file name into another.
     QList<QByteArray> arguments;
@@ -130,7 +124,13 @@ int main(int argc, char *argv[])
     case CommandLine::Action::Render:
         break;
     }
-    // All the runs are known before any work.
+    // The system's reasons in the user's language from the first one: the
+    // application object would set the locale only after the runs file is
+    // read, and a reason about it would be in another language than the rest.
+    std::setlocale(LC_ALL, "");
+    // All the runs are known before any work. Read before the application
+    // object opens a file, which with standard input closed would be read
+    // as the runs instead.
     RenderOptions options = commandLine.options;
     if (const QString refusal = addRunsFile(options); !refusal.isEmpty())
         return complain(refusal + QStringLiteral(" (see --help)"), BadArguments);
@@ -139,4 +139,19 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("volvenda-render"));
     QCoreApplication::setApplicationVersion(QLatin1String(ProgramVersion));
     return render(options);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    prepareProcess();
+    try {
+        return renderCommand(argc, argv);
+    } catch (const std::bad_alloc &) {
+        // Wherever the memory ran out, from reading the runs file to writing
+        // the picture, the earlier file is kept: the new one was never put
+        // in its place.
+        return complain(RuntimeError(ErrorKind::OutOfMemory).errorText(), Failure);
+    }
 }

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QList>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 
@@ -45,20 +46,29 @@ QByteArray readAtMost(const QByteArray &name, int &error)
 
 RunsFile parseRuns(QByteArrayView text, const QString &shown, std::size_t room)
 {
+    // As editors write them: Notepad puts a byte-order mark first, and lines
+    // end in LF, CRLF or, from old Mac editors, CR alone.
+    const QByteArrayView mark("\xEF\xBB\xBF");
+    if (text.startsWith(mark))
+        text = text.sliced(mark.size());
     RunsFile file;
     qsizetype number = 0;
-    for (const QByteArray &line : QByteArray(text.data(), text.size()).split('\n')) {
+    while (!text.isEmpty()) {
+        const auto end = std::find_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; });
+        const QByteArrayView line = text.first(end - text.begin());
+        const bool crlf = QByteArrayView(end, text.end()).startsWith("\r\n");
+        text = text.sliced(std::min(text.size(), line.size() + (crlf ? 2 : 1)));
         ++number;
         const auto refuse = [&](const QString &why) {
             return RunsFile {{}, QStringLiteral("line %1 of %2: %3").arg(number).arg(shown, why)};
         };
-        const QByteArray words = line.simplified();
+        const QByteArray words = line.toByteArray().simplified();
         if (words.isEmpty() || words.startsWith('#'))
             continue;
         const QList<QByteArray> fields = words.split(' ');
         if (fields.size() != 3 && fields.size() != 4)
             return refuse(
-                QStringLiteral("a run is R1 R2 R3 and maybe a colour RRGGBB, not '%1'").arg(printable(words)));
+                QStringLiteral("a run is R1 R2 R3 and maybe a colour RRGGBB, not %1").arg(Argument(words).quoted()));
         if (file.runs.size() == room)
             return refuse(QStringLiteral("the runs are more than the limit of %1").arg(LargestRunCount));
         Run run;

@@ -205,15 +205,27 @@ private slots:
 
     void keepsTheOwnerWhereItMay_data()
     {
-        // The file's owner, group and mode; who replaces it (uid, gid and the
-        // groups it is also in: 50, staff); the owner and group it ends with.
+        // The file's owner, group and mode, and its folder's mode; who
+        // replaces it (uid, gid and the groups it is also in: 50, staff); the
+        // owner and group it ends with, and why it is refused before any work.
         using Ids = QList<unsigned>;
         QTest::addColumn<Ids>("file");
         QTest::addColumn<Ids>("writer");
         QTest::addColumn<Ids>("after");
-        QTest::newRow("root keeps both") << Ids {65534, 65534, 0600} << Ids {0, 0} << Ids {65534, 65534};
-        QTest::newRow("a member keeps the group") << Ids {0, 50, 0660} << Ids {65534, 65534, 50} << Ids {65534, 50};
-        QTest::newRow("anyone else makes it theirs") << Ids {0, 0, 0666} << Ids {65534, 65534} << Ids {65534, 65534};
+        QTest::addColumn<QString>("refusal");
+        const Ids nobody {65534, 65534};
+        QTest::newRow("root keeps both") << Ids {65534, 65534, 0600, 0777} << Ids {0, 0} << nobody << "";
+        QTest::newRow("a member keeps the group")
+            << Ids {0, 50, 0660, 0777} << Ids {65534, 65534, 50} << Ids {65534, 50} << "";
+        QTest::newRow("anyone else makes it theirs") << Ids {0, 0, 0666, 0777} << nobody << nobody << "";
+        QTest::newRow("an owner who may not read it, in a sticky folder")
+            << Ids {65534, 65534, 0200, 01777} << nobody << nobody << "";
+        QTest::newRow("one who may write but not read it")
+            << Ids {0, 0, 0202, 0777} << nobody << Ids {0, 0}
+            << "it carries attributes you may not read, which a new file would lose: user.xdg.origin.url";
+        QTest::newRow("another's, in a sticky folder")
+            << Ids {0, 0, 0666, 01777} << nobody << Ids {0, 0}
+            << "its folder is sticky (as /tmp is) and the file belongs to someone else, who alone may replace it there";
     }
 
     void keepsTheOwnerWhereItMay()
@@ -221,19 +233,36 @@ private slots:
         QFETCH(QList<unsigned>, file);
         QFETCH(QList<unsigned>, writer);
         QFETCH(QList<unsigned>, after);
+        QFETCH(QString, refusal);
         if (::geteuid() != 0)
             QSKIP("files of other owners need root to make");
-        const QByteArray path = QFile::encodeName(this->file("shared.png"));
-        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+        const QString name = this->file("shared.png");
+        const QByteArray path = QFile::encodeName(name);
+        QVERIFY(writeEarlier(name));
         QVERIFY(::chown(path, file[0], file[1]) == 0 && ::chmod(path, file[2]) == 0);
-        QCOMPARE(::chmod(QFile::encodeName(folder()).constData(), 0777), 0);
-        // Written by a process of the writer's identity.
+        if (!setAttribute(name, "user.xdg.origin.url", "https://example.org/a.png"))
+            QSKIP("this file system keeps no user attributes");
+        QCOMPARE(::chmod(QFile::encodeName(folder()).constData(), file[3]), 0);
+        // Written by a process of the writer's identity: refused, if at all,
+        // before any work, and for the reason given.
+        const QString expected
+            = refusal.isEmpty() ? QString() : QStringLiteral("cannot write '%1': %2").arg(name, refusal);
         const pid_t child = ::fork();
         if (child == 0) {
             const std::vector<gid_t> groups(writer.begin() + 2, writer.end());
             const bool became = ::setgroups(groups.size(), groups.data()) == 0 && ::setgid(writer[1]) == 0
                 && ::setuid(writer[0]) == 0;
-            ::_exit(became && !failureOf([&] { writeFileAtomically(QFile::decodeName(path), "new"); }) ? 0 : 1);
+            QString begun;
+            const std::optional<RuntimeError> error = failureOf([&] {
+                AtomicFile replacement(name);
+                begun = "once begun: ";
+                replacement.device().write("new");
+                replacement.commit();
+            });
+            const QString said = error ? begun + error->errorText() : QString();
+            if (said != expected)
+                qWarning("%s", qPrintable(said.isEmpty() ? QStringLiteral("written") : said));
+            ::_exit(became && said == expected ? 0 : 1);
         }
         int status = -1;
         QCOMPARE(::waitpid(child, &status, 0), child);
@@ -241,7 +270,8 @@ private slots:
         struct stat info = {};
         QCOMPARE(::stat(path, &info), 0);
         QCOMPARE((QList<unsigned> {info.st_uid, info.st_gid, info.st_mode & 0777U}), after << file[2]);
-        QCOMPARE(contents(QFile::decodeName(path)), QByteArray("new"));
+        QCOMPARE(contents(name), refusal.isEmpty() ? QByteArray("new") : QByteArray("an earlier picture"));
+        QCOMPARE(attribute(name, "user.xdg.origin.url"), QByteArray("https://example.org/a.png"));
     }
 
     void keepsWhatTheFileCarried_data()

@@ -81,6 +81,7 @@ private slots:
 
     void readsRuns_data()
     {
+        const QString notARun = QStringLiteral("line 1 of 'r': a run is R1 R2 R3 and maybe a colour RRGGBB, not ");
         addRows<Reading>({
             {"one run", {{"120", "33", "40"}, "120 33 40"}},
             {"no radii, no runs file", {{}, "three radii are needed, R1 R2 R3; 0 given"}},
@@ -91,7 +92,8 @@ private slots:
             {"a bad radius, by its run", {{"1", "2", "3", "4", "x", "6"}, "R2 of run 2 is not a number: 'x'"}},
             {"more colours than runs",
                 {{"--color", "ff0000", "--color", "00ff00", "--runs", "-", "1", "2", "3"},
-                    "more colours than runs: --color given 2 times, for 1 run; a run of the --runs file"}},
+                    "more colours than runs: --color given 2 times, for 1 run given as arguments; it colours only "
+                    "those"}},
             {"two runs files", {{"--runs", "a", "--runs", "b", "1", "2", "3"}, "--runs is given once"}},
             {"more runs than the limit", {QStringList(3003, "1"), "1001 runs are more than the limit of 1000"}},
             {"file: comments, blank lines, CRLF and colours",
@@ -99,11 +101,23 @@ private slots:
                     "120 33 40; 80 -45 30 #e08020", true}},
             {"file: a line short",
                 {{"120 33 40\n1 2\n"}, "line 2 of 'r': a run is R1 R2 R3 and maybe a colour RRGGBB, not '1 2'", true}},
-            {"file: a bad radius", {{"1 2 3\n\n1 2 3,5"}, "line 3 of 'r': R3 is not a number: '3,5'", true}},
             {"file: a bad colour",
                 {{"1 2 3 red"}, "line 1 of 'r': the colour takes six hex digits RRGGBB, not 'red'", true}},
             {"file: more than the room left",
                 {{"1 2 3\n4 5 6"}, "line 2 of 'r': the runs are more than the limit of 1000", true, 1}},
+            // Numbers at the edges of a double's range, and spellings of none.
+            {"minus infinity, a radius refused as infinity is", {{"-inf", "1", "2"}, "R1 is not a number: '-inf'"}},
+            {"minus not-a-number, in capitals", {{"1", "-NaN", "2"}, "R2 is not a number: '-NaN'"}},
+            {"too small for a double", {{"1", "2", "1e-400"}, "R3 is out of range: '1e-400'"}},
+            {"zero, minus zero and zero with a tiny exponent, all zero", {{"0", "-0", "0e-400"}, "0 0 0"}},
+            // Runs files as editors write them, and their lines as a terminal shows them.
+            {"file: a byte-order mark first", {{QStringLiteral("\ufeff120 33 40\n")}, "120 33 40", true}},
+            {"file: lines ended by CR alone", {{"1 2 3\r4 5 6\r"}, "1 2 3; 4 5 6", true}},
+            {"file: CR alone, counted", {{"1 2 3\r\r4 5 6\r1 2 x"}, "line 4 of 'r': R3 is not a number: 'x'", true}},
+            {"file: CRLF, counted", {{"1 2 3\r\n\r\n4 5 6\n1 2 x"}, "line 4 of 'r': R3 is not a number: 'x'", true}},
+            {"file: no-break space", {{QStringLiteral("120\u00a033 40")}, notARun + "'120\\u00a033 40'", true}},
+            {"file: ideographic space", {{QStringLiteral("120 33\u300040")}, notARun + "'120 33\\u300040'", true}},
+            {"file: long line, cut", {{QString(5000, u'x')}, notARun + "'" + QString(80, u'x') + "\u2026'", true}},
         });
     }
     void readsRuns()
