@@ -309,6 +309,7 @@ private slots:
         if (!setAttribute(path, "user.xdg.origin.url", "https://example.org/a.png"))
             QSKIP("this file system keeps no user attributes");
         QVERIFY(setAttribute(path, "user.binary", QByteArray("\0\1\xff", 3)));
+        QVERIFY(setAttribute(path, "user.empty", QByteArray()));
         if (!access.isEmpty() && !setAttribute(path, "system.posix_acl_access", access))
             QSKIP("this file system keeps no ACLs");
         if (!folderDefault.isEmpty())
@@ -322,6 +323,7 @@ private slots:
         QCOMPARE(modeOf(path), mode);
         QCOMPARE(attribute(path, "user.xdg.origin.url"), QByteArray("https://example.org/a.png"));
         QCOMPARE(attribute(path, "user.binary"), QByteArray("\0\1\xff", 3));
+        QCOMPARE(::getxattr(QFile::encodeName(path).constData(), "user.empty", nullptr, 0), 0);
     }
 
 private:
