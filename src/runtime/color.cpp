@@ -1,5 +1,7 @@
 #include "color.h"
 
+#include "catalogue.h"
+
 #include <array>
 
 namespace volvenda {
@@ -16,18 +18,29 @@ struct HueName
     const char *light;
 };
 
-// The hue circle in order; red wraps round past 335 degrees.
+// The hue circle in order; red wraps round past 335 degrees. The names are
+// the catalogue's source texts, translated as they are given.
 constexpr std::array hueNames {
-    HueName {15, "red", "dark red", "pink"},
-    HueName {45, "orange", "brown", "light orange"},
-    HueName {70, "yellow", "olive", "light yellow"},
-    HueName {100, "lime", "dark lime", "light lime"},
-    HueName {160, "green", "dark green", "light green"},
-    HueName {195, "teal", "dark teal", "light teal"},
-    HueName {255, "blue", "dark blue", "light blue"},
-    HueName {285, "purple", "dark purple", "light purple"},
-    HueName {335, "magenta", "dark magenta", "light magenta"},
-    HueName {360, "red", "dark red", "pink"},
+    HueName {15, QT_TRANSLATE_NOOP("Colours", "red"), QT_TRANSLATE_NOOP("Colours", "dark red"),
+        QT_TRANSLATE_NOOP("Colours", "pink")},
+    HueName {45, QT_TRANSLATE_NOOP("Colours", "orange"), QT_TRANSLATE_NOOP("Colours", "brown"),
+        QT_TRANSLATE_NOOP("Colours", "light orange")},
+    HueName {70, QT_TRANSLATE_NOOP("Colours", "yellow"), QT_TRANSLATE_NOOP("Colours", "olive"),
+        QT_TRANSLATE_NOOP("Colours", "light yellow")},
+    HueName {100, QT_TRANSLATE_NOOP("Colours", "lime"), QT_TRANSLATE_NOOP("Colours", "dark lime"),
+        QT_TRANSLATE_NOOP("Colours", "light lime")},
+    HueName {160, QT_TRANSLATE_NOOP("Colours", "green"), QT_TRANSLATE_NOOP("Colours", "dark green"),
+        QT_TRANSLATE_NOOP("Colours", "light green")},
+    HueName {195, QT_TRANSLATE_NOOP("Colours", "teal"), QT_TRANSLATE_NOOP("Colours", "dark teal"),
+        QT_TRANSLATE_NOOP("Colours", "light teal")},
+    HueName {255, QT_TRANSLATE_NOOP("Colours", "blue"), QT_TRANSLATE_NOOP("Colours", "dark blue"),
+        QT_TRANSLATE_NOOP("Colours", "light blue")},
+    HueName {285, QT_TRANSLATE_NOOP("Colours", "purple"), QT_TRANSLATE_NOOP("Colours", "dark purple"),
+        QT_TRANSLATE_NOOP("Colours", "light purple")},
+    HueName {335, QT_TRANSLATE_NOOP("Colours", "magenta"), QT_TRANSLATE_NOOP("Colours", "dark magenta"),
+        QT_TRANSLATE_NOOP("Colours", "light magenta")},
+    HueName {360, QT_TRANSLATE_NOOP("Colours", "red"), QT_TRANSLATE_NOOP("Colours", "dark red"),
+        QT_TRANSLATE_NOOP("Colours", "pink")},
 };
 
 constexpr double darkBelow = 0.3;
@@ -43,23 +56,26 @@ QString colourInWords(COLORREF colour)
     // Below a saturation of about a sixth, or nearly black or white, no hue shows.
     if (saturation < 0.15 || lightness < 0.1 || lightness > 0.95) {
         if (lightness < 0.12)
-            return QStringLiteral("black");
+            return translate("Colours", "black");
         if (lightness > 0.92)
-            return QStringLiteral("white");
+            return translate("Colours", "white");
         if (lightness < darkBelow)
-            return QStringLiteral("dark grey");
-        return lightness > lightAbove ? QStringLiteral("light grey") : QStringLiteral("grey");
+            return translate("Colours", "dark grey");
+        return lightness > lightAbove ? translate("Colours", "light grey") : translate("Colours", "grey");
     }
     const HueName *hue = hueNames.data();
     while (hsl.hslHue() >= hue->below)
         ++hue;
+    const QString name = translate("Colours", hue->name);
     if (saturation < 0.35) {
-        const QString shade = lightness < darkBelow ? QStringLiteral("dark ")
-            : lightness > lightAbove                ? QStringLiteral("light ")
-                                                    : QString();
-        return shade + QStringLiteral("greyish ") + QLatin1String(hue->name);
+        //: %1 is a colour's name, such as blue.
+        return lightness < darkBelow ? translate("Colours", "dark greyish %1").arg(name)
+            : lightness > lightAbove ? translate("Colours", "light greyish %1").arg(name)
+                                     : translate("Colours", "greyish %1").arg(name);
     }
-    return QLatin1String(lightness < darkBelow ? hue->dark : lightness > lightAbove ? hue->light : hue->name);
+    return lightness < darkBelow ? translate("Colours", hue->dark)
+        : lightness > lightAbove ? translate("Colours", hue->light)
+                                 : name;
 }
 
 } // namespace volvenda

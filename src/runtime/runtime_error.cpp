@@ -1,5 +1,7 @@
 #include "runtime_error.h"
 
+#include "catalogue.h"
+
 namespace volvenda {
 
 RuntimeError::RuntimeError(ErrorKind kind) noexcept
@@ -15,7 +17,8 @@ RuntimeError::RuntimeError(ErrorKind kind, const QString &text)
 
 QString RuntimeError::errorText() const
 {
-    return QString::fromUtf8(what());
+    // A text of its own is made in the user's language where it is raised.
+    return m_text.isEmpty() ? translate("Errors", what()) : QString::fromUtf8(m_text);
 }
 
 const char *RuntimeError::what() const noexcept
@@ -24,19 +27,19 @@ const char *RuntimeError::what() const noexcept
         return m_text.constData();
     switch (m_kind) {
     case ErrorKind::TypeMismatch:
-        return "Type mismatch";
+        return QT_TRANSLATE_NOOP("Errors", "Type mismatch");
     case ErrorKind::Overflow:
-        return "Overflow";
+        return QT_TRANSLATE_NOOP("Errors", "Overflow");
     case ErrorKind::DivisionByZero:
-        return "Division by zero";
+        return QT_TRANSLATE_NOOP("Errors", "Division by zero");
     case ErrorKind::OutOfMemory:
-        return "Out of memory";
+        return QT_TRANSLATE_NOOP("Errors", "Out of memory");
     case ErrorKind::FileRefused:
-        return "The file cannot be written";
+        return QT_TRANSLATE_NOOP("Errors", "The file cannot be written");
     case ErrorKind::FileWriteFailed:
-        return "The file could not be written";
+        return QT_TRANSLATE_NOOP("Errors", "The file could not be written");
     }
-    return "Run-time error";
+    return QT_TRANSLATE_NOOP("Errors", "Run-time error");
 }
 
 } // namespace volvenda

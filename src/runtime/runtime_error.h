@@ -31,6 +31,7 @@ public:
     RuntimeError(ErrorKind kind, const QString &text);
 
     [[nodiscard]] ErrorKind kind() const noexcept { return m_kind; }
+    // In the user's language; what() says it in English.
     [[nodiscard]] QString errorText() const;
     [[nodiscard]] const char *what() const noexcept override;
 

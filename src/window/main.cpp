@@ -5,6 +5,7 @@
 
 #include "drawing/picture_memory.h"
 #include "output/standard_output.h"
+#include "runtime/catalogue.h"
 #include "runtime/process_setup.h"
 #include "runtime/runtime_error.h"
 #include "runtime/version.h"
@@ -31,8 +32,11 @@ QString programPath(const char *calledAs)
 // picture, the toolkit fails to make one and then crashes as it ends.
 int failToOpen(const volvenda::RuntimeError &error)
 {
-    std::fprintf(stderr, "%s: %s; %s\n", volvenda::ProgramName, qPrintable(error.errorText()),
-        qPrintable(volvenda::startUpRemedy(error.kind())));
+    //: %1 is the program's name, %2 the error, %3 what to do about it.
+    const QString message
+        = volvenda::translate("Options", "%1: %2; %3")
+              .arg(QLatin1String(volvenda::ProgramName), error.errorText(), volvenda::startUpRemedy(error.kind()));
+    std::fprintf(stderr, "%s\n", qPrintable(message));
     return 1;
 }
 
@@ -41,6 +45,8 @@ int failToOpen(const volvenda::RuntimeError &error)
 int main(int argc, char *argv[])
 {
     volvenda::prepareProcess();
+    // Before anything is said: --help and a refusal are in the user's language too.
+    volvenda::loadCatalogue(volvenda::wantedLanguages());
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -52,8 +58,10 @@ int main(int argc, char *argv[])
     case volvenda::ProgramOptions::Action::ShowVersion:
         // Output nobody receives is a failure, as for any standard tool.
         if (const QString failure = volvenda::writeStandardOutput(options.text.toLocal8Bit()); !failure.isEmpty()) {
-            std::fprintf(
-                stderr, "%s: cannot write to standard output: %s\n", volvenda::ProgramName, qPrintable(failure));
+            //: %1 is the program's name, %2 the system's reason.
+            std::fprintf(stderr, "%s\n",
+                qPrintable(volvenda::translate("Options", "%1: cannot write to standard output: %2")
+                               .arg(QLatin1String(volvenda::ProgramName), failure)));
             return 1;
         }
         return 0;
@@ -78,6 +86,7 @@ int main(int argc, char *argv[])
 
     volvenda::prepareToolkit();
     QApplication app(argc, argv);
+    volvenda::installToolkitCatalogue();
     QApplication::setApplicationName(QLatin1String(volvenda::ProgramName));
     QApplication::setApplicationDisplayName(QStringLiteral("Volvenda"));
     QApplication::setApplicationVersion(QLatin1String(volvenda::ProgramVersion));

@@ -5,6 +5,7 @@
 #include "legible_palette.h"
 #include "remedies.h"
 #include "runtime/arithmetic.h"
+#include "runtime/catalogue.h"
 #include "runtime/clock.h"
 #include "runtime/color.h"
 #include "runtime/locale_number.h"
@@ -86,15 +87,18 @@ QLineEdit *makeField(QWidget *parent, const char *name, const QString &text, con
     return field;
 }
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QRect &geometry, const QString &description)
+QPushButton *makeButton(
+    QWidget *parent, const char *name, const QString &text, const QRect &geometry, const QString &description)
 {
-    auto *button = place(new QPushButton(QLatin1String(name), parent), name, geometry);
+    auto *button = place(new QPushButton(text, parent), name, geometry);
     // No default button: Enter and Escape start nothing; Return and Enter
     // press only the button that has the focus (see the event filter).
     button->setAutoDefault(false);
     // Space, which presses a button elsewhere, ends the program here: said
     // with what the button does.
-    button->setAccessibleDescription(description + QStringLiteral(". Return presses it; Space ends the program."));
+    //: A button's description: %1 says what it does.
+    button->setAccessibleDescription(
+        translate("Window", "%1. Return presses it; Space ends the program.").arg(description));
     return button;
 }
 
@@ -178,24 +182,29 @@ void MainWindow::buildControls()
     // Created first, so it lies under every control.
     m_canvas = new Canvas(m_surface, this);
     m_canvas->setGeometry(QRect(QPoint(0, 0), CanvasSize));
-    m_canvas->setAccessibleName(QStringLiteral("Picture"));
+    m_canvas->setAccessibleName(translate("Window", "Picture"));
 
     // The labels first, so that the fields lie over them: each label's box
     // reaches a pixel into its field, whose frame must show whole.
     m_labels = {makeLabel(this, "Метка1", QStringLiteral("R1"), QRect(72, 8, 25, 25)),
         makeLabel(this, "Метка2", QStringLiteral("R2"), QRect(144, 8, 25, 25)),
         makeLabel(this, "Метка3", QStringLiteral("R3"), QRect(216, 8, 25, 33))};
-    m_start = makeButton(this, "Start", QRect(8, 8, 57, 25),
-        QStringLiteral("traces the curve of R1, R2 and R3 over the picture, in a new colour"));
+    // The buttons' words must fit them whole, in every language: their size is fixed.
+    //: A button 57 pixels wide.
+    m_start = makeButton(this, "Start", translate("Window", "Start"), QRect(8, 8, 57, 25),
+        translate("Window", "traces the curve of R1, R2 and R3 over the picture, in a new colour"));
     m_R11 = makeField(this, "R11", QStringLiteral("120"), QRect(96, 8, 41, 24), m_labels[0],
-        QStringLiteral("radius of the fixed circle"));
+        translate("Window", "radius of the fixed circle"));
     m_R22 = makeField(this, "R22", QStringLiteral("33"), QRect(168, 8, 41, 24), m_labels[1],
-        QStringLiteral("radius of the rolling circle; negative rolls it inside"));
+        translate("Window", "radius of the rolling circle; negative rolls it inside"));
     m_R33 = makeField(this, "R33", QStringLiteral("40"), QRect(240, 8, 41, 23), m_labels[2],
-        QStringLiteral("distance of the pen from the rolling circle's centre"));
-    m_clear = makeButton(this, "Clear", QRect(288, 8, 49, 25),
-        QStringLiteral("wipes the picture and draws the grey circle of radius R1 again"));
-    m_end = makeButton(this, "End", QRect(352, 8, 41, 25), QStringLiteral("ends the program"));
+        translate("Window", "distance of the pen from the rolling circle's centre"));
+    //: A button 49 pixels wide.
+    m_clear = makeButton(this, "Clear", translate("Window", "Clear"), QRect(288, 8, 49, 25),
+        translate("Window", "wipes the picture and draws the grey circle of radius R1 again"));
+    //: A button 41 pixels wide.
+    m_end = makeButton(
+        this, "End", translate("Window", "End"), QRect(352, 8, 41, 25), translate("Window", "ends the program"));
 
     setTabOrder(m_R11, m_start);
     setTabOrder(m_start, m_R22);
@@ -216,10 +225,10 @@ void MainWindow::buildControls()
 
 void MainWindow::buildPictureMenu()
 {
-    auto *copy = new QAction(QStringLiteral("&Copy Picture"), this);
+    auto *copy = new QAction(translate("Window", "&Copy Picture"), this);
     copy->setObjectName(QStringLiteral("copyPicture"));
     connect(copy, &QAction::triggered, this, [this] { runCommand([this] { copyPicture(); }); });
-    auto *save = new QAction(QStringLiteral("&Save Picture As…"), this);
+    auto *save = new QAction(translate("Window", "&Save Picture As…"), this);
     save->setObjectName(QStringLiteral("savePicture"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] { savePictureAs(); });
@@ -227,15 +236,17 @@ void MainWindow::buildPictureMenu()
     addAction(save);
 
     m_pictureMenu = new QMenu(this);
-    m_pictureMenu->setAccessibleName(QStringLiteral("Picture"));
+    m_pictureMenu->setAccessibleName(translate("Window", "Picture"));
     m_pictureMenu->addAction(copy);
     m_pictureMenu->addAction(save);
     // What a screen reader says as it opens: how many items, and which.
     QStringList items;
     for (const QAction *action : m_pictureMenu->actions())
         items << QString(action->text()).remove(u'&');
+    //: What a menu holds: %1 is its items' names, each after the list's separator.
     m_pictureMenu->setAccessibleDescription(
-        QStringLiteral("%1 items: %2").arg(items.size()).arg(items.join(QStringLiteral(", "))));
+        translate("Window", "%n items: %1", nullptr, int(items.size()))
+            .arg(items.join(translate("Window", ", ", "between the items of a list"))));
     // As it closes, the focus is told back on the control that kept it all
     // along, which the toolkit does not tell either. Queued: once it is closed.
     connect(

@@ -1,5 +1,7 @@
 #include "picture_description.h"
 
+#include "runtime/catalogue.h"
+
 #include <QStringList>
 
 #include <array>
@@ -46,22 +48,29 @@ void PictureDescription::stopRun(const QString &error)
 
 QString PictureDescription::text() const
 {
-    QString text = m_circle ? QStringLiteral("Grey circle, radius %1.").arg(shortest(*m_circle))
-                            : QStringLiteral("No grey circle.");
+    const QString circle = m_circle ? translate("Picture", "Grey circle, radius %1.").arg(shortest(*m_circle))
+                                    : translate("Picture", "No grey circle.");
     if (m_runs.empty())
-        return text + QStringLiteral(" No curves.");
+        //: %1 says whether there is a grey circle, and how large it is.
+        return translate("Picture", "%1 No curves.").arg(circle);
     QStringList runs;
     for (const Run &run : m_runs) {
-        QString words = QStringLiteral("R1 %1, R2 %2, R3 %3 in %4 (%5)")
-                            .arg(shortest(run.radii.R1), shortest(run.radii.R2), shortest(run.radii.R3),
-                                colourInWords(run.colour), toQColor(run.colour).name());
-        if (!run.stoppedBy.isEmpty())
-            words += QStringLiteral(", stopped part-way by \"%1\"").arg(run.stoppedBy);
-        runs << words;
+        const QString R1 = shortest(run.radii.R1);
+        const QString R2 = shortest(run.radii.R2);
+        const QString R3 = shortest(run.radii.R3);
+        const QString colour = colourInWords(run.colour);
+        const QString hex = toQColor(run.colour).name();
+        if (run.stoppedBy.isEmpty())
+            //: A curve: its three radii, then its colour in words and as #rrggbb.
+            runs << translate("Picture", "R1 %1, R2 %2, R3 %3 in %4 (%5)").arg(R1, R2, R3, colour, hex);
+        else
+            //: As above; %6 is the error that stopped the curve before it was whole.
+            runs << translate("Picture", "R1 %1, R2 %2, R3 %3 in %4 (%5), stopped part-way by \"%6\"")
+                        .arg(R1, R2, R3, colour, hex, run.stoppedBy);
     }
-    const QString count
-        = m_runs.size() == 1 ? QStringLiteral("1 curve") : QStringLiteral("%1 curves").arg(m_runs.size());
-    return text + QLatin1Char(' ') + count + QStringLiteral(": ") + runs.join(QStringLiteral("; ")) + QLatin1Char('.');
+    //: %1 says whether there is a grey circle; %2 is the curves, each as said above.
+    return translate("Picture", "%1 %n curves: %2.", nullptr, int(m_runs.size()))
+        .arg(circle, runs.join(translate("Picture", "; ", "between the curves of a list")));
 }
 
 } // namespace volvenda

@@ -3,6 +3,7 @@
 #include "output/atomic_file.h"
 #include "output/file_target.h"
 #include "output/picture_writing.h"
+#include "runtime/catalogue.h"
 #include "runtime/runtime_error.h"
 
 #include <QBuffer>
@@ -24,12 +25,21 @@ namespace volvenda {
 
 namespace {
 
-const QString pngFilter = QStringLiteral("PNG image (*.png)");
-const QString svgFilter = QStringLiteral("SVG drawing (*.svg)");
+// The file dialog's filters, in the user's language; the dialog takes the
+// extension from between the parentheses.
+QString pngFilter()
+{
+    return translate("Saving", "PNG image (*.png)");
+}
+
+QString svgFilter()
+{
+    return translate("Saving", "SVG drawing (*.svg)");
+}
 
 PictureFormat filterFormat(const QString &filter)
 {
-    return filter == svgFilter ? PictureFormat::Svg : PictureFormat::Png;
+    return filter == svgFilter() ? PictureFormat::Svg : PictureFormat::Png;
 }
 
 QByteArray written(const std::function<bool(QIODevice &)> &write)
@@ -78,16 +88,16 @@ QString proposedFolder(const QString &lastUsed)
 ChosenFile askForPictureFile(QWidget *window, const QString &proposal)
 {
     const QFileInfo proposed(proposal);
-    QFileDialog dialog(window, QStringLiteral("Save Picture As"), proposed.absolutePath());
+    QFileDialog dialog(window, translate("Saving", "Save Picture As"), proposed.absolutePath());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({pngFilter, svgFilter});
+    dialog.setNameFilters({pngFilter(), svgFilter()});
     // Asked below, about the name written: a native dialog would ask about
     // the name as typed, before the extension is added.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     // The dialog adds the filter's extension to a name without one.
     const auto useFilter
         = [&dialog](const QString &filter) { dialog.setDefaultSuffix(extension(filterFormat(filter))); };
-    const QString filter = proposed.suffix() == extension(PictureFormat::Svg) ? svgFilter : pngFilter;
+    const QString filter = proposed.suffix() == extension(PictureFormat::Svg) ? svgFilter() : pngFilter();
     dialog.selectNameFilter(filter);
     useFilter(filter);
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, useFilter);
@@ -101,7 +111,8 @@ ChosenFile askForPictureFile(QWidget *window, const QString &proposal)
         const QString path = pictureFile(chosen).path;
         if (!replacesAFile(path))
             return chosen;
-        const QString question = QStringLiteral("%1 already exists.\nDo you want to replace it?");
+        //: %1 is a file's name.
+        const QString question = translate("Saving", "%1 already exists.\nDo you want to replace it?");
         if (QMessageBox::warning(window, dialog.windowTitle(), question.arg(QFileInfo(path).fileName()),
                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
             == QMessageBox::Yes)

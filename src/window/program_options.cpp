@@ -1,6 +1,7 @@
 #include "program_options.h"
 
 #include "drawing/picture_memory.h"
+#include "runtime/catalogue.h"
 #include "runtime/runtime_error.h"
 #include "runtime/version.h"
 
@@ -19,20 +20,25 @@ struct ToolkitOption
     const char *name;
     // Empty for a switch.
     const char *valueName;
-    // Empty keeps the option out of --help; it is still let through.
+    // Empty keeps the option out of --help; it is still let through. A
+    // source text of the catalogue.
     const char *description;
 };
 
 // The options the toolkit itself reads from the command line (QGuiApplication,
 // QApplication and the X platform plugin).
 constexpr std::array toolkitOptions {
-    ToolkitOption {"platform", "name[:options]", "Opens the window through this platform plugin: xcb, wayland, ..."},
-    ToolkitOption {"display", "display", "Opens the window on this X display."},
-    ToolkitOption {"style", "style", "Draws the buttons in this widget style, such as Fusion."},
-    ToolkitOption {"platformtheme", "theme", "Takes colours and fonts from this platform theme, such as gtk3."},
+    ToolkitOption {"platform", "name[:options]",
+        QT_TRANSLATE_NOOP("Options", "Opens the window through this platform plugin: xcb, wayland, ...")},
+    ToolkitOption {"display", "display", QT_TRANSLATE_NOOP("Options", "Opens the window on this X display.")},
+    ToolkitOption {
+        "style", "style", QT_TRANSLATE_NOOP("Options", "Draws the buttons in this widget style, such as Fusion.")},
+    ToolkitOption {"platformtheme", "theme",
+        QT_TRANSLATE_NOOP("Options", "Takes colours and fonts from this platform theme, such as gtk3.")},
     ToolkitOption {"platformpluginpath", "path", ""},
     ToolkitOption {"plugin", "plugin", ""},
-    ToolkitOption {"qwindowgeometry", "geometry", "Opens the window at this place on an X screen, such as +100+50."},
+    ToolkitOption {"qwindowgeometry", "geometry",
+        QT_TRANSLATE_NOOP("Options", "Opens the window at this place on an X screen, such as +100+50.")},
     ToolkitOption {"geometry", "geometry", ""},
     ToolkitOption {"qwindowicon", "icon", ""},
     ToolkitOption {"qwindowtitle", "title", ""},
@@ -53,7 +59,9 @@ constexpr std::array toolkitOptions {
 ProgramOptions refuse(const QString &why)
 {
     return {ProgramOptions::Action::Refuse,
-        QStringLiteral("%1: %2 Try '%1 --help'.\n").arg(QLatin1String(ProgramName), why), {}, {}};
+        //: %1 is the program's name, %2 what is wrong with its arguments.
+        translate("Options", "%1: %2 Try '%1 --help'.").arg(QLatin1String(ProgramName), why) + QLatin1Char('\n'), {},
+        {}};
 }
 
 // Quoted for a POSIX shell only where it has to be, so the usual path reads as it is.
@@ -76,18 +84,19 @@ ProgramOptions parseProgramOptions(const QStringList &arguments)
     if (arguments.size() <= 1)
         return {ProgramOptions::Action::OpenWindow, {}, {}, {}};
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Draws epitrochoids: type R1, R2 and R3 and press Start."));
+    parser.setApplicationDescription(translate("Options", "Draws epitrochoids: type R1, R2 and R3 and press Start."));
     // The toolkit's options are single-dash words: -platform is one option, not
     // -p -l -a -t -f -o -r -m.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
-        QStringLiteral("Displays this help and exits."));
+        translate("Options", "Displays this help and exits."));
     const QCommandLineOption version(
-        {QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Displays the version and exits."));
+        {QStringLiteral("v"), QStringLiteral("version")}, translate("Options", "Displays the version and exits."));
     parser.addOption(help);
     parser.addOption(version);
     for (const ToolkitOption &known : toolkitOptions) {
-        QCommandLineOption option(QString::fromLatin1(known.name), QString::fromLatin1(known.description),
+        QCommandLineOption option(QString::fromLatin1(known.name),
+            *known.description == '\0' ? QString() : translate("Options", known.description),
             QString::fromLatin1(known.valueName));
         if (*known.description == '\0')
             option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -99,7 +108,8 @@ ProgramOptions parseProgramOptions(const QStringList &arguments)
     if (parser.isSet(help)) {
         // Without an application object the parser cannot name the program.
         QString text = parser.helpText();
-        text = QStringLiteral("Usage: %1 [options]").arg(QLatin1String(ProgramName)) + text.mid(text.indexOf('\n'));
+        text = translate("Options", "Usage: %1 [options]").arg(QLatin1String(ProgramName))
+            + text.mid(text.indexOf('\n'));
         return {ProgramOptions::Action::ShowHelp, text, {}, {}};
     }
     if (parser.isSet(version))
@@ -107,7 +117,7 @@ ProgramOptions parseProgramOptions(const QStringList &arguments)
             QStringLiteral("%1 %2\n").arg(QLatin1String(ProgramName), QLatin1String(ProgramVersion)), {}, {}};
     // The window takes no file or other argument of its own.
     if (!parser.positionalArguments().isEmpty())
-        return refuse(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+        return refuse(translate("Options", "Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
     return {ProgramOptions::Action::OpenWindow, {}, parser.value(QStringLiteral("platform")),
         parser.value(QStringLiteral("display"))};
 }
@@ -135,9 +145,12 @@ QString noDisplayMessage(const QString &programPath, const QStringList &argument
     QStringList command {QStringLiteral("xvfb-run"), QStringLiteral("-a"), shellQuoted(programPath)};
     for (const QString &argument : arguments)
         command << shellQuoted(argument);
-    return QStringLiteral("%1: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); "
-                          "to run it on a virtual X server: sudo apt-get install xvfb xauth && %2\n")
-        .arg(QLatin1String(ProgramName), command.join(QLatin1Char(' ')));
+    //: %1 is the program's name, %2 a command to type as it is.
+    return translate("Options",
+               "%1: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); to run it on a "
+               "virtual X server: sudo apt-get install xvfb xauth && %2")
+               .arg(QLatin1String(ProgramName), command.join(QLatin1Char(' ')))
+        + QLatin1Char('\n');
 }
 
 std::size_t windowAddressSpaceNeed()
@@ -158,11 +171,14 @@ QString tooLittleMemoryMessage(std::optional<std::size_t> left)
     if (*left >= need)
         return {};
     constexpr double megabyte = 1 << 20U;
-    return QStringLiteral("%1: %2: the window needs about %3 MB of address space beyond the program itself, "
-                          "and the limit (ulimit -v) leaves %4 MB; raise the limit to open it\n")
-        .arg(QLatin1String(ProgramName), RuntimeError(ErrorKind::OutOfMemory).errorText())
-        .arg(std::ceil(double(need) / megabyte))
-        .arg(std::floor(double(*left) / megabyte));
+    //: %1 is the program's name, %2 the error "Out of memory"; %3 and %4 are sizes in megabytes.
+    return translate("Options",
+               "%1: %2: the window needs about %3 MB of address space beyond the program itself, and the limit "
+               "(ulimit -v) leaves %4 MB; raise the limit to open it")
+               .arg(QLatin1String(ProgramName), RuntimeError(ErrorKind::OutOfMemory).errorText())
+               .arg(std::ceil(double(need) / megabyte))
+               .arg(std::floor(double(*left) / megabyte))
+        + QLatin1Char('\n');
 }
 
 void prepareToolkit()

@@ -1,0 +1,120 @@
+#include "catalogue.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace volvenda {
+
+namespace {
+
+// Where the build puts the catalogues among the program's resources.
+const QString catalogueFolder = QStringLiteral(":/catalogues/");
+
+// The catalogue loaded, and the English one, which holds only the plural
+// forms of the source texts ("1 curve", "2 curves").
+struct Catalogues
+{
+    QTranslator chosen;
+    QTranslator english;
+    QString language = QStringLiteral("en");
+    CanShow canShow;
+};
+
+Catalogues &catalogues()
+{
+    static Catalogues loaded;
+    return loaded;
+}
+
+bool isCLocale(const QString &locale)
+{
+    return locale == QLatin1String("C") || locale == QLatin1String("POSIX") || locale.startsWith(QLatin1String("C."))
+        || locale.startsWith(QLatin1String("C@"));
+}
+
+} // namespace
+
+QString processEnvironment(const char *name)
+{
+    return qEnvironmentVariable(name);
+}
+
+QStringList wantedLanguages(const Environment &environment)
+{
+    QString locale;
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        locale = environment(name);
+        if (!locale.isEmpty())
+            break;
+    }
+    // No locale at all is the C locale too.
+    if (locale.isEmpty() || isCLocale(locale))
+        return {};
+    const QString priorities = environment("LANGUAGE");
+    QStringList wanted;
+    for (const QString &entry : priorities.isEmpty() ? QStringList {locale} : priorities.split(QLatin1Char(':'))) {
+        // de_AT.UTF-8@euro: the language with its region, then the language alone.
+        const QString withRegion = entry.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+        for (const QString &language : {withRegion, withRegion.section(QLatin1Char('_'), 0, 0)})
+            if (!language.isEmpty() && !wanted.contains(language))
+                wanted << language;
+    }
+    return wanted;
+}
+
+QString loadCatalogue(const QStringList &wanted, CanShow canShow)
+{
+    Catalogues &loaded = catalogues();
+    loaded.canShow = std::move(canShow);
+    loaded.language = QStringLiteral("en");
+    for (const QString &language : wanted) {
+        const QString file = catalogueFolder + QStringLiteral("volvenda_") + language + QStringLiteral(".qm");
+        if (QFile::exists(file) && loaded.chosen.load(file)) {
+            loaded.language = language;
+            break;
+        }
+    }
+    if (loaded.language == QLatin1String("en"))
+        (void)loaded.chosen.load(catalogueFolder + QStringLiteral("volvenda_en.qm"));
+    return loaded.language;
+}
+
+QString catalogueLanguage()
+{
+    return catalogues().language;
+}
+
+QString translate(const char *context, const char *sourceText, const char *disambiguation, int n)
+{
+    Catalogues &loaded = catalogues();
+    QString text = loaded.chosen.translate(context, sourceText, disambiguation, n);
+    if (!text.isNull() && loaded.canShow && !loaded.canShow(text))
+        text.clear();
+    // The English plural forms, which the chosen catalogue has when it is English.
+    if (text.isEmpty() && n >= 0 && loaded.language != QLatin1String("en")) {
+        if (loaded.english.isEmpty())
+            (void)loaded.english.load(catalogueFolder + QStringLiteral("volvenda_en.qm"));
+        text = loaded.english.translate(context, sourceText, disambiguation, n);
+    }
+    if (text.isEmpty())
+        text = QString::fromUtf8(sourceText);
+    if (n >= 0)
+        text.replace(QLatin1String("%n"), QString::number(n));
+    return text;
+}
+
+void installToolkitCatalogue()
+{
+    static QTranslator toolkit;
+    QCoreApplication::removeTranslator(&toolkit);
+    const QString language = catalogueLanguage();
+    // Qt's own texts are English already; its catalogues come with Qt
+    // (qt6-translations-l10n on Debian), and a missing one leaves them English.
+    if (language != QLatin1String("en")
+        && toolkit.load(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&toolkit);
+}
+
+} // namespace volvenda
