@@ -259,16 +259,6 @@
         <extracomment>%1 says whether there is a grey circle, and how large it is.</extracomment>
         <translation>%1 Keine Kurven.</translation>
     </message>
-    <message>
-        <source>R1 %1, R2 %2, R3 %3 in %4 (%5)</source>
-        <extracomment>A curve: its three radii, then its colour in words and as #rrggbb.</extracomment>
-        <translation>R1 %1, R2 %2, R3 %3, Farbe: %4 (%5)</translation>
-    </message>
-    <message>
-        <source>R1 %1, R2 %2, R3 %3 in %4 (%5), stopped part-way by &quot;%6&quot;</source>
-        <extracomment>As above; %6 is the error that stopped the curve before it was whole.</extracomment>
-        <translation>R1 %1, R2 %2, R3 %3, Farbe: %4 (%5), unterwegs abgebrochen durch „%6“</translation>
-    </message>
     <message numerus="yes">
         <source>%1 %n curves: %2.</source>
         <extracomment>%1 says whether there is a grey circle; %2 is the curves, each as said above.</extracomment>
@@ -281,6 +271,24 @@
         <source>; </source>
         <comment>between the curves of a list</comment>
         <translation>; </translation>
+    </message>
+    <message>
+        <source>%1 in %2 (%3)</source>
+        <extracomment>A curve: %1 its radii (R1 120, R2 33, R3 40), %2 its colour in words, %3 as #rrggbb.</extracomment>
+        <translation>%1, Farbe: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 in %2 (%3), stopped part-way by &quot;%4&quot;</source>
+        <extracomment>As above; %4 is the error that stopped the curve before it was whole.</extracomment>
+        <translation>%1, Farbe: %2 (%3), unterwegs abgebrochen durch „%4“</translation>
+    </message>
+</context>
+<context>
+    <name>Radii</name>
+    <message>
+        <source>R1 %1, R2 %2, R3 %3</source>
+        <extracomment>The three radii of a curve, named as the window&apos;s fields are.</extracomment>
+        <translation>R1 %1, R2 %2, R3 %3</translation>
     </message>
 </context>
 <context>

@@ -322,9 +322,8 @@ bool MainWindow::runCommand(const std::function<void()> &command, const Remedy &
 void MainWindow::startUp()
 {
     m_random.reseed(secondsSinceMidnight());
-    m_state.X0 = CentreX;
-    m_state.Y0 = CentreY;
-    m_state.Dt = ParameterStep;
+    // The centre and the step every run is traced with.
+    m_state = TraceState {};
     const float radius = readSingle(m_R11->text());
     drawReferenceCircle(m_drawing, radius);
     m_description.wipe(std::fabs(radius));

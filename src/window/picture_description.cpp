@@ -1,27 +1,14 @@
 #include "picture_description.h"
 
 #include "runtime/catalogue.h"
+#include "runtime/number_spelling.h"
+#include "trace/radii_wording.h"
 
 #include <QStringList>
 
-#include <array>
-#include <charconv>
 #include <cmath>
 
 namespace volvenda {
-
-namespace {
-
-// The shortest spelling that reads back as the number: 120, -45, 60.5, 1e+39.
-template<typename Real>
-QString shortest(Real value)
-{
-    std::array<char, 32> text {};
-    const std::to_chars_result written = std::to_chars(text.data(), text.data() + text.size(), value);
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(written.ptr - text.data()));
-}
-
-} // namespace
 
 void PictureDescription::wipe(std::optional<float> circle)
 {
@@ -48,25 +35,23 @@ void PictureDescription::stopRun(const QString &error)
 
 QString PictureDescription::text() const
 {
-    const QString circle = m_circle ? translate("Picture", "Grey circle, radius %1.").arg(shortest(*m_circle))
+    const QString circle = m_circle ? translate("Picture", "Grey circle, radius %1.").arg(shortestSpelling(*m_circle))
                                     : translate("Picture", "No grey circle.");
     if (m_runs.empty())
         //: %1 says whether there is a grey circle, and how large it is.
         return translate("Picture", "%1 No curves.").arg(circle);
     QStringList runs;
     for (const Run &run : m_runs) {
-        const QString R1 = shortest(run.radii.R1);
-        const QString R2 = shortest(run.radii.R2);
-        const QString R3 = shortest(run.radii.R3);
+        const QString radii = radiiInWords(run.radii);
         const QString colour = colourInWords(run.colour);
         const QString hex = toQColor(run.colour).name();
         if (run.stoppedBy.isEmpty())
-            //: A curve: its three radii, then its colour in words and as #rrggbb.
-            runs << translate("Picture", "R1 %1, R2 %2, R3 %3 in %4 (%5)").arg(R1, R2, R3, colour, hex);
+            //: A curve: %1 its radii (R1 120, R2 33, R3 40), %2 its colour in words, %3 as #rrggbb.
+            runs << translate("Picture", "%1 in %2 (%3)").arg(radii, colour, hex);
         else
-            //: As above; %6 is the error that stopped the curve before it was whole.
-            runs << translate("Picture", "R1 %1, R2 %2, R3 %3 in %4 (%5), stopped part-way by \"%6\"")
-                        .arg(R1, R2, R3, colour, hex, run.stoppedBy);
+            //: As above; %4 is the error that stopped the curve before it was whole.
+            runs << translate("Picture", "%1 in %2 (%3), stopped part-way by \"%4\"")
+                        .arg(radii, colour, hex, run.stoppedBy);
     }
     //: %1 says whether there is a grey circle; %2 is the curves, each as said above.
     return translate("Picture", "%1 %n curves: %2.", nullptr, int(m_runs.size()))
