@@ -48,9 +48,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries come from the binaries themselves (dpkg-shlibdeps). The window
 # cannot open without a platform plugin, which no library depends on; the
 # Wayland one is only recommended, as the X11 one serves Wayland desktops too.
+# So are Qt's own translations, which its dialogs speak the user's language
+# with; our catalogues are built into the programs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "trace epitrochoids in a window or into PNG and SVG files")
 set(CPACK_PACKAGE_DESCRIPTION
     "Volvenda draws epitrochoids: the curves traced by a pen fixed to a circle
