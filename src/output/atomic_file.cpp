@@ -1,13 +1,13 @@
 #include "atomic_file.h"
 
-#include "file_descriptor.h"
-#include "file_metadata.h"
-#include "file_sink.h"
 #include "file_target.h"
+#include "output/detail/file_descriptor.h"
+#include "output/detail/file_metadata.h"
+#include "output/detail/file_sink.h"
+#include "output/detail/temporary_name.h"
+#include "output/detail/unnamed_file.h"
 #include "printable.h"
 #include "runtime/system_reason.h"
-#include "temporary_name.h"
-#include "unnamed_file.h"
 
 #include <QIODevice>
 
