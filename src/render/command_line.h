@@ -1,7 +1,7 @@
 #pragma once
 
 #include "output/picture_format.h"
-#include "runtime/color.h"
+#include "runtime/colour.h"
 #include "trace/curve.h"
 
 #include <QByteArray>

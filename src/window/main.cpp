@@ -8,6 +8,7 @@
 #include "runtime/catalogue.h"
 #include "runtime/process_setup.h"
 #include "runtime/runtime_error.h"
+#include "runtime/system_reason.h"
 #include "runtime/version.h"
 
 #include <QApplication>
@@ -57,11 +58,11 @@ int main(int argc, char *argv[])
     case volvenda::ProgramOptions::Action::ShowHelp:
     case volvenda::ProgramOptions::Action::ShowVersion:
         // Output nobody receives is a failure, as for any standard tool.
-        if (const QString failure = volvenda::writeStandardOutput(options.text.toLocal8Bit()); !failure.isEmpty()) {
+        if (const auto written = volvenda::writeStandardOutput(options.text.toLocal8Bit()); !written) {
             //: %1 is the program's name, %2 the system's reason.
             std::fprintf(stderr, "%s\n",
                 qPrintable(volvenda::translate("Options", "%1: cannot write to standard output: %2")
-                               .arg(QLatin1String(volvenda::ProgramName), failure)));
+                               .arg(QLatin1String(volvenda::ProgramName), volvenda::systemReason(written.error()))));
             return 1;
         }
         return 0;

@@ -7,7 +7,7 @@
 #include "runtime/arithmetic.h"
 #include "runtime/catalogue.h"
 #include "runtime/clock.h"
-#include "runtime/color.h"
+#include "runtime/colour.h"
 #include "runtime/locale_number.h"
 #include "runtime/runtime_error.h"
 #include "trace/reference_circle.h"

@@ -19,7 +19,7 @@ Q_DECLARE_METATYPE(Drawing)
 
 namespace {
 
-constexpr COLORREF red = composeColor(255, 0, 0);
+constexpr COLORREF red = composeColour(255, 0, 0);
 constexpr float inf = std::numeric_limits<float>::infinity();
 constexpr float largest = std::numeric_limits<float>::max();
 
@@ -154,7 +154,7 @@ private slots:
         surface.DrawLine(100, 100, 150, 120, red);
         surface.DrawLine(150, 120, 160, 90, red);
         // The next run's colour with the same pen.
-        surface.DrawLine(100, 60, 150, 60, composeColor(0, 0, 255));
+        surface.DrawLine(100, 60, 150, 60, composeColour(0, 0, 255));
         QCOMPARE(surface.image().pixelColor(125, 60), QColor(0, 0, 255));
         surface.Present();
         surface.Present(); // nothing new: nothing to show

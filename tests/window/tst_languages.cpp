@@ -124,7 +124,7 @@ private slots:
         PictureDescription description;
         description.wipe(120);
         for (int run = 0; run < row.runs; ++run) {
-            description.beginRun({120, 33, 40}, composeColor(31, 111, 106));
+            description.beginRun({120, 33, 40}, composeColour(31, 111, 106));
             description.finishRun();
         }
         QVERIFY2(description.text().contains(row.count), qPrintable(description.text()));

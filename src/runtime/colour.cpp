@@ -1,4 +1,4 @@
-#include "color.h"
+#include "colour.h"
 
 #include "catalogue.h"
 
