@@ -177,6 +177,85 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>its folder is sticky (as /tmp is) and the file belongs to someone else, who alone may replace it there</source>
+        <translation>sein Ordner ist „sticky“ (wie /tmp), und die Datei gehört jemand anderem, der allein sie dort ersetzen darf</translation>
+    </message>
+    <message>
+        <source>it carries attributes you may not read, which a new file would lose: %1</source>
+        <extracomment>%1 is a list of extended attributes&apos; names, such as user.xdg.origin.url.</extracomment>
+        <translation>sie trägt Attribute, die Sie nicht lesen dürfen und die eine neue Datei verlöre: %1</translation>
+    </message>
+    <message>
+        <source>it has become %1</source>
+        <translation>es ist inzwischen %1</translation>
+    </message>
+    <message>
+        <source>the file would not be whole</source>
+        <translation>die Datei wäre nicht vollständig</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <extracomment>%1 is a file&apos;s name, %2 the reason.</extracomment>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>kein Dateiname</translation>
+    </message>
+    <message>
+        <source>the name is not valid text</source>
+        <translation>der Name ist kein gültiger Text</translation>
+    </message>
+    <message>
+        <source>the name holds a null character</source>
+        <translation>der Name enthält ein Nullzeichen</translation>
+    </message>
+    <message>
+        <source>the name ends in &apos;/&apos;, as a folder&apos;s does</source>
+        <translation>der Name endet wie ein Ordnername auf „/“</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>sein Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is %1</source>
+        <extracomment>%1 is what the file is, such as a folder.</extracomment>
+        <translation>es ist %1</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a file that does not exist</source>
+        <translation>es ist ein symbolischer Link auf eine Datei, die es nicht gibt</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to %1</source>
+        <extracomment>%1 is what the link&apos;s target is, such as a folder.</extracomment>
+        <translation>es ist ein symbolischer Link, dessen Ziel %1 ist</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>%1: %2; %3</source>
@@ -328,6 +407,31 @@
     <message>
         <source>R1 is %1: Clear needs a number below about 1.8e308.</source>
         <translation>R1 ist %1: Neu braucht eine Zahl unter etwa 1.8e308.</translation>
+    </message>
+</context>
+<context>
+    <name>Renderer</name>
+    <message>
+        <source>%1 (see --help)</source>
+        <extracomment>%1 says what is wrong with the arguments.</extracomment>
+        <translation>%1 (siehe --help)</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>Schreiben auf die Standardausgabe nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>drawing</source>
+        <translation>Zeichnen</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>volvenda-render: %1 %2%</source>
+        <extracomment>A render&apos;s progress: %1 what it is doing (drawing, writing), %2 how far, in percent.</extracomment>
+        <translation>volvenda-render: %1 %2 %</translation>
     </message>
 </context>
 <context>

@@ -177,6 +177,85 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>its folder is sticky (as /tmp is) and the file belongs to someone else, who alone may replace it there</source>
+        <translation>su carpeta es «sticky» (como /tmp) y el archivo pertenece a otra persona, la única que puede reemplazarlo ahí</translation>
+    </message>
+    <message>
+        <source>it carries attributes you may not read, which a new file would lose: %1</source>
+        <extracomment>%1 is a list of extended attributes&apos; names, such as user.xdg.origin.url.</extracomment>
+        <translation>tiene atributos que usted no puede leer y que un archivo nuevo perdería: %1</translation>
+    </message>
+    <message>
+        <source>it has become %1</source>
+        <translation>ahora es %1</translation>
+    </message>
+    <message>
+        <source>the file would not be whole</source>
+        <translation>el archivo no quedaría completo</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <extracomment>%1 is a file&apos;s name, %2 the reason.</extracomment>
+        <translation>no se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>una tubería con nombre</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>algo que no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>no hay nombre de archivo</translation>
+    </message>
+    <message>
+        <source>the name is not valid text</source>
+        <translation>el nombre no es un texto válido</translation>
+    </message>
+    <message>
+        <source>the name holds a null character</source>
+        <translation>el nombre contiene un carácter nulo</translation>
+    </message>
+    <message>
+        <source>the name ends in &apos;/&apos;, as a folder&apos;s does</source>
+        <translation>el nombre termina en «/», como el de una carpeta</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>su carpeta no existe</translation>
+    </message>
+    <message>
+        <source>it is %1</source>
+        <extracomment>%1 is what the file is, such as a folder.</extracomment>
+        <translation>se trata de %1</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a file that does not exist</source>
+        <translation>es un enlace simbólico a un archivo que no existe</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to %1</source>
+        <extracomment>%1 is what the link&apos;s target is, such as a folder.</extracomment>
+        <translation>es un enlace simbólico a %1</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>%1: %2; %3</source>
@@ -328,6 +407,31 @@
     <message>
         <source>R1 is %1: Clear needs a number below about 1.8e308.</source>
         <translation>R1: %1; Borrar necesita un número menor que aproximadamente 1.8e308.</translation>
+    </message>
+</context>
+<context>
+    <name>Renderer</name>
+    <message>
+        <source>%1 (see --help)</source>
+        <extracomment>%1 says what is wrong with the arguments.</extracomment>
+        <translation>%1 (consulte --help)</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>no se puede escribir en la salida estándar: %1</translation>
+    </message>
+    <message>
+        <source>drawing</source>
+        <translation>dibujando</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>escribiendo</translation>
+    </message>
+    <message>
+        <source>volvenda-render: %1 %2%</source>
+        <extracomment>A render&apos;s progress: %1 what it is doing (drawing, writing), %2 how far, in percent.</extracomment>
+        <translation>volvenda-render: %1 %2 %</translation>
     </message>
 </context>
 <context>

@@ -177,6 +177,85 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>its folder is sticky (as /tmp is) and the file belongs to someone else, who alone may replace it there</source>
+        <translation>son dossier est collant (comme /tmp) et le fichier appartient à quelqu’un d’autre, seul autorisé à l’y remplacer</translation>
+    </message>
+    <message>
+        <source>it carries attributes you may not read, which a new file would lose: %1</source>
+        <extracomment>%1 is a list of extended attributes&apos; names, such as user.xdg.origin.url.</extracomment>
+        <translation>il porte des attributs que vous ne pouvez pas lire, qu’un nouveau fichier perdrait : %1</translation>
+    </message>
+    <message>
+        <source>it has become %1</source>
+        <translation>c’est devenu %1</translation>
+    </message>
+    <message>
+        <source>the file would not be whole</source>
+        <translation>le fichier ne serait pas complet</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <extracomment>%1 is a file&apos;s name, %2 the reason.</extracomment>
+        <translation>impossible d’écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>un tube nommé</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un périphérique</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>autre chose qu’un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>aucun nom de fichier</translation>
+    </message>
+    <message>
+        <source>the name is not valid text</source>
+        <translation>le nom n’est pas un texte valide</translation>
+    </message>
+    <message>
+        <source>the name holds a null character</source>
+        <translation>le nom contient un caractère nul</translation>
+    </message>
+    <message>
+        <source>the name ends in &apos;/&apos;, as a folder&apos;s does</source>
+        <translation>le nom se termine par « / », comme celui d’un dossier</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>son dossier n’existe pas</translation>
+    </message>
+    <message>
+        <source>it is %1</source>
+        <extracomment>%1 is what the file is, such as a folder.</extracomment>
+        <translation>c’est %1</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a file that does not exist</source>
+        <translation>c’est un lien symbolique vers un fichier qui n’existe pas</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to %1</source>
+        <extracomment>%1 is what the link&apos;s target is, such as a folder.</extracomment>
+        <translation>c’est un lien symbolique vers %1</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>%1: %2; %3</source>
@@ -328,6 +407,31 @@
     <message>
         <source>R1 is %1: Clear needs a number below about 1.8e308.</source>
         <translation>R1 : %1 ; Vider a besoin d’un nombre inférieur à environ 1.8e308.</translation>
+    </message>
+</context>
+<context>
+    <name>Renderer</name>
+    <message>
+        <source>%1 (see --help)</source>
+        <extracomment>%1 says what is wrong with the arguments.</extracomment>
+        <translation>%1 (voir --help)</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>impossible d’écrire sur la sortie standard : %1</translation>
+    </message>
+    <message>
+        <source>drawing</source>
+        <translation>dessin</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>écriture</translation>
+    </message>
+    <message>
+        <source>volvenda-render: %1 %2%</source>
+        <extracomment>A render&apos;s progress: %1 what it is doing (drawing, writing), %2 how far, in percent.</extracomment>
+        <translation>volvenda-render : %1 %2 %</translation>
     </message>
 </context>
 <context>

@@ -177,6 +177,85 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>its folder is sticky (as /tmp is) and the file belongs to someone else, who alone may replace it there</source>
+        <translation>そのフォルダーは /tmp と同じくスティッキーで、ファイルはほかの人のものです。そこで置き換えられるのはその人だけです</translation>
+    </message>
+    <message>
+        <source>it carries attributes you may not read, which a new file would lose: %1</source>
+        <extracomment>%1 is a list of extended attributes&apos; names, such as user.xdg.origin.url.</extracomment>
+        <translation>読み取りを許されていない属性があり、新しいファイルではそれが失われます: %1</translation>
+    </message>
+    <message>
+        <source>it has become %1</source>
+        <translation>%1に変わっています</translation>
+    </message>
+    <message>
+        <source>the file would not be whole</source>
+        <translation>ファイルが完全になりません</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <extracomment>%1 is a file&apos;s name, %2 the reason.</extracomment>
+        <translation>「%1」に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>フォルダー</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>名前付きパイプ</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ソケット</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではないもの</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>ファイル名がありません</translation>
+    </message>
+    <message>
+        <source>the name is not valid text</source>
+        <translation>名前が正しいテキストではありません</translation>
+    </message>
+    <message>
+        <source>the name holds a null character</source>
+        <translation>名前に NUL 文字が含まれています</translation>
+    </message>
+    <message>
+        <source>the name ends in &apos;/&apos;, as a folder&apos;s does</source>
+        <translation>名前がフォルダーのように「/」で終わっています</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>そのフォルダーが存在しません</translation>
+    </message>
+    <message>
+        <source>it is %1</source>
+        <extracomment>%1 is what the file is, such as a folder.</extracomment>
+        <translation>%1です</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a file that does not exist</source>
+        <translation>存在しないファイルを指すシンボリックリンクです</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to %1</source>
+        <extracomment>%1 is what the link&apos;s target is, such as a folder.</extracomment>
+        <translation>%1を指すシンボリックリンクです</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>%1: %2; %3</source>
@@ -327,6 +406,31 @@
     <message>
         <source>R1 is %1: Clear needs a number below about 1.8e308.</source>
         <translation>R1 の値は %1 です。「消去」には約 1.8e308 未満の数値が必要です。</translation>
+    </message>
+</context>
+<context>
+    <name>Renderer</name>
+    <message>
+        <source>%1 (see --help)</source>
+        <extracomment>%1 says what is wrong with the arguments.</extracomment>
+        <translation>%1 (--help を参照)</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>標準出力に書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>drawing</source>
+        <translation>描画中</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>書き込み中</translation>
+    </message>
+    <message>
+        <source>volvenda-render: %1 %2%</source>
+        <extracomment>A render&apos;s progress: %1 what it is doing (drawing, writing), %2 how far, in percent.</extracomment>
+        <translation>volvenda-render: %1 %2%</translation>
     </message>
 </context>
 <context>

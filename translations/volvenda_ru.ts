@@ -177,6 +177,85 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>its folder is sticky (as /tmp is) and the file belongs to someone else, who alone may replace it there</source>
+        <translation>его папка с битом sticky (как /tmp), а файл принадлежит другому пользователю — только он может заменить его там</translation>
+    </message>
+    <message>
+        <source>it carries attributes you may not read, which a new file would lose: %1</source>
+        <extracomment>%1 is a list of extended attributes&apos; names, such as user.xdg.origin.url.</extracomment>
+        <translation>у него есть атрибуты, которые вам нельзя читать и которые новый файл потерял бы: %1</translation>
+    </message>
+    <message>
+        <source>it has become %1</source>
+        <translation>теперь это %1</translation>
+    </message>
+    <message>
+        <source>the file would not be whole</source>
+        <translation>файл получился бы неполным</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <extracomment>%1 is a file&apos;s name, %2 the reason.</extracomment>
+        <translation>не удаётся записать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>папка</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>именованный канал</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>сокет</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>устройство</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>не обычный файл</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>нет имени файла</translation>
+    </message>
+    <message>
+        <source>the name is not valid text</source>
+        <translation>имя не является допустимым текстом</translation>
+    </message>
+    <message>
+        <source>the name holds a null character</source>
+        <translation>имя содержит нулевой символ</translation>
+    </message>
+    <message>
+        <source>the name ends in &apos;/&apos;, as a folder&apos;s does</source>
+        <translation>имя оканчивается на «/», как имя папки</translation>
+    </message>
+    <message>
+        <source>its folder does not exist</source>
+        <translation>его папка не существует</translation>
+    </message>
+    <message>
+        <source>it is %1</source>
+        <extracomment>%1 is what the file is, such as a folder.</extracomment>
+        <translation>это %1</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to a file that does not exist</source>
+        <translation>это символическая ссылка на несуществующий файл</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link to %1</source>
+        <extracomment>%1 is what the link&apos;s target is, such as a folder.</extracomment>
+        <translation>это символическая ссылка, цель которой — %1</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>%1: %2; %3</source>
@@ -329,6 +408,31 @@
     <message>
         <source>R1 is %1: Clear needs a number below about 1.8e308.</source>
         <translation>R1: %1 — для кнопки «Сброс» нужно число меньше примерно 1.8e308.</translation>
+    </message>
+</context>
+<context>
+    <name>Renderer</name>
+    <message>
+        <source>%1 (see --help)</source>
+        <extracomment>%1 says what is wrong with the arguments.</extracomment>
+        <translation>%1 (см. --help)</translation>
+    </message>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>не удаётся записать в стандартный вывод: %1</translation>
+    </message>
+    <message>
+        <source>drawing</source>
+        <translation>рисование</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>запись</translation>
+    </message>
+    <message>
+        <source>volvenda-render: %1 %2%</source>
+        <extracomment>A render&apos;s progress: %1 what it is doing (drawing, writing), %2 how far, in percent.</extracomment>
+        <translation>volvenda-render: %1 %2%</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "output/detail/temporary_name.h"
 #include "output/detail/unnamed_file.h"
 #include "printable.h"
+#include "runtime/catalogue.h"
 #include "runtime/system_reason.h"
 
 #include <QIODevice>
@@ -69,12 +70,14 @@ void AtomicFile::State::checkReplaceable() const
     if ((folderInfo.st_mode & S_ISVTX) != 0 && existing.st_uid != writer && folderInfo.st_uid != writer
         && !mayActAsOwner())
         cannotWrite(ErrorKind::FileWriteFailed, path,
-            QStringLiteral("its folder is sticky (as /tmp is) and the file belongs to someone else, who alone may "
-                           "replace it there"));
+            translate("Files",
+                "its folder is sticky (as /tmp is) and the file belongs to someone else, who alone may replace it "
+                "there"));
     const QList<QByteArray> unreadable = unreadableAttributes(target.folder + '/' + target.name, existing);
     if (!unreadable.isEmpty())
         cannotWrite(ErrorKind::FileWriteFailed, path,
-            QStringLiteral("it carries attributes you may not read, which a new file would lose: %1")
+            //: %1 is a list of extended attributes' names, such as user.xdg.origin.url.
+            translate("Files", "it carries attributes you may not read, which a new file would lose: %1")
                 .arg(printable(unreadable.join(", "))));
 }
 
@@ -100,7 +103,7 @@ void AtomicFile::State::replaceTarget()
     const bool exists = ::fstatat(folder.get(), name.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0;
     if (exists && !S_ISREG(existing.st_mode))
         cannotWrite(
-            ErrorKind::FileRefused, path, QStringLiteral("it has become %1").arg(describeType(existing.st_mode)));
+            ErrorKind::FileRefused, path, translate("Files", "it has become %1").arg(describeType(existing.st_mode)));
     if (exists) {
         const QByteArray existingPath = target.folder + '/' + name;
         if (const SystemResult<void> kept = keepMetadata(existingPath, existing, file.get()); !kept)
@@ -178,7 +181,7 @@ void AtomicFile::commit(bool written)
     if (const SystemResult<void> drained = d->sink->drain(); !drained)
         d->failWrite(drained.error());
     if (!written)
-        cannotWrite(ErrorKind::FileWriteFailed, d->path, QStringLiteral("the file would not be whole"));
+        cannotWrite(ErrorKind::FileWriteFailed, d->path, translate("Files", "the file would not be whole"));
     d->sink->close();
     // On disk before it takes the target's place, so that a crash leaves the
     // old file or the new one, never a part of the new one.

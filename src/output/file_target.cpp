@@ -1,6 +1,7 @@
 #include "file_target.h"
 
 #include "printable.h"
+#include "runtime/catalogue.h"
 #include "runtime/system_reason.h"
 
 #include <QFile>
@@ -34,33 +35,36 @@ FileTarget splitPath(const QByteArray &path, bool exists)
 
 void cannotWrite(ErrorKind kind, const QString &path, const QString &reason)
 {
-    throw RuntimeError(kind, QStringLiteral("cannot write '%1': %2").arg(printable(QStringView(path)), reason));
+    //: %1 is a file's name, %2 the reason.
+    throw RuntimeError(kind, translate("Files", "cannot write '%1': %2").arg(printable(QStringView(path)), reason));
 }
 
+// Said of a file, as what "it is": each the subject's complement, so that a
+// translation can keep it in one grammatical case.
 QString describeType(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return translate("Files", "a folder");
     if (S_ISFIFO(mode))
-        return QStringLiteral("a named pipe");
+        return translate("Files", "a named pipe");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
+        return translate("Files", "a socket");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
-    return QStringLiteral("not a regular file");
+        return translate("Files", "a device");
+    return translate("Files", "not a regular file");
 }
 
 FileTarget resolveTarget(const QString &path)
 {
     if (path.isEmpty())
-        cannotWrite(ErrorKind::FileRefused, path, QStringLiteral("no file name"));
+        cannotWrite(ErrorKind::FileRefused, path, translate("Files", "no file name"));
     if (!path.isValidUtf16())
-        cannotWrite(ErrorKind::FileRefused, path, QStringLiteral("the name is not valid text"));
+        cannotWrite(ErrorKind::FileRefused, path, translate("Files", "the name is not valid text"));
     const QByteArray bytes = QFile::encodeName(path);
     if (bytes.contains('\0'))
-        cannotWrite(ErrorKind::FileRefused, path, QStringLiteral("the name holds a null character"));
+        cannotWrite(ErrorKind::FileRefused, path, translate("Files", "the name holds a null character"));
     if (bytes.endsWith('/'))
-        cannotWrite(ErrorKind::FileRefused, path, QStringLiteral("the name ends in '/', as a folder's does"));
+        cannotWrite(ErrorKind::FileRefused, path, translate("Files", "the name ends in '/', as a folder's does"));
 
     struct stat link = {};
     if (::lstat(bytes.constData(), &link) != 0) {
@@ -73,26 +77,28 @@ FileTarget resolveTarget(const QString &path)
         if (::stat(target.folder.constData(), &folder) != 0) {
             const int folderError = errno;
             cannotWrite(lookupKind(folderError), path,
-                folderError == ENOENT ? QStringLiteral("its folder does not exist") : systemReason(folderError));
+                folderError == ENOENT ? translate("Files", "its folder does not exist") : systemReason(folderError));
         }
         return target;
     }
     if (S_ISREG(link.st_mode))
         return splitPath(bytes, true);
     if (!S_ISLNK(link.st_mode))
-        cannotWrite(ErrorKind::FileRefused, path, QStringLiteral("it is %1").arg(describeType(link.st_mode)));
+        //: %1 is what the file is, such as a folder.
+        cannotWrite(ErrorKind::FileRefused, path, translate("Files", "it is %1").arg(describeType(link.st_mode)));
 
     struct stat end = {};
     if (::stat(bytes.constData(), &end) != 0) {
         const int error = errno;
         if (error == ENOENT)
-            cannotWrite(
-                ErrorKind::FileRefused, path, QStringLiteral("it is a symbolic link to a file that does not exist"));
+            cannotWrite(ErrorKind::FileRefused, path,
+                translate("Files", "it is a symbolic link to a file that does not exist"));
         cannotWrite(lookupKind(error), path, systemReason(error));
     }
     if (!S_ISREG(end.st_mode))
-        cannotWrite(
-            ErrorKind::FileRefused, path, QStringLiteral("it is a symbolic link to %1").arg(describeType(end.st_mode)));
+        //: %1 is what the link's target is, such as a folder.
+        cannotWrite(ErrorKind::FileRefused, path,
+            translate("Files", "it is a symbolic link to %1").arg(describeType(end.st_mode)));
     char *resolved = ::realpath(bytes.constData(), nullptr);
     if (!resolved) {
         const int error = errno;

@@ -10,11 +10,13 @@
 #include "output/file_target.h"
 #include "output/picture_writing.h"
 #include "output/standard_output.h"
+#include "runtime/catalogue.h"
 #include "runtime/clock.h"
 #include "runtime/process_setup.h"
 #include "runtime/random_generator.h"
 #include "runtime/runtime_error.h"
 #include "runtime/system_reason.h"
+#include "runtime/terminal_text.h"
 #include "runtime/version.h"
 #include "trace/start_command.h"
 
@@ -33,8 +35,15 @@ enum ExitStatus { Success = 0, Failure = 1, BadArguments = 2 };
 
 int complain(const QString &message, ExitStatus status)
 {
-    std::fprintf(stderr, "volvenda-render: %s\n", message.toUtf8().constData());
+    std::fprintf(stderr, "volvenda-render: %s\n", terminalBytes(message).constData());
     return status;
+}
+
+// A bad argument, with where to read what is right.
+QString seeHelp(const QString &refusal)
+{
+    //: %1 says what is wrong with the arguments.
+    return translate("Renderer", "%1 (see --help)").arg(refusal);
 }
 
 // Output nobody receives is a failure, as for any standard tool.
@@ -43,7 +52,8 @@ int printOut(const QByteArray &text)
     const SystemResult<void> written = writeStandardOutput(text);
     return written
         ? Success
-        : complain(QStringLiteral("cannot write to standard output: ") + systemReason(written.error()), Failure);
+        : complain(
+            translate("Renderer", "cannot write to standard output: %1").arg(systemReason(written.error())), Failure);
 }
 
 // Each run's colour: its own, or else the one the window's Start would pick
@@ -65,8 +75,8 @@ std::vector<COLORREF> runColours(const RenderOptions &options)
 
 void drawAndWrite(const RenderOptions &options, const PictureRequest &request, AtomicFile &file, Progress &progress)
 {
-    const auto drawing = [&](double done) { progress.report("drawing", done); };
-    const auto writing = [&](double done) { progress.report("writing", done); };
+    const auto drawing = [&](double done) { progress.report(QT_TRANSLATE_NOOP("Renderer", "drawing"), done); };
+    const auto writing = [&](double done) { progress.report(QT_TRANSLATE_NOOP("Renderer", "writing"), done); };
     SvgOptions svg;
     svg.view = request.view;
     svg.drawingSeconds = options.animate;
@@ -118,11 +128,11 @@ int renderCommand(int argc, char *argv[])
     const CommandLine commandLine = parseCommandLine(arguments);
     switch (commandLine.action) {
     case CommandLine::Action::Help:
-        return printOut(usageText().toUtf8());
+        return printOut(terminalBytes(usageText()));
     case CommandLine::Action::Version:
         return printOut(QByteArrayLiteral("volvenda-render ") + ProgramVersion + '\n');
     case CommandLine::Action::Error:
-        return complain(commandLine.error + QStringLiteral(" (see --help)"), BadArguments);
+        return complain(seeHelp(commandLine.error), BadArguments);
     case CommandLine::Action::Render:
         break;
     }
@@ -135,7 +145,7 @@ int renderCommand(int argc, char *argv[])
     // as the runs instead.
     RenderOptions options = commandLine.options;
     if (const QString refusal = addRunsFile(options); !refusal.isEmpty())
-        return complain(refusal + QStringLiteral(" (see --help)"), BadArguments);
+        return complain(seeHelp(refusal), BadArguments);
     // It only ever draws into images: no window system, so no display needed.
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("volvenda-render"));
@@ -148,6 +158,12 @@ int renderCommand(int argc, char *argv[])
 int main(int argc, char *argv[])
 {
     prepareProcess();
+    // Every message in the user's language, as far as the terminal's
+    // character set holds it (KOI8-R holds Russian, not German); the rest in
+    // English. The character set is the locale's, taken here; the rest of the
+    // locale is taken later, as before.
+    std::setlocale(LC_CTYPE, "");
+    loadCatalogue(wantedLanguages(), terminalCanShow);
     try {
         return renderCommand(argc, argv);
     } catch (const std::bad_alloc &) {

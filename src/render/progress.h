@@ -28,7 +28,8 @@ public:
     Progress(Progress &&) = default;
     Progress &operator=(Progress &&) = delete;
 
-    // What is being done ("drawing", "writing") and how much of it, 0 to 1.
+    // What is being done ("drawing", "writing": a source text of the
+    // catalogue, said in the user's language) and how much of it, 0 to 1.
     void report(const char *phase, double fraction);
     // Wipes the line, if one was shown.
     void clear();
