@@ -10,7 +10,7 @@ namespace volvenda {
 namespace {
 
 // Where the build puts the catalogues among the program's resources.
-const QString catalogueFolder = QStringLiteral(":/catalogues/");
+const QString CatalogueFolder = QStringLiteral(":/catalogues/");
 
 // The catalogue loaded, and the English one, which holds only the plural
 // forms of the source texts ("1 curve", "2 curves").
@@ -70,14 +70,14 @@ QString loadCatalogue(const QStringList &wanted, CanShow canShow)
     loaded.canShow = std::move(canShow);
     loaded.language = QStringLiteral("en");
     for (const QString &language : wanted) {
-        const QString file = catalogueFolder + QStringLiteral("volvenda_") + language + QStringLiteral(".qm");
+        const QString file = CatalogueFolder + QStringLiteral("volvenda_") + language + QStringLiteral(".qm");
         if (QFile::exists(file) && loaded.chosen.load(file)) {
             loaded.language = language;
             break;
         }
     }
     if (loaded.language == QLatin1String("en"))
-        (void)loaded.chosen.load(catalogueFolder + QStringLiteral("volvenda_en.qm"));
+        (void)loaded.chosen.load(CatalogueFolder + QStringLiteral("volvenda_en.qm"));
     return loaded.language;
 }
 
@@ -95,7 +95,7 @@ QString translate(const char *context, const char *sourceText, const char *disam
     // The English plural forms, which the chosen catalogue has when it is English.
     if (text.isEmpty() && n >= 0 && loaded.language != QLatin1String("en")) {
         if (loaded.english.isEmpty())
-            (void)loaded.english.load(catalogueFolder + QStringLiteral("volvenda_en.qm"));
+            (void)loaded.english.load(CatalogueFolder + QStringLiteral("volvenda_en.qm"));
         text = loaded.english.translate(context, sourceText, disambiguation, n);
     }
     if (text.isEmpty())

@@ -20,7 +20,7 @@ struct HueName
 
 // The hue circle in order; red wraps round past 335 degrees. The names are
 // the catalogue's source texts, translated as they are given.
-constexpr std::array hueNames {
+constexpr std::array HueNames {
     HueName {15, QT_TRANSLATE_NOOP("Colours", "red"), QT_TRANSLATE_NOOP("Colours", "dark red"),
         QT_TRANSLATE_NOOP("Colours", "pink")},
     HueName {45, QT_TRANSLATE_NOOP("Colours", "orange"), QT_TRANSLATE_NOOP("Colours", "brown"),
@@ -43,8 +43,8 @@ constexpr std::array hueNames {
         QT_TRANSLATE_NOOP("Colours", "pink")},
 };
 
-constexpr double darkBelow = 0.3;
-constexpr double lightAbove = 0.7;
+constexpr double DarkBelow = 0.3;
+constexpr double LightAbove = 0.7;
 
 } // namespace
 
@@ -59,22 +59,22 @@ QString colourInWords(COLORREF colour)
             return translate("Colours", "black");
         if (lightness > 0.92)
             return translate("Colours", "white");
-        if (lightness < darkBelow)
+        if (lightness < DarkBelow)
             return translate("Colours", "dark grey");
-        return lightness > lightAbove ? translate("Colours", "light grey") : translate("Colours", "grey");
+        return lightness > LightAbove ? translate("Colours", "light grey") : translate("Colours", "grey");
     }
-    const HueName *hue = hueNames.data();
+    const HueName *hue = HueNames.data();
     while (hsl.hslHue() >= hue->below)
         ++hue;
     const QString name = translate("Colours", hue->name);
     if (saturation < 0.35) {
         //: %1 is a colour's name, such as blue.
-        return lightness < darkBelow ? translate("Colours", "dark greyish %1").arg(name)
-            : lightness > lightAbove ? translate("Colours", "light greyish %1").arg(name)
+        return lightness < DarkBelow ? translate("Colours", "dark greyish %1").arg(name)
+            : lightness > LightAbove ? translate("Colours", "light greyish %1").arg(name)
                                      : translate("Colours", "greyish %1").arg(name);
     }
-    return lightness < darkBelow ? translate("Colours", hue->dark)
-        : lightness > lightAbove ? translate("Colours", hue->light)
+    return lightness < DarkBelow ? translate("Colours", hue->dark)
+        : lightness > LightAbove ? translate("Colours", hue->light)
                                  : name;
 }
 

@@ -27,7 +27,7 @@ struct ToolkitOption
 
 // The options the toolkit itself reads from the command line (QGuiApplication,
 // QApplication and the X platform plugin).
-constexpr std::array toolkitOptions {
+constexpr std::array ToolkitOptions {
     ToolkitOption {"platform", "name[:options]",
         QT_TRANSLATE_NOOP("Options", "Opens the window through this platform plugin: xcb, wayland, ...")},
     ToolkitOption {"display", "display", QT_TRANSLATE_NOOP("Options", "Opens the window on this X display.")},
@@ -94,7 +94,7 @@ ProgramOptions parseProgramOptions(const QStringList &arguments)
         {QStringLiteral("v"), QStringLiteral("version")}, translate("Options", "Displays the version and exits."));
     parser.addOption(help);
     parser.addOption(version);
-    for (const ToolkitOption &known : toolkitOptions) {
+    for (const ToolkitOption &known : ToolkitOptions) {
         QCommandLineOption option(QString::fromLatin1(known.name),
             *known.description == '\0' ? QString() : translate("Options", known.description),
             QString::fromLatin1(known.valueName));

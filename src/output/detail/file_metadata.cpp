@@ -14,7 +14,7 @@ namespace volvenda {
 
 namespace {
 
-constexpr char accessAcl[] = "system.posix_acl_access";
+constexpr char AccessAcl[] = "system.posix_acl_access";
 
 // Whether a failure only means that this attribute cannot be kept here: the
 // file system keeps none, or the writer may not read or set it.
@@ -94,14 +94,14 @@ SystemResult<void> keepOwnerAndMode(const struct stat &existing, int fd)
 // would set the mask to the group's bits.
 SystemResult<void> keepAcl(const QByteArray &path, int fd)
 {
-    SystemResult<QByteArray> acl = readAttribute(path, accessAcl);
+    SystemResult<QByteArray> acl = readAttribute(path, AccessAcl);
     if (acl)
-        return attributeKept(::fsetxattr(fd, accessAcl, acl.value().constData(), acl.value().size(), 0));
+        return attributeKept(::fsetxattr(fd, AccessAcl, acl.value().constData(), acl.value().size(), 0));
     if (!cannotKeep(acl.error()))
         return SystemError {acl.error()};
     // None on the old file: none on the new one either, whatever the folder's
     // default gave it; the mode alone then says who may do what.
-    return attributeKept(::fremovexattr(fd, accessAcl));
+    return attributeKept(::fremovexattr(fd, AccessAcl));
 }
 
 // Whether the writer is the file's owner, who may read its attributes even

@@ -9,7 +9,7 @@ namespace volvenda {
 
 namespace {
 
-constexpr qsizetype bufferSize = 1 << 16;
+constexpr qsizetype BufferSize = 1 << 16;
 
 // Writes all of data to fd, across short writes and interruptions.
 SystemResult<void> writeAll(int fd, const char *data, qsizetype size)
@@ -32,7 +32,7 @@ SystemResult<void> writeAll(int fd, const char *data, qsizetype size)
 FileSink::FileSink(std::function<SystemResult<int>()> openFile)
     : m_openFile(std::move(openFile))
 {
-    m_buffer.reserve(bufferSize);
+    m_buffer.reserve(BufferSize);
     QIODevice::open(QIODevice::WriteOnly | QIODevice::Unbuffered);
 }
 
@@ -56,9 +56,9 @@ qint64 FileSink::writeData(const char *data, qint64 size)
     if (!m_written)
         return -1;
     // Whatever does not fit goes out now, and a large piece straight after it.
-    if ((m_buffer.size() + size > bufferSize || size >= bufferSize) && !drain())
+    if ((m_buffer.size() + size > BufferSize || size >= BufferSize) && !drain())
         return -1;
-    if (size >= bufferSize) {
+    if (size >= BufferSize) {
         m_written = writeAll(m_fd, data, size);
         return m_written ? size : -1;
     }
