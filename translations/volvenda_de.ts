@@ -256,6 +256,206 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>Usage: volvenda-render [options] R1 R2 R3 [R1 R2 R3 ...]
+Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
+distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each
+further three radii are one more press of Start over the same picture, drawn
+in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
+</source>
+        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
+        <translation>Aufruf: volvenda-render [Optionen] R1 R2 R3 [R1 R2 R3 ...]
+Zeichnet die Epitrochoide des festen Radius R1, des rollenden Radius R2 und des
+Stiftabstands R3 in eine PNG- oder SVG-Datei, so wie das Volvenda-Fenster sie
+zeichnet. Jeweils drei weitere Radien sind ein weiterer Druck auf Start über
+demselben Bild, der Reihe nach gezeichnet, jede Kurve in einer eigenen Farbe;
+der graue Kreis ist der des ersten R1.
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  -o, --output FILE   where to write; the format follows the extension: .png or .svg
+  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
+                      an argument, in order; a run without one takes a random
+                      colour (a runs file gives a run&apos;s colour on its line)
+  --seed N            seed the random colours, so the same command gives the same file
+  --runs FILE         draw the runs of FILE (- for standard input) after those given
+                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
+                      blank lines and lines that begin with # are skipped
+  --scale K           PNG only: K device pixels per logical pixel (1 to 16; default 1)
+  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
+  --no-reference      leave out the grey reference circle
+  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
+                      pace, over SECONDS together, 0.1 to 3600 (a viewer that does
+                      not animate shows them finished)
+  --loop              with --animate: draw them again and again, a second apart
+  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to 1000) round it
+  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <translation>Optionen:
+  -o, --output FILE   wohin geschrieben wird; das Format folgt der Endung: .png
+                      oder .svg
+  --color RRGGBB      die Farbe einer Kurve (hexadezimal), einmal für jeden als
+                      Argument angegebenen Lauf, der Reihe nach; ein Lauf ohne
+                      sie bekommt eine zufällige Farbe (eine Lauf-Datei gibt die
+                      Farbe eines Laufs auf seiner Zeile an)
+  --seed N            die Zufallsfarben festlegen, sodass derselbe Befehl
+                      dieselbe Datei ergibt
+  --runs FILE         die Läufe aus FILE (- für die Standardeingabe) nach den
+                      als Argumente angegebenen zeichnen: einer pro Zeile, R1 R2
+                      R3 und vielleicht eine Farbe RRGGBB; leere Zeilen und
+                      Zeilen, die mit # beginnen, werden übersprungen
+  --scale K           nur PNG: K Gerätepixel je logischem Pixel (1 bis 16;
+                      Vorgabe 1)
+  --until-closed      jede Kurve weiterzeichnen, bis sie sich schließt, statt
+                      dort aufzuhören, wo das Fenster aufhört
+  --no-reference      den grauen Bezugskreis weglassen
+  --animate SECONDS   nur SVG: Die Kurven zeichnen sich nacheinander, in einem
+                      Tempo, zusammen über SECONDS, 0.1 bis 3600 (ein
+                      Betrachter, der nicht animiert, zeigt sie fertig)
+  --loop              mit --animate: sie immer wieder zeichnen, mit einer
+                      Sekunde Pause
+  --fit MARGIN        auf das Gezeichnete zuschneiden, mit MARGIN Pixeln (0 bis
+                      1000) ringsum
+  -h, --help          diese Hilfe zeigen
+  -v, --version       die Version zeigen
+</translation>
+    </message>
+    <message>
+        <source>Without --fit the picture is the window&apos;s canvas, 400 x 445 pixels. --fit cuts
+that canvas to the box of what is drawn on it (all the curves, and the grey
+circle unless --no-reference), widths of the strokes included; MARGIN is in
+logical pixels, so --scale multiplies it too. What the canvas cuts off stays
+cut off. If nothing at all lands on the canvas, there is no picture: the run
+fails.
+</source>
+        <translation>Ohne --fit ist das Bild die Leinwand des Fensters, 400 x 445 Pixel. --fit
+schneidet diese Leinwand auf den Rahmen dessen zu, was darauf gezeichnet ist
+(alle Kurven und der graue Kreis, außer mit --no-reference), die Breite der
+Striche eingeschlossen; MARGIN ist in logischen Pixeln, also vervielfacht
+--scale ihn auch. Was die Leinwand abschneidet, bleibt abgeschnitten. Landet gar
+nichts auf der Leinwand, gibt es kein Bild: Der Lauf schlägt fehl.
+</translation>
+    </message>
+    <message>
+        <source>A run without a colour of its own takes the one the window&apos;s Start would pick
+at that press, so the same --seed gives the same colours, and fixing one run&apos;s
+colour leaves the others&apos; as they were. Radii in FILE are written as on the
+command line; its lines may end in LF, CRLF or CR alone, and a byte-order mark
+before the first is skipped. A bad line is named by its number, before any
+drawing, and shown with spaces other than the plain one as escapes (\u00a0),
+cut to about a line of a terminal. A radius beyond a double&apos;s range or too
+small for one (1e309, 1e-400; 0 is a number) is refused, and so is -inf, read
+as a radius.
+</source>
+        <translation>Ein Lauf ohne eigene Farbe bekommt die, die Start im Fenster bei diesem Druck
+wählen würde, sodass dasselbe --seed dieselben Farben ergibt und das Festlegen
+der Farbe eines Laufs die der anderen unverändert lässt. Radien in FILE werden
+wie auf der Befehlszeile geschrieben; ihre Zeilen dürfen auf LF, CRLF oder CR
+allein enden, und eine Bytereihenfolge-Markierung vor der ersten wird
+übersprungen. Eine fehlerhafte Zeile wird vor jedem Zeichnen mit ihrer Nummer
+genannt und gezeigt, Leerzeichen außer dem einfachen als Escape-Folgen (\u00a0),
+gekürzt auf etwa eine Terminalzeile. Ein Radius jenseits des Bereichs eines
+double oder zu klein dafür (1e309, 1e-400; 0 ist eine Zahl) wird abgelehnt,
+ebenso -inf, als Radius gelesen.
+</translation>
+    </message>
+    <message>
+        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
+which is replaced only by a complete new file, keeping its permissions, its
+access ACL and user.* attributes, and its owner and group where the writer
+may set them (a hard link to the old file keeps the old picture). A file whose
+user.* attributes the writer may not read, and so could not keep, is refused
+before any work, as is another&apos;s file in a sticky folder such as /tmp, which
+only its owner may replace there. A limit on file size (ulimit -f) fails the
+run as a full disk does. A run that is killed while it writes may leave a
+temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
+deleted. A picture has at most 1000 runs, and a runs file at most 1 MB. The
+runs together trace at most 1,000,000 steps with --until-closed, and a PNG
+picture takes at most about three seconds of drawing (fewer steps at higher
+scales) and 45.6 million pixels; more is refused before any drawing.
+</source>
+        <translation>FILE ist ein neuer Name oder eine vorhandene reguläre Datei (oder ein
+symbolischer Link darauf), die nur durch eine vollständige neue Datei ersetzt
+wird; ihre Rechte, ihre Zugriffs-ACL und ihre user.*-Attribute bleiben erhalten,
+ihr Besitzer und ihre Gruppe, soweit der Schreibende sie setzen darf (ein harter
+Link auf die alte Datei behält das alte Bild). Eine Datei, deren
+user.*-Attribute der Schreibende nicht lesen darf und so nicht erhalten könnte,
+wird vor jeder Arbeit abgelehnt, ebenso die Datei eines anderen in einem Ordner
+mit Sticky-Bit wie /tmp, die dort nur ihr Besitzer ersetzen darf. Eine Grenze
+der Dateigröße (ulimit -f) lässt den Lauf scheitern wie eine volle Platte. Ein
+Lauf, der beim Schreiben abgebrochen wird, kann daneben eine temporäre Datei
+namens FILE.XXXXXX hinterlassen (FILE auf 32 Bytes gekürzt); sie kann gelöscht
+werden. Ein Bild hat höchstens 1000 Läufe, eine Lauf-Datei höchstens 1 MB. Die
+Läufe zeichnen mit --until-closed zusammen höchstens 1,000,000 Schritte, und ein
+PNG-Bild braucht höchstens etwa drei Sekunden Zeichnen (weniger Schritte bei
+höherem Maßstab) und 45.6 Millionen Pixel; mehr wird vor jedem Zeichnen
+abgelehnt.
+</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0 written; 1 a run-time error (&quot;Division by zero&quot;, &quot;Overflow&quot;, naming the
+  run when there are several), too much work, too little memory (&quot;Out of
+  memory&quot;), nothing to fit, or the file or standard output could not be
+  written; 2 a bad argument or line of the runs file, or an output that is not
+  a regular file or a new name.
+</source>
+        <translation>Rückgabewert:
+  0 geschrieben; 1 ein Laufzeitfehler („Division durch Null“, „Überlauf“, mit
+  dem Lauf, wenn es mehrere gibt), zu viel Arbeit, zu wenig Speicher („Nicht
+  genügend Arbeitsspeicher“), nichts zum Zuschneiden, oder die Datei oder die
+  Standardausgabe konnte nicht geschrieben werden; 2 ein fehlerhaftes Argument
+  oder eine fehlerhafte Zeile der Lauf-Datei, oder eine Ausgabe, die weder eine
+  reguläre Datei noch ein neuer Name ist.
+</translation>
+    </message>
+    <message>
+        <source>Examples:
+The window&apos;s first picture with twice as many pixels each way, for a screen
+of high density:
+  $ volvenda-render -o curve.png --scale 2 120 33 40
+</source>
+        <translation>Beispiele:
+Das erste Bild des Fensters mit doppelt so vielen Pixeln in jeder Richtung, für
+einen Bildschirm hoher Dichte:
+  $ volvenda-render -o curve.png --scale 2 120 33 40
+</translation>
+    </message>
+    <message>
+        <source>The window&apos;s curve drawing itself over four seconds, and again after a
+second&apos;s pause, for ever:
+  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40
+</source>
+        <translation>Die Kurve des Fensters, die sich über vier Sekunden zeichnet und nach einer
+Sekunde Pause wieder, endlos:
+  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40
+</translation>
+    </message>
+    <message>
+        <source>Three presses of Start layered over one grey circle, the first two curves in
+dark teal and orange, the third in a random colour:
+  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
+</source>
+        <translation>Drei Drucke auf Start über einem grauen Kreis, die ersten beiden Kurven in
+dunklem Blaugrün und Orange, die dritte in einer zufälligen Farbe:
+  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
+</translation>
+    </message>
+    <message>
+        <source>The window&apos;s first picture at scale 2, cut to the curve and the grey circle
+with 8 logical pixels round them:
+  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40
+</source>
+        <translation>Das erste Bild des Fensters bei Maßstab 2, zugeschnitten auf die Kurve und den
+grauen Kreis mit 8 logischen Pixeln ringsum:
+  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40
+</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>%1: %2; %3</source>
@@ -432,6 +632,218 @@
         <source>volvenda-render: %1 %2%</source>
         <extracomment>A render&apos;s progress: %1 what it is doing (drawing, writing), %2 how far, in percent.</extracomment>
         <translation>volvenda-render: %1 %2 %</translation>
+    </message>
+    <message>
+        <source>%1 is out of range: %2</source>
+        <extracomment>%1 names a radius (R1, R2 or R3), %2 is what was given for it.</extracomment>
+        <translation>%1 liegt außerhalb des Zahlenbereichs: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a number: %2</source>
+        <translation>%1 ist keine Zahl: %2</translation>
+    </message>
+    <message>
+        <source>%1 of run %2</source>
+        <extracomment>A radius&apos;s name, R1, R2 or R3, and the number of the run it is of.</extracomment>
+        <translation>%1 von Lauf %2</translation>
+    </message>
+    <message>
+        <source>%1 takes six hex digits RRGGBB, not %2</source>
+        <extracomment>%1 names the colour (--color, or the colour of a runs file&apos;s line), %2 is what was given.</extracomment>
+        <translation>%1 verlangt sechs Hexadezimalziffern RRGGBB, nicht %2</translation>
+    </message>
+    <message>
+        <source>--animate takes seconds from 0.1 to 3600, such as 2.5, not %1</source>
+        <translation>--animate verlangt Sekunden von 0.1 bis 3600, etwa 2.5, nicht %1</translation>
+    </message>
+    <message>
+        <source>--fit takes a margin in whole pixels from 0 to %1, not %2</source>
+        <translation>--fit verlangt einen Rand in ganzen Pixeln von 0 bis %1, nicht %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>the output file&apos;s name is not UTF-8 text: %1</source>
+        <translation>der Name der Ausgabedatei ist kein UTF-8-Text: %1</translation>
+    </message>
+    <message>
+        <source>--runs needs a file name, or - for standard input</source>
+        <translation>--runs braucht einen Dateinamen oder - für die Standardeingabe</translation>
+    </message>
+    <message>
+        <source>--runs is given once, not again with %1</source>
+        <translation>--runs wird einmal angegeben, nicht noch einmal mit %1</translation>
+    </message>
+    <message>
+        <source>--seed takes a whole number from 0 to 4294967295, not %1</source>
+        <translation>--seed verlangt eine ganze Zahl von 0 bis 4294967295, nicht %1</translation>
+    </message>
+    <message>
+        <source>--scale takes a whole number from 1 to %1, not %2</source>
+        <translation>--scale verlangt eine ganze Zahl von 1 bis %1, nicht %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 nimmt keinen Wert</translation>
+    </message>
+    <message>
+        <source>three radii are needed, R1 R2 R3; %1 given</source>
+        <translation>drei Radien werden gebraucht, R1 R2 R3; angegeben: %1</translation>
+    </message>
+    <message>
+        <source>three radii are needed for each run, R1 R2 R3; %1 given</source>
+        <translation>für jeden Lauf werden drei Radien gebraucht, R1 R2 R3; angegeben: %1</translation>
+    </message>
+    <message>
+        <source>%1 runs are more than the limit of %2</source>
+        <translation>%1 Läufe sind mehr als die Grenze von %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <extracomment>How often --color is given: once, twice, 3 times.</extracomment>
+        <translation>
+            <numerusform>einmal</numerusform>
+            <numerusform>%n-mal</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs</source>
+        <translation>
+            <numerusform>%n Lauf</numerusform>
+            <numerusform>%n Läufe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more colours than runs: --color given %1, for %2 given as arguments; it colours only those, and a run of the --runs file has its colour on its line</source>
+        <translation>mehr Farben als Läufe: --color %1 angegeben, für %2 als Argumente; es färbt nur diese, und ein Lauf der --runs-Datei hat seine Farbe auf seiner Zeile</translation>
+    </message>
+    <message>
+        <source>more colours than runs: --color given %1, for %2</source>
+        <translation>mehr Farben als Läufe: --color %1 angegeben, für %2</translation>
+    </message>
+    <message>
+        <source>no output file: give one with -o FILE.png or -o FILE.svg</source>
+        <translation>keine Ausgabedatei: Geben Sie eine mit -o DATEI.png oder -o DATEI.svg an</translation>
+    </message>
+    <message>
+        <source>the output file must end in .png or .svg: &apos;%1&apos;</source>
+        <translation>die Ausgabedatei muss auf .png oder .svg enden: '%1'</translation>
+    </message>
+    <message>
+        <source>--scale applies to PNG output only</source>
+        <translation>--scale gilt nur für PNG-Ausgabe</translation>
+    </message>
+    <message>
+        <source>--animate applies to SVG output only</source>
+        <translation>--animate gilt nur für SVG-Ausgabe</translation>
+    </message>
+    <message>
+        <source>--loop repeats an animation: it needs --animate</source>
+        <translation>--loop wiederholt eine Animation: es braucht --animate</translation>
+    </message>
+    <message>
+        <source>%1 billion</source>
+        <extracomment>A number of pixels, such as 1.5 billion; %1 is written with a period.</extracomment>
+        <translation>%1 Milliarden</translation>
+    </message>
+    <message>
+        <source>%1 million</source>
+        <translation>%1 Millionen</translation>
+    </message>
+    <message>
+        <source>run %1 (%2)</source>
+        <extracomment>%1 is the run&apos;s number, %2 its radii.</extracomment>
+        <translation>Lauf %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>R1 and R2 have too many digits to work out where the curve closes</source>
+        <translation>R1 und R2 haben zu viele Stellen, um zu berechnen, wo sich die Kurve schließt</translation>
+    </message>
+    <message>
+        <source>closing this curve needs %1 steps, more than the limit of %2</source>
+        <translation>um diese Kurve zu schließen, braucht es %1 Schritte, mehr als die Grenze von %2</translation>
+    </message>
+    <message>
+        <source>the %1 runs take %2 steps together, more than the limit of %3</source>
+        <translation>die %1 Läufe brauchen zusammen %2 Schritte, mehr als die Grenze von %3</translation>
+    </message>
+    <message>
+        <source>nothing of this picture lands on the canvas, so --fit has nothing to cut it to</source>
+        <translation>nichts von diesem Bild landet auf der Leinwand, also hat --fit nichts, worauf es zuschneiden könnte</translation>
+    </message>
+    <message>
+        <source>the picture at scale %1 would be %2 x %3 pixels, more than the limit of %4 pixels; a smaller --fit margin or a lower --scale takes less</source>
+        <translation>das Bild hätte bei Maßstab %1 %2 x %3 Pixel, mehr als die Grenze von %4 Pixeln; ein kleinerer --fit-Rand oder ein niedrigeres --scale braucht weniger</translation>
+    </message>
+    <message>
+        <source>fewer runs take less</source>
+        <translation>weniger Läufe brauchen weniger</translation>
+    </message>
+    <message>
+        <source>a lower --scale takes less</source>
+        <translation>ein niedrigeres --scale braucht weniger</translation>
+    </message>
+    <message>
+        <source>without --until-closed the curves stop sooner</source>
+        <translation>ohne --until-closed enden die Kurven früher</translation>
+    </message>
+    <message>
+        <source>without --until-closed the curve stops sooner</source>
+        <translation>ohne --until-closed endet die Kurve früher</translation>
+    </message>
+    <message>
+        <source>drawing these curves at scale %1 means sweeping about %2 pixels, more than the limit of %3; %4</source>
+        <translation>diese Kurven bei Maßstab %1 zu zeichnen heißt, etwa %2 Pixel zu überstreichen, mehr als die Grenze von %3; %4</translation>
+    </message>
+    <message>
+        <source>drawing this curve at scale %1 means sweeping about %2 pixels, more than the limit of %3; %4</source>
+        <translation>diese Kurve bei Maßstab %1 zu zeichnen heißt, etwa %2 Pixel zu überstreichen, mehr als die Grenze von %3; %4</translation>
+    </message>
+    <message>
+        <source>line %1 of %2: %3</source>
+        <translation>Zeile %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>a run is R1 R2 R3 and maybe a colour RRGGBB, not %1</source>
+        <translation>ein Lauf ist R1 R2 R3 und vielleicht eine Farbe RRGGBB, nicht %1</translation>
+    </message>
+    <message>
+        <source>the runs are more than the limit of %1</source>
+        <translation>die Läufe sind mehr als die Grenze von %1</translation>
+    </message>
+    <message>
+        <source>the colour</source>
+        <translation>die Farbe</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>die Standardeingabe</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 1 MB, the limit for a runs file</source>
+        <translation>%1 ist größer als 1 MB, die Grenze für eine Lauf-Datei</translation>
+    </message>
+    <message>
+        <source>%1 holds no runs, and none are given as arguments</source>
+        <translation>%1 enthält keine Läufe, und als Argumente ist keiner angegeben</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,24 @@
     </message>
 </context>
 <context>
+    <name>Renderer</name>
+    <message numerus="yes">
+        <source>%n times</source>
+        <extracomment>How often --color is given: once, twice, 3 times.</extracomment>
+        <translation>
+            <numerusform>once</numerusform>
+            <numerusform>%n times</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs</source>
+        <translation>
+            <numerusform>%n run</numerusform>
+            <numerusform>%n runs</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message numerus="yes">
         <source>%n items: %1</source>

@@ -256,6 +256,206 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>Usage: volvenda-render [options] R1 R2 R3 [R1 R2 R3 ...]
+Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
+distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each
+further three radii are one more press of Start over the same picture, drawn
+in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
+</source>
+        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
+        <translation>Uso: volvenda-render [opciones] R1 R2 R3 [R1 R2 R3 ...]
+Dibuja la epitrocoide del radio fijo R1, el radio que rueda R2 y la distancia
+del lápiz R3 en un archivo PNG o SVG, como la dibuja la ventana de Volvenda.
+Cada tres radios más son otra pulsación de Iniciar sobre la misma imagen,
+dibujadas en orden, cada curva en un color propio; el círculo gris es el del
+primer R1.
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  -o, --output FILE   where to write; the format follows the extension: .png or .svg
+  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
+                      an argument, in order; a run without one takes a random
+                      colour (a runs file gives a run&apos;s colour on its line)
+  --seed N            seed the random colours, so the same command gives the same file
+  --runs FILE         draw the runs of FILE (- for standard input) after those given
+                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
+                      blank lines and lines that begin with # are skipped
+  --scale K           PNG only: K device pixels per logical pixel (1 to 16; default 1)
+  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
+  --no-reference      leave out the grey reference circle
+  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
+                      pace, over SECONDS together, 0.1 to 3600 (a viewer that does
+                      not animate shows them finished)
+  --loop              with --animate: draw them again and again, a second apart
+  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to 1000) round it
+  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <translation>Opciones:
+  -o, --output FILE   dónde escribir; el formato sigue a la extensión: .png o
+                      .svg
+  --color RRGGBB      el color de una curva (hexadecimal), indicado una vez por
+                      cada trazado indicado como argumento, en orden; un trazado
+                      sin él toma un color al azar (un archivo de trazados da el
+                      color de un trazado en su línea)
+  --seed N            fija los colores al azar, para que la misma orden dé el
+                      mismo archivo
+  --runs FILE         dibuja los trazados de FILE (- para la entrada estándar)
+                      después de los indicados como argumentos: uno por línea,
+                      R1 R2 R3 y quizá un color RRGGBB; se omiten las líneas
+                      vacías y las que empiezan por #
+  --scale K           solo PNG: K píxeles del dispositivo por píxel lógico (de 1
+                      a 16; 1 por omisión)
+  --until-closed      sigue cada curva hasta que se cierra, en vez de detenerse
+                      donde se detiene la ventana
+  --no-reference      omite el círculo gris de referencia
+  --animate SECONDS   solo SVG: las curvas se dibujan una tras otra, a un mismo
+                      ritmo, en SECONDS en total, de 0.1 a 3600 (un visor que no
+                      anima las muestra terminadas)
+  --loop              con --animate: las dibuja una y otra vez, con un segundo
+                      entre medias
+  --fit MARGIN        recorta a lo dibujado, con MARGIN píxeles (de 0 a 1000)
+                      alrededor
+  -h, --help          muestra esta ayuda
+  -v, --version       muestra la versión
+</translation>
+    </message>
+    <message>
+        <source>Without --fit the picture is the window&apos;s canvas, 400 x 445 pixels. --fit cuts
+that canvas to the box of what is drawn on it (all the curves, and the grey
+circle unless --no-reference), widths of the strokes included; MARGIN is in
+logical pixels, so --scale multiplies it too. What the canvas cuts off stays
+cut off. If nothing at all lands on the canvas, there is no picture: the run
+fails.
+</source>
+        <translation>Sin --fit, la imagen es el lienzo de la ventana, de 400 x 445 píxeles. --fit
+recorta ese lienzo al recuadro de lo que hay dibujado en él (todas las curvas y
+el círculo gris, salvo con --no-reference), incluido el grosor de los trazos;
+MARGIN va en píxeles lógicos, así que --scale también lo multiplica. Lo que el
+lienzo corta sigue cortado. Si no cae nada en el lienzo, no hay imagen: el
+trazado falla.
+</translation>
+    </message>
+    <message>
+        <source>A run without a colour of its own takes the one the window&apos;s Start would pick
+at that press, so the same --seed gives the same colours, and fixing one run&apos;s
+colour leaves the others&apos; as they were. Radii in FILE are written as on the
+command line; its lines may end in LF, CRLF or CR alone, and a byte-order mark
+before the first is skipped. A bad line is named by its number, before any
+drawing, and shown with spaces other than the plain one as escapes (\u00a0),
+cut to about a line of a terminal. A radius beyond a double&apos;s range or too
+small for one (1e309, 1e-400; 0 is a number) is refused, and so is -inf, read
+as a radius.
+</source>
+        <translation>Un trazado sin color propio toma el que Iniciar elegiría en la ventana en esa
+pulsación, así que el mismo --seed da los mismos colores, y fijar el color de un
+trazado deja los de los demás como estaban. Los radios de FILE se escriben como
+en la línea de órdenes; sus líneas pueden terminar en LF, CRLF o CR solo, y se
+omite una marca de orden de bytes antes de la primera. Una línea errónea se
+indica por su número, antes de dibujar nada, y se muestra con los espacios
+distintos del normal como secuencias de escape (\u00a0), cortada a más o menos
+una línea de terminal. Se rechaza un radio fuera del rango de un double o
+demasiado pequeño para él (1e309, 1e-400; 0 es un número), y también -inf, leído
+como radio.
+</translation>
+    </message>
+    <message>
+        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
+which is replaced only by a complete new file, keeping its permissions, its
+access ACL and user.* attributes, and its owner and group where the writer
+may set them (a hard link to the old file keeps the old picture). A file whose
+user.* attributes the writer may not read, and so could not keep, is refused
+before any work, as is another&apos;s file in a sticky folder such as /tmp, which
+only its owner may replace there. A limit on file size (ulimit -f) fails the
+run as a full disk does. A run that is killed while it writes may leave a
+temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
+deleted. A picture has at most 1000 runs, and a runs file at most 1 MB. The
+runs together trace at most 1,000,000 steps with --until-closed, and a PNG
+picture takes at most about three seconds of drawing (fewer steps at higher
+scales) and 45.6 million pixels; more is refused before any drawing.
+</source>
+        <translation>FILE es un nombre nuevo o un archivo normal existente (o un enlace simbólico a
+uno), que solo se reemplaza por un archivo nuevo completo, conservando sus
+permisos, su ACL de acceso y sus atributos user.*, y su propietario y su grupo
+cuando quien escribe puede fijarlos (un enlace físico al archivo antiguo
+conserva la imagen antigua). Un archivo cuyos atributos user.* no puede leer
+quien escribe, y que por tanto no podría conservar, se rechaza antes de hacer
+nada, igual que el archivo de otra persona en una carpeta con el bit sticky como
+/tmp, que allí solo puede reemplazar su propietario. Un límite de tamaño de
+archivo (ulimit -f) hace fallar el trazado como un disco lleno. Un trazado
+interrumpido mientras escribe puede dejar al lado un archivo temporal llamado
+FILE.XXXXXX (FILE cortado a 32 bytes); se puede borrar. Una imagen tiene como
+mucho 1000 trazados, y un archivo de trazados como mucho 1 MB. Con
+--until-closed, los trazados recorren juntos como mucho 1,000,000 de pasos, y
+una imagen PNG lleva como mucho unos tres segundos de dibujo (menos pasos a
+escalas mayores) y 45.6 millones de píxeles; lo que pase de ahí se rechaza antes
+de dibujar.
+</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0 written; 1 a run-time error (&quot;Division by zero&quot;, &quot;Overflow&quot;, naming the
+  run when there are several), too much work, too little memory (&quot;Out of
+  memory&quot;), nothing to fit, or the file or standard output could not be
+  written; 2 a bad argument or line of the runs file, or an output that is not
+  a regular file or a new name.
+</source>
+        <translation>Estado de salida:
+  0 escrito; 1 un error en tiempo de ejecución («División por cero»,
+  «Desbordamiento», con el trazado si hay varios), demasiado trabajo, muy poca
+  memoria («Memoria insuficiente»), nada que recortar, o no se pudo escribir el
+  archivo o la salida estándar; 2 un argumento o una línea del archivo de
+  trazados erróneos, o una salida que no es un archivo normal ni un nombre
+  nuevo.
+</translation>
+    </message>
+    <message>
+        <source>Examples:
+The window&apos;s first picture with twice as many pixels each way, for a screen
+of high density:
+  $ volvenda-render -o curve.png --scale 2 120 33 40
+</source>
+        <translation>Ejemplos:
+La primera imagen de la ventana con el doble de píxeles en cada sentido, para
+una pantalla de alta densidad:
+  $ volvenda-render -o curve.png --scale 2 120 33 40
+</translation>
+    </message>
+    <message>
+        <source>The window&apos;s curve drawing itself over four seconds, and again after a
+second&apos;s pause, for ever:
+  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40
+</source>
+        <translation>La curva de la ventana dibujándose durante cuatro segundos, y otra vez tras un
+segundo de pausa, sin fin:
+  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40
+</translation>
+    </message>
+    <message>
+        <source>Three presses of Start layered over one grey circle, the first two curves in
+dark teal and orange, the third in a random colour:
+  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
+</source>
+        <translation>Tres pulsaciones de Iniciar superpuestas sobre un círculo gris, las dos primeras
+curvas en verde azulado oscuro y naranja, la tercera en un color al azar:
+  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
+</translation>
+    </message>
+    <message>
+        <source>The window&apos;s first picture at scale 2, cut to the curve and the grey circle
+with 8 logical pixels round them:
+  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40
+</source>
+        <translation>La primera imagen de la ventana a escala 2, recortada a la curva y al círculo
+gris con 8 píxeles lógicos alrededor:
+  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40
+</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>%1: %2; %3</source>
@@ -432,6 +632,218 @@
         <source>volvenda-render: %1 %2%</source>
         <extracomment>A render&apos;s progress: %1 what it is doing (drawing, writing), %2 how far, in percent.</extracomment>
         <translation>volvenda-render: %1 %2 %</translation>
+    </message>
+    <message>
+        <source>%1 is out of range: %2</source>
+        <extracomment>%1 names a radius (R1, R2 or R3), %2 is what was given for it.</extracomment>
+        <translation>%1 está fuera del rango de los números: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a number: %2</source>
+        <translation>%1 no es un número: %2</translation>
+    </message>
+    <message>
+        <source>%1 of run %2</source>
+        <extracomment>A radius&apos;s name, R1, R2 or R3, and the number of the run it is of.</extracomment>
+        <translation>%1 del trazado %2</translation>
+    </message>
+    <message>
+        <source>%1 takes six hex digits RRGGBB, not %2</source>
+        <extracomment>%1 names the colour (--color, or the colour of a runs file&apos;s line), %2 is what was given.</extracomment>
+        <translation>%1 requiere seis dígitos hexadecimales RRGGBB, no %2</translation>
+    </message>
+    <message>
+        <source>--animate takes seconds from 0.1 to 3600, such as 2.5, not %1</source>
+        <translation>--animate requiere segundos de 0.1 a 3600, como 2.5, no %1</translation>
+    </message>
+    <message>
+        <source>--fit takes a margin in whole pixels from 0 to %1, not %2</source>
+        <translation>--fit requiere un margen en píxeles enteros de 0 a %1, no %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>the output file&apos;s name is not UTF-8 text: %1</source>
+        <translation>el nombre del archivo de salida no es texto UTF-8: %1</translation>
+    </message>
+    <message>
+        <source>--runs needs a file name, or - for standard input</source>
+        <translation>--runs necesita un nombre de archivo, o - para la entrada estándar</translation>
+    </message>
+    <message>
+        <source>--runs is given once, not again with %1</source>
+        <translation>--runs se indica una sola vez, no otra vez con %1</translation>
+    </message>
+    <message>
+        <source>--seed takes a whole number from 0 to 4294967295, not %1</source>
+        <translation>--seed requiere un número entero de 0 a 4294967295, no %1</translation>
+    </message>
+    <message>
+        <source>--scale takes a whole number from 1 to %1, not %2</source>
+        <translation>--scale requiere un número entero de 1 a %1, no %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 no admite ningún valor</translation>
+    </message>
+    <message>
+        <source>three radii are needed, R1 R2 R3; %1 given</source>
+        <translation>se necesitan tres radios, R1 R2 R3; se han indicado: %1</translation>
+    </message>
+    <message>
+        <source>three radii are needed for each run, R1 R2 R3; %1 given</source>
+        <translation>se necesitan tres radios por trazado, R1 R2 R3; se han indicado: %1</translation>
+    </message>
+    <message>
+        <source>%1 runs are more than the limit of %2</source>
+        <translation>%1 trazados superan el límite de %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <extracomment>How often --color is given: once, twice, 3 times.</extracomment>
+        <translation>
+            <numerusform>una vez</numerusform>
+            <numerusform>%n veces</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs</source>
+        <translation>
+            <numerusform>%n trazado</numerusform>
+            <numerusform>%n trazados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more colours than runs: --color given %1, for %2 given as arguments; it colours only those, and a run of the --runs file has its colour on its line</source>
+        <translation>más colores que trazados: --color indicado %1, para %2 indicados como argumentos; solo colorea esos, y un trazado del archivo de --runs lleva su color en su línea</translation>
+    </message>
+    <message>
+        <source>more colours than runs: --color given %1, for %2</source>
+        <translation>más colores que trazados: --color indicado %1, para %2</translation>
+    </message>
+    <message>
+        <source>no output file: give one with -o FILE.png or -o FILE.svg</source>
+        <translation>no hay archivo de salida: indique uno con -o ARCHIVO.png o -o ARCHIVO.svg</translation>
+    </message>
+    <message>
+        <source>the output file must end in .png or .svg: &apos;%1&apos;</source>
+        <translation>el archivo de salida debe terminar en .png o .svg: '%1'</translation>
+    </message>
+    <message>
+        <source>--scale applies to PNG output only</source>
+        <translation>--scale solo se aplica a la salida PNG</translation>
+    </message>
+    <message>
+        <source>--animate applies to SVG output only</source>
+        <translation>--animate solo se aplica a la salida SVG</translation>
+    </message>
+    <message>
+        <source>--loop repeats an animation: it needs --animate</source>
+        <translation>--loop repite una animación: necesita --animate</translation>
+    </message>
+    <message>
+        <source>%1 billion</source>
+        <extracomment>A number of pixels, such as 1.5 billion; %1 is written with a period.</extracomment>
+        <translation>%1 mil millones</translation>
+    </message>
+    <message>
+        <source>%1 million</source>
+        <translation>%1 millones</translation>
+    </message>
+    <message>
+        <source>run %1 (%2)</source>
+        <extracomment>%1 is the run&apos;s number, %2 its radii.</extracomment>
+        <translation>trazado %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>R1 and R2 have too many digits to work out where the curve closes</source>
+        <translation>R1 y R2 tienen demasiadas cifras para calcular dónde se cierra la curva</translation>
+    </message>
+    <message>
+        <source>closing this curve needs %1 steps, more than the limit of %2</source>
+        <translation>cerrar esta curva requiere %1 pasos, más que el límite de %2</translation>
+    </message>
+    <message>
+        <source>the %1 runs take %2 steps together, more than the limit of %3</source>
+        <translation>los %1 trazados requieren juntos %2 pasos, más que el límite de %3</translation>
+    </message>
+    <message>
+        <source>nothing of this picture lands on the canvas, so --fit has nothing to cut it to</source>
+        <translation>nada de esta imagen cae en el lienzo, así que --fit no tiene a qué recortarla</translation>
+    </message>
+    <message>
+        <source>the picture at scale %1 would be %2 x %3 pixels, more than the limit of %4 pixels; a smaller --fit margin or a lower --scale takes less</source>
+        <translation>la imagen a escala %1 tendría %2 x %3 píxeles, más que el límite de %4 píxeles; un margen de --fit menor o un --scale más bajo requiere menos</translation>
+    </message>
+    <message>
+        <source>fewer runs take less</source>
+        <translation>menos trazados requieren menos</translation>
+    </message>
+    <message>
+        <source>a lower --scale takes less</source>
+        <translation>un --scale más bajo requiere menos</translation>
+    </message>
+    <message>
+        <source>without --until-closed the curves stop sooner</source>
+        <translation>sin --until-closed las curvas se detienen antes</translation>
+    </message>
+    <message>
+        <source>without --until-closed the curve stops sooner</source>
+        <translation>sin --until-closed la curva se detiene antes</translation>
+    </message>
+    <message>
+        <source>drawing these curves at scale %1 means sweeping about %2 pixels, more than the limit of %3; %4</source>
+        <translation>dibujar estas curvas a escala %1 supone recorrer unos %2 píxeles, más que el límite de %3; %4</translation>
+    </message>
+    <message>
+        <source>drawing this curve at scale %1 means sweeping about %2 pixels, more than the limit of %3; %4</source>
+        <translation>dibujar esta curva a escala %1 supone recorrer unos %2 píxeles, más que el límite de %3; %4</translation>
+    </message>
+    <message>
+        <source>line %1 of %2: %3</source>
+        <translation>línea %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>a run is R1 R2 R3 and maybe a colour RRGGBB, not %1</source>
+        <translation>un trazado es R1 R2 R3 y quizá un color RRGGBB, no %1</translation>
+    </message>
+    <message>
+        <source>the runs are more than the limit of %1</source>
+        <translation>los trazados superan el límite de %1</translation>
+    </message>
+    <message>
+        <source>the colour</source>
+        <translation>el color</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>la entrada estándar</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 1 MB, the limit for a runs file</source>
+        <translation>%1 supera 1 MB, el límite de un archivo de trazados</translation>
+    </message>
+    <message>
+        <source>%1 holds no runs, and none are given as arguments</source>
+        <translation>%1 no contiene trazados, y no se indica ninguno como argumento</translation>
     </message>
 </context>
 <context>

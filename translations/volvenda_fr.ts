@@ -256,6 +256,205 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>Usage: volvenda-render [options] R1 R2 R3 [R1 R2 R3 ...]
+Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
+distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each
+further three radii are one more press of Start over the same picture, drawn
+in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
+</source>
+        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
+        <translation>Utilisation : volvenda-render [options] R1 R2 R3 [R1 R2 R3 ...]
+Trace l’épitrochoïde du rayon fixe R1, du rayon roulant R2 et de la distance du
+crayon R3 dans un fichier PNG ou SVG, comme la fenêtre de Volvenda la trace.
+Chaque groupe de trois rayons de plus est un nouvel appui sur Tracer sur la même
+image, dans l’ordre, chaque courbe dans sa propre couleur ; le cercle gris est
+celui du premier R1.
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  -o, --output FILE   where to write; the format follows the extension: .png or .svg
+  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
+                      an argument, in order; a run without one takes a random
+                      colour (a runs file gives a run&apos;s colour on its line)
+  --seed N            seed the random colours, so the same command gives the same file
+  --runs FILE         draw the runs of FILE (- for standard input) after those given
+                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
+                      blank lines and lines that begin with # are skipped
+  --scale K           PNG only: K device pixels per logical pixel (1 to 16; default 1)
+  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
+  --no-reference      leave out the grey reference circle
+  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
+                      pace, over SECONDS together, 0.1 to 3600 (a viewer that does
+                      not animate shows them finished)
+  --loop              with --animate: draw them again and again, a second apart
+  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to 1000) round it
+  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <translation>Options :
+  -o, --output FILE   où écrire ; le format suit l’extension : .png ou .svg
+  --color RRGGBB      la couleur d’une courbe (hexadécimale), donnée une fois
+                      pour chaque tracé donné en argument, dans l’ordre ; un
+                      tracé sans couleur en prend une au hasard (un fichier de
+                      tracés donne la couleur d’un tracé sur sa ligne)
+  --seed N            fixe les couleurs au hasard, pour que la même commande
+                      donne le même fichier
+  --runs FILE         trace les tracés de FILE (- pour l’entrée standard) après
+                      ceux donnés en arguments : un par ligne, R1 R2 R3 et
+                      peut-être une couleur RRGGBB ; les lignes vides et celles
+                      qui commencent par # sont ignorées
+  --scale K           PNG seulement : K pixels de l’appareil par pixel logique
+                      (1 à 16 ; 1 par défaut)
+  --until-closed      poursuit chaque courbe jusqu’à ce qu’elle se referme, au
+                      lieu de s’arrêter où la fenêtre s’arrête
+  --no-reference      omet le cercle gris de référence
+  --animate SECONDS   SVG seulement : les courbes se tracent l’une après
+                      l’autre, à une même allure, en SECONDS au total, de 0.1 à
+                      3600 (un visualiseur qui n’anime pas les montre finies)
+  --loop              avec --animate : les retrace encore et encore, à une
+                      seconde d’intervalle
+  --fit MARGIN        recadre sur ce qui est tracé, avec MARGIN pixels (0 à
+                      1000) autour
+  -h, --help          affiche cette aide
+  -v, --version       affiche la version
+</translation>
+    </message>
+    <message>
+        <source>Without --fit the picture is the window&apos;s canvas, 400 x 445 pixels. --fit cuts
+that canvas to the box of what is drawn on it (all the curves, and the grey
+circle unless --no-reference), widths of the strokes included; MARGIN is in
+logical pixels, so --scale multiplies it too. What the canvas cuts off stays
+cut off. If nothing at all lands on the canvas, there is no picture: the run
+fails.
+</source>
+        <translation>Sans --fit, l’image est la toile de la fenêtre, 400 x 445 pixels. --fit recadre
+cette toile sur le cadre de ce qui y est tracé (toutes les courbes, et le cercle
+gris sauf avec --no-reference), épaisseur des traits comprise ; MARGIN est en
+pixels logiques, donc --scale le multiplie aussi. Ce que la toile coupe reste
+coupé. Si rien du tout ne tombe sur la toile, il n’y a pas d’image : le tracé
+échoue.
+</translation>
+    </message>
+    <message>
+        <source>A run without a colour of its own takes the one the window&apos;s Start would pick
+at that press, so the same --seed gives the same colours, and fixing one run&apos;s
+colour leaves the others&apos; as they were. Radii in FILE are written as on the
+command line; its lines may end in LF, CRLF or CR alone, and a byte-order mark
+before the first is skipped. A bad line is named by its number, before any
+drawing, and shown with spaces other than the plain one as escapes (\u00a0),
+cut to about a line of a terminal. A radius beyond a double&apos;s range or too
+small for one (1e309, 1e-400; 0 is a number) is refused, and so is -inf, read
+as a radius.
+</source>
+        <translation>Un tracé sans couleur propre prend celle que Tracer choisirait dans la fenêtre à
+cet appui : le même --seed donne donc les mêmes couleurs, et fixer la couleur
+d’un tracé laisse celles des autres inchangées. Les rayons de FILE s’écrivent
+comme sur la ligne de commande ; ses lignes peuvent se terminer par LF, CRLF ou
+CR seul, et une marque d’ordre des octets avant la première est ignorée. Une
+ligne erronée est désignée par son numéro, avant tout tracé, et montrée avec les
+espaces autres que l’espace simple en séquences d’échappement (\u00a0), coupée à
+environ une ligne de terminal. Un rayon hors de la plage d’un double ou trop
+petit pour lui (1e309, 1e-400 ; 0 est un nombre) est refusé, tout comme -inf, lu
+comme un rayon.
+</translation>
+    </message>
+    <message>
+        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
+which is replaced only by a complete new file, keeping its permissions, its
+access ACL and user.* attributes, and its owner and group where the writer
+may set them (a hard link to the old file keeps the old picture). A file whose
+user.* attributes the writer may not read, and so could not keep, is refused
+before any work, as is another&apos;s file in a sticky folder such as /tmp, which
+only its owner may replace there. A limit on file size (ulimit -f) fails the
+run as a full disk does. A run that is killed while it writes may leave a
+temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
+deleted. A picture has at most 1000 runs, and a runs file at most 1 MB. The
+runs together trace at most 1,000,000 steps with --until-closed, and a PNG
+picture takes at most about three seconds of drawing (fewer steps at higher
+scales) and 45.6 million pixels; more is refused before any drawing.
+</source>
+        <translation>FILE est un nouveau nom ou un fichier ordinaire existant (ou un lien symbolique
+vers un tel fichier), qui n’est remplacé que par un nouveau fichier complet, en
+gardant ses permissions, son ACL d’accès et ses attributs user.*, ainsi que son
+propriétaire et son groupe si celui qui écrit peut les fixer (un lien physique
+vers l’ancien fichier garde l’ancienne image). Un fichier dont celui qui écrit
+ne peut pas lire les attributs user.*, et ne pourrait donc pas les garder, est
+refusé avant tout travail, tout comme le fichier d’un autre dans un dossier
+collant comme /tmp, que seul son propriétaire peut y remplacer. Une limite de
+taille de fichier (ulimit -f) fait échouer le tracé comme un disque plein. Un
+tracé interrompu pendant l’écriture peut laisser à côté un fichier temporaire
+nommé FILE.XXXXXX (FILE coupé à 32 octets) ; on peut le supprimer. Une image a
+au plus 1000 tracés, et un fichier de tracés au plus 1 Mo. Avec --until-closed,
+les tracés parcourent ensemble au plus 1,000,000 pas, et une image PNG demande
+au plus environ trois secondes de dessin (moins de pas aux échelles plus hautes)
+et 45.6 millions de pixels ; au-delà, c’est refusé avant tout dessin.
+</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0 written; 1 a run-time error (&quot;Division by zero&quot;, &quot;Overflow&quot;, naming the
+  run when there are several), too much work, too little memory (&quot;Out of
+  memory&quot;), nothing to fit, or the file or standard output could not be
+  written; 2 a bad argument or line of the runs file, or an output that is not
+  a regular file or a new name.
+</source>
+        <translation>Code de retour :
+  0 écrit ; 1 une erreur d’exécution (« Division par zéro », « Dépassement de
+  capacité », avec le tracé s’il y en a plusieurs), trop de travail, trop peu de
+  mémoire (« Mémoire insuffisante »), rien à recadrer, ou le fichier ou la
+  sortie standard n’a pas pu être écrit ; 2 un argument ou une ligne du fichier
+  de tracés erronés, ou une sortie qui n’est ni un fichier ordinaire ni un
+  nouveau nom.
+</translation>
+    </message>
+    <message>
+        <source>Examples:
+The window&apos;s first picture with twice as many pixels each way, for a screen
+of high density:
+  $ volvenda-render -o curve.png --scale 2 120 33 40
+</source>
+        <translation>Exemples :
+La première image de la fenêtre avec deux fois plus de pixels dans chaque sens,
+pour un écran à haute densité :
+  $ volvenda-render -o curve.png --scale 2 120 33 40
+</translation>
+    </message>
+    <message>
+        <source>The window&apos;s curve drawing itself over four seconds, and again after a
+second&apos;s pause, for ever:
+  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40
+</source>
+        <translation>La courbe de la fenêtre qui se trace en quatre secondes, puis de nouveau après
+une seconde de pause, sans fin :
+  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40
+</translation>
+    </message>
+    <message>
+        <source>Three presses of Start layered over one grey circle, the first two curves in
+dark teal and orange, the third in a random colour:
+  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
+</source>
+        <translation>Trois appuis sur Tracer superposés sur un même cercle gris, les deux premières
+courbes en bleu canard foncé et en orange, la troisième dans une couleur au
+hasard :
+  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
+</translation>
+    </message>
+    <message>
+        <source>The window&apos;s first picture at scale 2, cut to the curve and the grey circle
+with 8 logical pixels round them:
+  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40
+</source>
+        <translation>La première image de la fenêtre à l’échelle 2, recadrée sur la courbe et le
+cercle gris avec 8 pixels logiques autour :
+  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40
+</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>%1: %2; %3</source>
@@ -432,6 +631,218 @@
         <source>volvenda-render: %1 %2%</source>
         <extracomment>A render&apos;s progress: %1 what it is doing (drawing, writing), %2 how far, in percent.</extracomment>
         <translation>volvenda-render : %1 %2 %</translation>
+    </message>
+    <message>
+        <source>%1 is out of range: %2</source>
+        <extracomment>%1 names a radius (R1, R2 or R3), %2 is what was given for it.</extracomment>
+        <translation>%1 est hors de la plage des nombres : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a number: %2</source>
+        <translation>%1 n’est pas un nombre : %2</translation>
+    </message>
+    <message>
+        <source>%1 of run %2</source>
+        <extracomment>A radius&apos;s name, R1, R2 or R3, and the number of the run it is of.</extracomment>
+        <translation>%1 du tracé %2</translation>
+    </message>
+    <message>
+        <source>%1 takes six hex digits RRGGBB, not %2</source>
+        <extracomment>%1 names the colour (--color, or the colour of a runs file&apos;s line), %2 is what was given.</extracomment>
+        <translation>%1 attend six chiffres hexadécimaux RRGGBB, et non %2</translation>
+    </message>
+    <message>
+        <source>--animate takes seconds from 0.1 to 3600, such as 2.5, not %1</source>
+        <translation>--animate attend des secondes de 0.1 à 3600, par exemple 2.5, et non %1</translation>
+    </message>
+    <message>
+        <source>--fit takes a margin in whole pixels from 0 to %1, not %2</source>
+        <translation>--fit attend une marge en pixels entiers de 0 à %1, et non %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 a besoin d’un nom de fichier</translation>
+    </message>
+    <message>
+        <source>the output file&apos;s name is not UTF-8 text: %1</source>
+        <translation>le nom du fichier de sortie n’est pas du texte UTF-8 : %1</translation>
+    </message>
+    <message>
+        <source>--runs needs a file name, or - for standard input</source>
+        <translation>--runs a besoin d’un nom de fichier, ou de - pour l’entrée standard</translation>
+    </message>
+    <message>
+        <source>--runs is given once, not again with %1</source>
+        <translation>--runs se donne une seule fois, pas de nouveau avec %1</translation>
+    </message>
+    <message>
+        <source>--seed takes a whole number from 0 to 4294967295, not %1</source>
+        <translation>--seed attend un nombre entier de 0 à 4294967295, et non %1</translation>
+    </message>
+    <message>
+        <source>--scale takes a whole number from 1 to %1, not %2</source>
+        <translation>--scale attend un nombre entier de 1 à %1, et non %2</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 a besoin d’une valeur</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>three radii are needed, R1 R2 R3; %1 given</source>
+        <translation>il faut trois rayons, R1 R2 R3 ; nombre donné : %1</translation>
+    </message>
+    <message>
+        <source>three radii are needed for each run, R1 R2 R3; %1 given</source>
+        <translation>il faut trois rayons par tracé, R1 R2 R3 ; nombre donné : %1</translation>
+    </message>
+    <message>
+        <source>%1 runs are more than the limit of %2</source>
+        <translation>%1 tracés, c’est plus que la limite de %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n times</source>
+        <extracomment>How often --color is given: once, twice, 3 times.</extracomment>
+        <translation>
+            <numerusform>une fois</numerusform>
+            <numerusform>%n fois</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n runs</source>
+        <translation>
+            <numerusform>%n tracé</numerusform>
+            <numerusform>%n tracés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>more colours than runs: --color given %1, for %2 given as arguments; it colours only those, and a run of the --runs file has its colour on its line</source>
+        <translation>plus de couleurs que de tracés : --color donné %1, pour %2 donnés en arguments ; il ne colore que ceux-là, et un tracé du fichier --runs a sa couleur sur sa ligne</translation>
+    </message>
+    <message>
+        <source>more colours than runs: --color given %1, for %2</source>
+        <translation>plus de couleurs que de tracés : --color donné %1, pour %2</translation>
+    </message>
+    <message>
+        <source>no output file: give one with -o FILE.png or -o FILE.svg</source>
+        <translation>aucun fichier de sortie : indiquez-en un avec -o FICHIER.png ou -o FICHIER.svg</translation>
+    </message>
+    <message>
+        <source>the output file must end in .png or .svg: &apos;%1&apos;</source>
+        <translation>le fichier de sortie doit se terminer par .png ou .svg : '%1'</translation>
+    </message>
+    <message>
+        <source>--scale applies to PNG output only</source>
+        <translation>--scale ne s’applique qu’à une sortie PNG</translation>
+    </message>
+    <message>
+        <source>--animate applies to SVG output only</source>
+        <translation>--animate ne s’applique qu’à une sortie SVG</translation>
+    </message>
+    <message>
+        <source>--loop repeats an animation: it needs --animate</source>
+        <translation>--loop répète une animation : il a besoin de --animate</translation>
+    </message>
+    <message>
+        <source>%1 billion</source>
+        <extracomment>A number of pixels, such as 1.5 billion; %1 is written with a period.</extracomment>
+        <translation>%1 milliards</translation>
+    </message>
+    <message>
+        <source>%1 million</source>
+        <translation>%1 millions</translation>
+    </message>
+    <message>
+        <source>run %1 (%2)</source>
+        <extracomment>%1 is the run&apos;s number, %2 its radii.</extracomment>
+        <translation>tracé %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>R1 and R2 have too many digits to work out where the curve closes</source>
+        <translation>R1 et R2 ont trop de chiffres pour calculer où la courbe se referme</translation>
+    </message>
+    <message>
+        <source>closing this curve needs %1 steps, more than the limit of %2</source>
+        <translation>fermer cette courbe demande %1 pas, plus que la limite de %2</translation>
+    </message>
+    <message>
+        <source>the %1 runs take %2 steps together, more than the limit of %3</source>
+        <translation>les %1 tracés demandent ensemble %2 pas, plus que la limite de %3</translation>
+    </message>
+    <message>
+        <source>nothing of this picture lands on the canvas, so --fit has nothing to cut it to</source>
+        <translation>rien de cette image ne tombe sur la toile, donc --fit n’a rien à quoi la recadrer</translation>
+    </message>
+    <message>
+        <source>the picture at scale %1 would be %2 x %3 pixels, more than the limit of %4 pixels; a smaller --fit margin or a lower --scale takes less</source>
+        <translation>l’image à l’échelle %1 ferait %2 x %3 pixels, plus que la limite de %4 pixels ; une marge --fit plus petite ou un --scale plus bas en demande moins</translation>
+    </message>
+    <message>
+        <source>fewer runs take less</source>
+        <translation>moins de tracés en demandent moins</translation>
+    </message>
+    <message>
+        <source>a lower --scale takes less</source>
+        <translation>un --scale plus bas en demande moins</translation>
+    </message>
+    <message>
+        <source>without --until-closed the curves stop sooner</source>
+        <translation>sans --until-closed, les courbes s’arrêtent plus tôt</translation>
+    </message>
+    <message>
+        <source>without --until-closed the curve stops sooner</source>
+        <translation>sans --until-closed, la courbe s’arrête plus tôt</translation>
+    </message>
+    <message>
+        <source>drawing these curves at scale %1 means sweeping about %2 pixels, more than the limit of %3; %4</source>
+        <translation>tracer ces courbes à l’échelle %1 revient à parcourir environ %2 pixels, plus que la limite de %3 ; %4</translation>
+    </message>
+    <message>
+        <source>drawing this curve at scale %1 means sweeping about %2 pixels, more than the limit of %3; %4</source>
+        <translation>tracer cette courbe à l’échelle %1 revient à parcourir environ %2 pixels, plus que la limite de %3 ; %4</translation>
+    </message>
+    <message>
+        <source>line %1 of %2: %3</source>
+        <translation>ligne %1 de %2 : %3</translation>
+    </message>
+    <message>
+        <source>a run is R1 R2 R3 and maybe a colour RRGGBB, not %1</source>
+        <translation>un tracé s’écrit R1 R2 R3 et peut-être une couleur RRGGBB, et non %1</translation>
+    </message>
+    <message>
+        <source>the runs are more than the limit of %1</source>
+        <translation>les tracés dépassent la limite de %1</translation>
+    </message>
+    <message>
+        <source>the colour</source>
+        <translation>la couleur</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>l’entrée standard</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 1 MB, the limit for a runs file</source>
+        <translation>%1 dépasse 1 Mo, la limite d’un fichier de tracés</translation>
+    </message>
+    <message>
+        <source>%1 holds no runs, and none are given as arguments</source>
+        <translation>%1 ne contient aucun tracé, et aucun n’est donné en argument</translation>
     </message>
 </context>
 <context>

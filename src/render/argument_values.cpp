@@ -1,6 +1,7 @@
 #include "argument_values.h"
 
 #include "output/printable.h"
+#include "runtime/catalogue.h"
 #include "runtime/locale_number.h"
 #include "runtime/runtime_error.h"
 
@@ -36,7 +37,9 @@ QString readRadius(const QString &name, const Argument &argument, double &value)
     } catch (const RuntimeError &error) {
         outOfRange = error.kind() == ErrorKind::Overflow;
     }
-    return (outOfRange ? QStringLiteral("%1 is out of range: %2") : QStringLiteral("%1 is not a number: %2"))
+    //: %1 names a radius (R1, R2 or R3), %2 is what was given for it.
+    return (
+        outOfRange ? translate("Renderer", "%1 is out of range: %2") : translate("Renderer", "%1 is not a number: %2"))
         .arg(name, argument.quoted());
 }
 
@@ -57,11 +60,15 @@ QString Argument::quoted() const
     return QLatin1Char('\'') + printable(bytes, longestEcho) + QLatin1Char('\'');
 }
 
-QString readRadii(const Argument &R1, const Argument &R2, const Argument &R3, const QString &suffix, Radii &radii)
+QString readRadii(const Argument &R1, const Argument &R2, const Argument &R3, std::size_t run, Radii &radii)
 {
-    for (const QString &refusal : {readRadius(QStringLiteral("R1") + suffix, R1, radii.R1),
-             readRadius(QStringLiteral("R2") + suffix, R2, radii.R2),
-             readRadius(QStringLiteral("R3") + suffix, R3, radii.R3)})
+    const auto named = [run](const char *field) {
+        const QString name = QLatin1String(field);
+        //: A radius's name, R1, R2 or R3, and the number of the run it is of.
+        return run == 0 ? name : translate("Renderer", "%1 of run %2").arg(name, QString::number(run));
+    };
+    for (const QString &refusal : {readRadius(named("R1"), R1, radii.R1), readRadius(named("R2"), R2, radii.R2),
+             readRadius(named("R3"), R3, radii.R3)})
         if (!refusal.isEmpty())
             return refusal;
     return {};
@@ -74,7 +81,8 @@ QString readColour(const QString &name, const Argument &argument, COLORREF &valu
         return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
     });
     if (!digits)
-        return QStringLiteral("%1 takes six hex digits RRGGBB, not %2").arg(name, argument.quoted());
+        //: %1 names the colour (--color, or the colour of a runs file's line), %2 is what was given.
+        return translate("Renderer", "%1 takes six hex digits RRGGBB, not %2").arg(name, argument.quoted());
     const uint rgb = hex.toUInt(nullptr, 16);
     value = composeColour(int((rgb >> 16U) & 0xFFU), int((rgb >> 8U) & 0xFFU), int(rgb & 0xFFU));
     return {};

@@ -28,10 +28,10 @@ struct Argument
 // A run's three radii from three arguments, each such as "120", "-45" or
 // "1e-3": a number with the period as the decimal mark and nothing else
 // around it, neither beyond a double's range nor too small for one (other
-// than 0 itself). A refusal names the radius as its field (R1, R2, R3) followed by
-// suffix; the first is returned.
+// than 0 itself). A refusal names the radius as its field (R1, R2, R3), and
+// with the run's number when run is not 0; the first is returned.
 [[nodiscard]] QString readRadii(
-    const Argument &R1, const Argument &R2, const Argument &R3, const QString &suffix, Radii &radii);
+    const Argument &R1, const Argument &R2, const Argument &R3, std::size_t run, Radii &radii);
 
 // A colour as six hex digits RRGGBB, with or without a '#' before them.
 [[nodiscard]] QString readColour(const QString &name, const Argument &argument, COLORREF &value);

@@ -3,6 +3,7 @@
 #include "argument_values.h"
 
 #include "output/printable.h"
+#include "runtime/catalogue.h"
 
 #include <QLocale>
 
@@ -110,7 +111,7 @@ constexpr std::array options {
         [](Given &given, const Argument &value, const QString &) {
             const std::optional<double> seconds = plainDecimal(value.text);
             if (!seconds || *seconds < shortestAnimation || *seconds > longestAnimation)
-                return QStringLiteral("--animate takes seconds from 0.1 to 3600, such as 2.5, not %1")
+                return translate("Renderer", "--animate takes seconds from 0.1 to 3600, such as 2.5, not %1")
                     .arg(value.quoted());
             given.options.animate = seconds;
             return QString();
@@ -119,7 +120,7 @@ constexpr std::array options {
         [](Given &given, const Argument &value, const QString &) {
             const std::optional<qulonglong> margin = unsignedNumber(value.text, largestMargin);
             if (!margin)
-                return QStringLiteral("--fit takes a margin in whole pixels from 0 to %1, not %2")
+                return translate("Renderer", "--fit takes a margin in whole pixels from 0 to %1, not %2")
                     .arg(largestMargin)
                     .arg(value.quoted());
             given.options.fit = static_cast<int>(*margin);
@@ -128,10 +129,10 @@ constexpr std::array options {
     Option {"--output", "-o", true,
         [](Given &given, const Argument &value, const QString &spelled) {
             if (value.bytes.isEmpty())
-                return QStringLiteral("%1 needs a file name").arg(spelled);
+                return translate("Renderer", "%1 needs a file name").arg(spelled);
             // Read any other way, the name would be another file's.
             if (!value.utf8)
-                return QStringLiteral("the output file's name is not UTF-8 text: %1").arg(value.quoted());
+                return translate("Renderer", "the output file's name is not UTF-8 text: %1").arg(value.quoted());
             given.options.output = value.text;
             return QString();
         }},
@@ -146,9 +147,9 @@ constexpr std::array options {
     Option {"--runs", "", true,
         [](Given &given, const Argument &value, const QString &) {
             if (value.bytes.isEmpty())
-                return QStringLiteral("--runs needs a file name, or - for standard input");
+                return translate("Renderer", "--runs needs a file name, or - for standard input");
             if (given.options.runsFile)
-                return QStringLiteral("--runs is given once, not again with %1").arg(value.quoted());
+                return translate("Renderer", "--runs is given once, not again with %1").arg(value.quoted());
             given.options.runsFile = value.bytes;
             return QString();
         }},
@@ -156,7 +157,8 @@ constexpr std::array options {
         [](Given &given, const Argument &value, const QString &) {
             const std::optional<qulonglong> seed = unsignedNumber(value.text, 0xFFFFFFFFULL);
             if (!seed)
-                return QStringLiteral("--seed takes a whole number from 0 to 4294967295, not %1").arg(value.quoted());
+                return translate("Renderer", "--seed takes a whole number from 0 to 4294967295, not %1")
+                    .arg(value.quoted());
             given.options.seed = static_cast<std::uint32_t>(*seed);
             return QString();
         }},
@@ -164,7 +166,7 @@ constexpr std::array options {
         [](Given &given, const Argument &value, const QString &) {
             const std::optional<qulonglong> scale = unsignedNumber(value.text, largestScale);
             if (!scale || *scale < 1)
-                return QStringLiteral("--scale takes a whole number from 1 to %1, not %2")
+                return translate("Renderer", "--scale takes a whole number from 1 to %1, not %2")
                     .arg(largestScale)
                     .arg(value.quoted());
             given.options.scale = static_cast<int>(*scale);
@@ -209,7 +211,7 @@ std::optional<Argument> Parser::valueOf(const QString &option, const std::option
     if (inlineValue)
         return inlineValue;
     if (m_next >= m_arguments.size()) {
-        fail(QStringLiteral("%1 needs a value").arg(option));
+        fail(translate("Renderer", "%1 needs a value").arg(option));
         return std::nullopt;
     }
     return m_arguments[m_next++];
@@ -226,10 +228,10 @@ bool Parser::takeOption(const Argument &argument)
     const auto option = std::find_if(options.begin(), options.end(),
         [&name](const Option &known) { return name == known.name || (*known.shortName && name == known.shortName); });
     if (option == options.end())
-        return fail(QStringLiteral("unknown option %1").arg(argument.quoted()));
+        return fail(translate("Renderer", "unknown option %1").arg(argument.quoted()));
     const QString spelled = QString::fromLatin1(name);
     if (!option->takesValue && inlineValue)
-        return fail(QStringLiteral("%1 takes no value").arg(spelled));
+        return fail(translate("Renderer", "%1 takes no value").arg(spelled));
     const std::optional<Argument> value = option->takesValue ? valueOf(spelled, inlineValue) : std::nullopt;
     if (option->takesValue && !value)
         return false;
@@ -242,33 +244,32 @@ bool Parser::takeRuns()
     RenderOptions &options = m_given.options;
     const std::size_t radii = m_positional.size();
     if (radii < 3 && !(radii == 0 && options.runsFile))
-        return fail(QStringLiteral("three radii are needed, R1 R2 R3; %1 given").arg(radii));
+        return fail(translate("Renderer", "three radii are needed, R1 R2 R3; %1 given").arg(radii));
     if (radii % 3 != 0)
-        return fail(QStringLiteral("three radii are needed for each run, R1 R2 R3; %1 given").arg(radii));
+        return fail(translate("Renderer", "three radii are needed for each run, R1 R2 R3; %1 given").arg(radii));
     if (radii / 3 > LargestRunCount)
-        return fail(QStringLiteral("%1 runs are more than the limit of %2").arg(radii / 3).arg(LargestRunCount));
+        return fail(translate("Renderer", "%1 runs are more than the limit of %2").arg(radii / 3).arg(LargestRunCount));
     for (std::size_t at = 0; at < radii; at += 3) {
         // A single run's radii are named as the window names its fields.
-        const QString suffix = radii == 3 ? QString() : QStringLiteral(" of run %1").arg(at / 3 + 1);
         Run run;
-        if (const QString refusal
-            = readRadii(m_positional[at], m_positional[at + 1], m_positional[at + 2], suffix, run.radii);
+        if (const QString refusal = readRadii(
+                m_positional[at], m_positional[at + 1], m_positional[at + 2], radii == 3 ? 0 : at / 3 + 1, run.radii);
             !refusal.isEmpty())
             return fail(refusal);
         options.runs.push_back(run);
     }
     const std::vector<COLORREF> &colours = m_given.colours;
     if (colours.size() > options.runs.size()) {
-        const QString given
-            = colours.size() == 1 ? QStringLiteral("once") : QStringLiteral("%1 times").arg(colours.size());
-        const std::size_t count = options.runs.size();
-        const QString runs = count == 1 ? QStringLiteral("1 run") : QStringLiteral("%1 runs").arg(count);
+        //: How often --color is given: once, twice, 3 times.
+        const QString given = translate("Renderer", "%n times", nullptr, int(colours.size()));
+        const QString runs = translate("Renderer", "%n runs", nullptr, int(options.runs.size()));
         // The runs of a runs file have their colours on their lines.
         if (options.runsFile)
-            return fail(QStringLiteral("more colours than runs: --color given %1, for %2 given as arguments; it "
-                                       "colours only those, and a run of the --runs file has its colour on its line")
+            return fail(translate("Renderer",
+                "more colours than runs: --color given %1, for %2 given as arguments; it "
+                "colours only those, and a run of the --runs file has its colour on its line")
                             .arg(given, runs));
-        return fail(QStringLiteral("more colours than runs: --color given %1, for %2").arg(given, runs));
+        return fail(translate("Renderer", "more colours than runs: --color given %1, for %2").arg(given, runs));
     }
     for (std::size_t run = 0; run < colours.size(); ++run)
         options.runs[run].colour = colours[run];
@@ -279,18 +280,18 @@ bool Parser::checkOutput()
 {
     RenderOptions &options = m_given.options;
     if (options.output.isEmpty())
-        return fail(QStringLiteral("no output file: give one with -o FILE.png or -o FILE.svg"));
+        return fail(translate("Renderer", "no output file: give one with -o FILE.png or -o FILE.svg"));
     const std::optional<PictureFormat> format = formatOfName(options.output);
     if (!format)
-        return fail(QStringLiteral("the output file must end in .png or .svg: '%1'")
+        return fail(translate("Renderer", "the output file must end in .png or .svg: '%1'")
                         .arg(printable(QStringView(options.output))));
     options.format = *format;
     if (options.format == PictureFormat::Svg && options.scale != 1)
-        return fail(QStringLiteral("--scale applies to PNG output only"));
+        return fail(translate("Renderer", "--scale applies to PNG output only"));
     if (options.format == PictureFormat::Png && options.animate)
-        return fail(QStringLiteral("--animate applies to SVG output only"));
+        return fail(translate("Renderer", "--animate applies to SVG output only"));
     if (options.loop && !options.animate)
-        return fail(QStringLiteral("--loop repeats an animation: it needs --animate"));
+        return fail(translate("Renderer", "--loop repeats an animation: it needs --animate"));
     return true;
 }
 
@@ -335,90 +336,96 @@ CommandLine parseCommandLine(const QList<QByteArray> &arguments)
 // The manual page is made from this text by help2man, which turns the
 // "Options:" and "Examples:" headings into the page's sections and sets the
 // "$ " lines in type for commands. "Exit status:" is cut from its page, which
-// has the section written out.
+// has the section written out. The page is made from the English text; each
+// paragraph is a text of its own in the catalogues.
 QString usageText()
 {
-    return QStringLiteral(
-        "Usage: volvenda-render [options] R1 R2 R3 [R1 R2 R3 ...]\n"
-        "Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen\n"
-        "distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each\n"
-        "further three radii are one more press of Start over the same picture, drawn\n"
-        "in order, each curve in a colour of its own; the grey circle is the first R1's.\n"
-        "\n"
-        "Options:\n"
-        "  -o, --output FILE   where to write; the format follows the extension: .png or .svg\n"
-        "  --color RRGGBB      a curve's colour (hex), given once for each run given as\n"
-        "                      an argument, in order; a run without one takes a random\n"
-        "                      colour (a runs file gives a run's colour on its line)\n"
-        "  --seed N            seed the random colours, so the same command gives the same file\n"
-        "  --runs FILE         draw the runs of FILE (- for standard input) after those given\n"
-        "                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;\n"
-        "                      blank lines and lines that begin with # are skipped\n"
-        "  --scale K           PNG only: K device pixels per logical pixel (1 to 16; default 1)\n"
-        "  --until-closed      trace each curve on until it closes, instead of stopping where the window stops\n"
-        "  --no-reference      leave out the grey reference circle\n"
-        "  --animate SECONDS   SVG only: the curves draw themselves one after another, at one\n"
-        "                      pace, over SECONDS together, 0.1 to 3600 (a viewer that does\n"
-        "                      not animate shows them finished)\n"
-        "  --loop              with --animate: draw them again and again, a second apart\n"
-        "  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to 1000) round it\n"
-        "  -h, --help          show this help\n"
-        "  -v, --version       show the version\n"
-        "\n"
-        "Without --fit the picture is the window's canvas, 400 x 445 pixels. --fit cuts\n"
-        "that canvas to the box of what is drawn on it (all the curves, and the grey\n"
-        "circle unless --no-reference), widths of the strokes included; MARGIN is in\n"
-        "logical pixels, so --scale multiplies it too. What the canvas cuts off stays\n"
-        "cut off. If nothing at all lands on the canvas, there is no picture: the run\n"
-        "fails.\n"
-        "\n"
-        "A run without a colour of its own takes the one the window's Start would pick\n"
-        "at that press, so the same --seed gives the same colours, and fixing one run's\n"
-        "colour leaves the others' as they were. Radii in FILE are written as on the\n"
-        "command line; its lines may end in LF, CRLF or CR alone, and a byte-order mark\n"
-        "before the first is skipped. A bad line is named by its number, before any\n"
-        "drawing, and shown with spaces other than the plain one as escapes (\\u00a0),\n"
-        "cut to about a line of a terminal. A radius beyond a double's range or too\n"
-        "small for one (1e309, 1e-400; 0 is a number) is refused, and so is -inf, read\n"
-        "as a radius.\n"
-        "\n"
-        "FILE is a new name or an existing regular file (or a symbolic link to one),\n"
-        "which is replaced only by a complete new file, keeping its permissions, its\n"
-        "access ACL and user.* attributes, and its owner and group where the writer\n"
-        "may set them (a hard link to the old file keeps the old picture). A file whose\n"
-        "user.* attributes the writer may not read, and so could not keep, is refused\n"
-        "before any work, as is another's file in a sticky folder such as /tmp, which\n"
-        "only its owner may replace there. A limit on file size (ulimit -f) fails the\n"
-        "run as a full disk does. A run that is killed while it writes may leave a\n"
-        "temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be\n"
-        "deleted. A picture has at most 1000 runs, and a runs file at most 1 MB. The\n"
-        "runs together trace at most 1,000,000 steps with --until-closed, and a PNG\n"
-        "picture takes at most about three seconds of drawing (fewer steps at higher\n"
-        "scales) and 45.6 million pixels; more is refused before any drawing.\n"
-        "\n"
-        "Exit status:\n"
-        "  0 written; 1 a run-time error (\"Division by zero\", \"Overflow\", naming the\n"
-        "  run when there are several), too much work, too little memory (\"Out of\n"
-        "  memory\"), nothing to fit, or the file or standard output could not be\n"
-        "  written; 2 a bad argument or line of the runs file, or an output that is not\n"
-        "  a regular file or a new name.\n"
-        "\n"
-        "Examples:\n"
-        "The window's first picture with twice as many pixels each way, for a screen\n"
-        "of high density:\n"
-        "  $ volvenda-render -o curve.png --scale 2 120 33 40\n"
-        "\n"
-        "The window's curve drawing itself over four seconds, and again after a\n"
-        "second's pause, for ever:\n"
-        "  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40\n"
-        "\n"
-        "Three presses of Start layered over one grey circle, the first two curves in\n"
-        "dark teal and orange, the third in a random colour:\n"
-        "  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60\n"
-        "\n"
-        "The window's first picture at scale 2, cut to the curve and the grey circle\n"
-        "with 8 logical pixels round them:\n"
-        "  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40\n");
+    return QStringList {
+        //: --help's paragraphs, each ending in a line break, its lines about as long as the English ones. The
+        //: options' lines keep the option itself, and what it does in one column after it.
+        translate("Help",
+            "Usage: volvenda-render [options] R1 R2 R3 [R1 R2 R3 ...]\n"
+            "Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen\n"
+            "distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each\n"
+            "further three radii are one more press of Start over the same picture, drawn\n"
+            "in order, each curve in a colour of its own; the grey circle is the first R1's.\n"),
+        translate("Help",
+            "Options:\n"
+            "  -o, --output FILE   where to write; the format follows the extension: .png or .svg\n"
+            "  --color RRGGBB      a curve's colour (hex), given once for each run given as\n"
+            "                      an argument, in order; a run without one takes a random\n"
+            "                      colour (a runs file gives a run's colour on its line)\n"
+            "  --seed N            seed the random colours, so the same command gives the same file\n"
+            "  --runs FILE         draw the runs of FILE (- for standard input) after those given\n"
+            "                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;\n"
+            "                      blank lines and lines that begin with # are skipped\n"
+            "  --scale K           PNG only: K device pixels per logical pixel (1 to 16; default 1)\n"
+            "  --until-closed      trace each curve on until it closes, instead of stopping where the window stops\n"
+            "  --no-reference      leave out the grey reference circle\n"
+            "  --animate SECONDS   SVG only: the curves draw themselves one after another, at one\n"
+            "                      pace, over SECONDS together, 0.1 to 3600 (a viewer that does\n"
+            "                      not animate shows them finished)\n"
+            "  --loop              with --animate: draw them again and again, a second apart\n"
+            "  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to 1000) round it\n"
+            "  -h, --help          show this help\n"
+            "  -v, --version       show the version\n"),
+        translate("Help",
+            "Without --fit the picture is the window's canvas, 400 x 445 pixels. --fit cuts\n"
+            "that canvas to the box of what is drawn on it (all the curves, and the grey\n"
+            "circle unless --no-reference), widths of the strokes included; MARGIN is in\n"
+            "logical pixels, so --scale multiplies it too. What the canvas cuts off stays\n"
+            "cut off. If nothing at all lands on the canvas, there is no picture: the run\n"
+            "fails.\n"),
+        translate("Help",
+            "A run without a colour of its own takes the one the window's Start would pick\n"
+            "at that press, so the same --seed gives the same colours, and fixing one run's\n"
+            "colour leaves the others' as they were. Radii in FILE are written as on the\n"
+            "command line; its lines may end in LF, CRLF or CR alone, and a byte-order mark\n"
+            "before the first is skipped. A bad line is named by its number, before any\n"
+            "drawing, and shown with spaces other than the plain one as escapes (\\u00a0),\n"
+            "cut to about a line of a terminal. A radius beyond a double's range or too\n"
+            "small for one (1e309, 1e-400; 0 is a number) is refused, and so is -inf, read\n"
+            "as a radius.\n"),
+        translate("Help",
+            "FILE is a new name or an existing regular file (or a symbolic link to one),\n"
+            "which is replaced only by a complete new file, keeping its permissions, its\n"
+            "access ACL and user.* attributes, and its owner and group where the writer\n"
+            "may set them (a hard link to the old file keeps the old picture). A file whose\n"
+            "user.* attributes the writer may not read, and so could not keep, is refused\n"
+            "before any work, as is another's file in a sticky folder such as /tmp, which\n"
+            "only its owner may replace there. A limit on file size (ulimit -f) fails the\n"
+            "run as a full disk does. A run that is killed while it writes may leave a\n"
+            "temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be\n"
+            "deleted. A picture has at most 1000 runs, and a runs file at most 1 MB. The\n"
+            "runs together trace at most 1,000,000 steps with --until-closed, and a PNG\n"
+            "picture takes at most about three seconds of drawing (fewer steps at higher\n"
+            "scales) and 45.6 million pixels; more is refused before any drawing.\n"),
+        translate("Help",
+            "Exit status:\n"
+            "  0 written; 1 a run-time error (\"Division by zero\", \"Overflow\", naming the\n"
+            "  run when there are several), too much work, too little memory (\"Out of\n"
+            "  memory\"), nothing to fit, or the file or standard output could not be\n"
+            "  written; 2 a bad argument or line of the runs file, or an output that is not\n"
+            "  a regular file or a new name.\n"),
+        translate("Help",
+            "Examples:\n"
+            "The window's first picture with twice as many pixels each way, for a screen\n"
+            "of high density:\n"
+            "  $ volvenda-render -o curve.png --scale 2 120 33 40\n"),
+        translate("Help",
+            "The window's curve drawing itself over four seconds, and again after a\n"
+            "second's pause, for ever:\n"
+            "  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40\n"),
+        translate("Help",
+            "Three presses of Start layered over one grey circle, the first two curves in\n"
+            "dark teal and orange, the third in a random colour:\n"
+            "  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60\n"),
+        translate("Help",
+            "The window's first picture at scale 2, cut to the curve and the grey circle\n"
+            "with 8 logical pixels round them:\n"
+            "  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40\n"),
+    }
+        .join(QLatin1Char('\n'));
 }
 
 } // namespace volvenda

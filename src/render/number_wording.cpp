@@ -1,5 +1,6 @@
 #include "number_wording.h"
 
+#include "runtime/catalogue.h"
 #include "trace/radii_wording.h"
 
 #include <QLocale>
@@ -16,15 +17,17 @@ QString withThousands(double value)
 QString roughly(double value)
 {
     if (value >= 1e9)
-        return QString::number(value / 1e9, 'g', 3) + QStringLiteral(" billion");
+        //: A number of pixels, such as 1.5 billion; %1 is written with a period.
+        return translate("Renderer", "%1 billion").arg(QString::number(value / 1e9, 'g', 3));
     if (value >= 1e6)
-        return QString::number(value / 1e6, 'g', 3) + QStringLiteral(" million");
+        return translate("Renderer", "%1 million").arg(QString::number(value / 1e6, 'g', 3));
     return withThousands(value);
 }
 
 QString runInWords(std::size_t index, const Radii &radii)
 {
-    return QStringLiteral("run %1 (%2)").arg(QString::number(index + 1), radiiInWords(radii));
+    //: %1 is the run's number, %2 its radii.
+    return translate("Renderer", "run %1 (%2)").arg(QString::number(index + 1), radiiInWords(radii));
 }
 
 } // namespace volvenda

@@ -3,6 +3,7 @@
 #include "measuring.h"
 #include "number_wording.h"
 
+#include "runtime/catalogue.h"
 #include "trace/closure.h"
 
 #include <cmath>
@@ -17,7 +18,8 @@ PicturePlan planPicture(const RenderOptions &options, const std::vector<COLORREF
     for (std::size_t index = 0; index < options.runs.size(); ++index) {
         const Radii &radii = options.runs[index].radii;
         const auto refuse = [&](const QString &why) {
-            return PicturePlan {std::nullopt, several ? runInWords(index, radii) + QStringLiteral(": ") + why : why};
+            return PicturePlan {
+                std::nullopt, several ? translate("Renderer", "%1: %2").arg(runInWords(index, radii), why) : why};
         };
         TracePlan plan {radii, colours.at(index), TraceEnd, false};
         // T = 0, 0.25, ..., 201.0: 805 points and 804 segments.
@@ -26,9 +28,10 @@ PicturePlan planPicture(const RenderOptions &options, const std::vector<COLORREF
             // From the radii as drawn, so that the closing matches the picture.
             const std::optional<Closure> closure = closeCurve(radii.R1, radii.R2, ParameterStep);
             if (!closure)
-                return refuse(QStringLiteral("R1 and R2 have too many digits to work out where the curve closes"));
+                return refuse(
+                    translate("Renderer", "R1 and R2 have too many digits to work out where the curve closes"));
             if (closure->segments > LargestSegmentCount)
-                return refuse(QStringLiteral("closing this curve needs %1 steps, more than the limit of %2")
+                return refuse(translate("Renderer", "closing this curve needs %1 steps, more than the limit of %2")
                                   .arg(withThousands(closure->segments), withThousands(LargestSegmentCount)));
             plan.end = closure->end;
             plan.closeOnFirstPoint = true;
@@ -39,7 +42,7 @@ PicturePlan planPicture(const RenderOptions &options, const std::vector<COLORREF
     }
     if (request.segments > LargestSegmentCount)
         return {std::nullopt,
-            QStringLiteral("the %1 runs take %2 steps together, more than the limit of %3")
+            translate("Renderer", "the %1 runs take %2 steps together, more than the limit of %3")
                 .arg(QString::number(request.runs.size()), withThousands(request.segments),
                     withThousands(LargestSegmentCount))};
 
@@ -47,7 +50,8 @@ PicturePlan planPicture(const RenderOptions &options, const std::vector<COLORREF
         const std::optional<QRect> drawn = drawnArea(request);
         if (!drawn)
             return {std::nullopt,
-                QStringLiteral("nothing of this picture lands on the canvas, so --fit has nothing to cut it to")};
+                translate(
+                    "Renderer", "nothing of this picture lands on the canvas, so --fit has nothing to cut it to")};
         const int margin = *options.fit;
         request.view = drawn->adjusted(-margin, -margin, margin, margin);
     }
@@ -56,22 +60,27 @@ PicturePlan planPicture(const RenderOptions &options, const std::vector<COLORREF
         const QSizeF size = QSizeF(request.view.size()) * options.scale;
         if (size.width() * size.height() > LargestPicturePixels)
             return {std::nullopt,
-                QStringLiteral("the picture at scale %1 would be %2 x %3 pixels, more than the limit of %4 pixels; "
-                               "a smaller --fit margin or a lower --scale takes less")
+                translate("Renderer",
+                    "the picture at scale %1 would be %2 x %3 pixels, more than the limit of %4 pixels; "
+                    "a smaller --fit margin or a lower --scale takes less")
                     .arg(QString::number(options.scale), withThousands(size.width()), withThousands(size.height()),
                         roughly(LargestPicturePixels))};
         const double work = rasterWork(request, options.scale);
         if (work > rasterBudget) {
-            QString remedy = QStringLiteral("fewer runs take less");
+            QString remedy = translate("Renderer", "fewer runs take less");
             if (options.scale > 1)
-                remedy = QStringLiteral("a lower --scale takes less");
+                remedy = translate("Renderer", "a lower --scale takes less");
             else if (options.untilClosed)
-                remedy = several ? QStringLiteral("without --until-closed the curves stop sooner")
-                                 : QStringLiteral("without --until-closed the curve stops sooner");
+                remedy = several ? translate("Renderer", "without --until-closed the curves stop sooner")
+                                 : translate("Renderer", "without --until-closed the curve stops sooner");
             return {std::nullopt,
-                QStringLiteral("drawing %1 at scale %2 means sweeping about %3 pixels, more than the limit of %4; %5")
-                    .arg(several ? QStringLiteral("these curves") : QStringLiteral("this curve"),
-                        QString::number(options.scale), roughly(work), roughly(rasterBudget), remedy)};
+                (several ? translate("Renderer",
+                     "drawing these curves at scale %1 means sweeping about %2 pixels, more than the limit of "
+                     "%3; %4")
+                         : translate("Renderer",
+                             "drawing this curve at scale %1 means sweeping about %2 pixels, more than the limit of "
+                             "%3; %4"))
+                    .arg(QString::number(options.scale), roughly(work), roughly(rasterBudget), remedy)};
         }
     }
     return {request, QString()};

@@ -3,6 +3,7 @@
 #include "argument_values.h"
 
 #include "output/printable.h"
+#include "runtime/catalogue.h"
 #include "runtime/system_reason.h"
 
 #include <QByteArray>
@@ -60,22 +61,23 @@ RunsFile parseRuns(QByteArrayView text, const QString &shown, std::size_t room)
         text = text.sliced(std::min(text.size(), line.size() + (crlf ? 2 : 1)));
         ++number;
         const auto refuse = [&](const QString &why) {
-            return RunsFile {{}, QStringLiteral("line %1 of %2: %3").arg(number).arg(shown, why)};
+            return RunsFile {{}, translate("Renderer", "line %1 of %2: %3").arg(number).arg(shown, why)};
         };
         const QByteArray words = line.toByteArray().simplified();
         if (words.isEmpty() || words.startsWith('#'))
             continue;
         const QList<QByteArray> fields = words.split(' ');
         if (fields.size() != 3 && fields.size() != 4)
-            return refuse(
-                QStringLiteral("a run is R1 R2 R3 and maybe a colour RRGGBB, not %1").arg(Argument(words).quoted()));
+            return refuse(translate("Renderer", "a run is R1 R2 R3 and maybe a colour RRGGBB, not %1")
+                              .arg(Argument(words).quoted()));
         if (file.runs.size() == room)
-            return refuse(QStringLiteral("the runs are more than the limit of %1").arg(LargestRunCount));
+            return refuse(translate("Renderer", "the runs are more than the limit of %1").arg(LargestRunCount));
         Run run;
         COLORREF colour = 0;
         for (const QString &refusal :
-            {readRadii(Argument(fields[0]), Argument(fields[1]), Argument(fields[2]), QString(), run.radii),
-                fields.size() == 4 ? readColour(QStringLiteral("the colour"), Argument(fields[3]), colour) : QString()})
+            {readRadii(Argument(fields[0]), Argument(fields[1]), Argument(fields[2]), 0, run.radii),
+                fields.size() == 4 ? readColour(translate("Renderer", "the colour"), Argument(fields[3]), colour)
+                                   : QString()})
             if (!refusal.isEmpty())
                 return refuse(refusal);
         if (fields.size() == 4)
@@ -90,19 +92,19 @@ QString addRunsFile(RenderOptions &options)
     if (!options.runsFile)
         return {};
     const QByteArray &name = *options.runsFile;
-    const QString shown
-        = name == "-" ? QStringLiteral("standard input") : QLatin1Char('\'') + printable(name) + QLatin1Char('\'');
+    const QString shown = name == "-" ? translate("Renderer", "standard input")
+                                      : QLatin1Char('\'') + printable(name) + QLatin1Char('\'');
     int error = 0;
     const QByteArray text = readAtMost(name, error);
     if (error != 0)
-        return QStringLiteral("cannot read %1: %2").arg(shown, systemReason(error));
+        return translate("Renderer", "cannot read %1: %2").arg(shown, systemReason(error));
     if (text.size() > LargestRunsFileSize)
-        return QStringLiteral("%1 is larger than 1 MB, the limit for a runs file").arg(shown);
+        return translate("Renderer", "%1 is larger than 1 MB, the limit for a runs file").arg(shown);
     const RunsFile file = parseRuns(text, shown, LargestRunCount - options.runs.size());
     if (!file.refusal.isEmpty())
         return file.refusal;
     if (file.runs.empty() && options.runs.empty())
-        return QStringLiteral("%1 holds no runs, and none are given as arguments").arg(shown);
+        return translate("Renderer", "%1 holds no runs, and none are given as arguments").arg(shown);
     options.runs.insert(options.runs.end(), file.runs.begin(), file.runs.end());
     return {};
 }

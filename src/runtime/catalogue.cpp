@@ -5,6 +5,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <memory>
+
 namespace volvenda {
 
 namespace {
@@ -16,7 +18,8 @@ const QString CatalogueFolder = QStringLiteral(":/catalogues/");
 // forms of the source texts ("1 curve", "2 curves").
 struct Catalogues
 {
-    QTranslator chosen;
+    // None for English.
+    std::unique_ptr<QTranslator> chosen;
     QTranslator english;
     QString language = QStringLiteral("en");
     CanShow canShow;
@@ -69,15 +72,16 @@ QString loadCatalogue(const QStringList &wanted, CanShow canShow)
     Catalogues &loaded = catalogues();
     loaded.canShow = std::move(canShow);
     loaded.language = QStringLiteral("en");
+    loaded.chosen.reset();
     for (const QString &language : wanted) {
         const QString file = CatalogueFolder + QStringLiteral("volvenda_") + language + QStringLiteral(".qm");
-        if (QFile::exists(file) && loaded.chosen.load(file)) {
+        auto catalogue = std::make_unique<QTranslator>();
+        if (QFile::exists(file) && catalogue->load(file)) {
+            loaded.chosen = std::move(catalogue);
             loaded.language = language;
             break;
         }
     }
-    if (loaded.language == QLatin1String("en"))
-        (void)loaded.chosen.load(CatalogueFolder + QStringLiteral("volvenda_en.qm"));
     return loaded.language;
 }
 
@@ -89,11 +93,11 @@ QString catalogueLanguage()
 QString translate(const char *context, const char *sourceText, const char *disambiguation, int n)
 {
     Catalogues &loaded = catalogues();
-    QString text = loaded.chosen.translate(context, sourceText, disambiguation, n);
+    QString text = loaded.chosen ? loaded.chosen->translate(context, sourceText, disambiguation, n) : QString();
     if (!text.isNull() && loaded.canShow && !loaded.canShow(text))
         text.clear();
-    // The English plural forms, which the chosen catalogue has when it is English.
-    if (text.isEmpty() && n >= 0 && loaded.language != QLatin1String("en")) {
+    // The English plural forms, also before any catalogue is loaded.
+    if (text.isEmpty() && n >= 0) {
         if (loaded.english.isEmpty())
             (void)loaded.english.load(CatalogueFolder + QStringLiteral("volvenda_en.qm"));
         text = loaded.english.translate(context, sourceText, disambiguation, n);

@@ -43,8 +43,18 @@ bool convert(const QString &text, bool approximate, QByteArray &converted)
 
 bool terminalCanShow(const QString &text)
 {
+    if (writesUtf8())
+        return true;
+    // Held where every letter is, and the rest a set lacks (KOI8-R has no «
+    // or —) can be spelled with what it has (<< and -); what cannot be is
+    // written as ?.
+    QString letters;
+    for (const QChar c : text)
+        if (c.isLetter())
+            letters += c;
     QByteArray converted;
-    return writesUtf8() || convert(text, false, converted);
+    return convert(letters, false, converted) && convert(text, true, converted)
+        && converted.count('?') == text.count(QLatin1Char('?'));
 }
 
 QByteArray terminalBytes(const QString &text)

@@ -9,7 +9,8 @@ namespace volvenda {
 // (LC_CTYPE, set by setlocale). UTF-8 locales, and the C and POSIX locales,
 // whose terminals are taken to be UTF-8 as they always were, write UTF-8.
 
-// Whether the character set holds every character of the text.
+// Whether the character set holds the text: each of its letters, and any
+// other character at least as the nearest it has (<< for «).
 [[nodiscard]] bool terminalCanShow(const QString &text);
 
 // The text in that character set: a character it does not hold is written as
