@@ -23,7 +23,8 @@ bool convert(const QString &text, bool approximate, QByteArray &converted)
 {
     const QByteArray target = QByteArray(::nl_langinfo(CODESET)) + (approximate ? "//TRANSLIT" : "");
     const iconv_t converter = ::iconv_open(target.constData(), "UTF-8");
-    if (converter == iconv_t(-1))
+    // iconv_open's own value for a failure.
+    if (converter == iconv_t(-1)) // NOLINT(performance-no-int-to-ptr)
         return false;
     QByteArray input = text.toUtf8();
     char *in = input.data();

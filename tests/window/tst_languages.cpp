@@ -25,7 +25,7 @@ struct Language
 struct Plural
 {
     QString locale;
-    int runs;
+    int runs = 0;
     QString count;
 };
 
