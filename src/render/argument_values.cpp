@@ -1,12 +1,13 @@
 #include "argument_values.h"
 
 #include "output/printable.h"
+#include "runtime/digits.h"
 #include "runtime/locale_number.h"
 #include "runtime/runtime_error.h"
 
 #include <QLocale>
 
-#include <algorithm>
+#include <optional>
 
 namespace volvenda {
 
@@ -70,13 +71,10 @@ QString readRadii(const Argument &R1, const Argument &R2, const Argument &R3, co
 QString readColour(const QString &name, const Argument &argument, COLORREF &value)
 {
     const QString hex = argument.text.startsWith(u'#') ? argument.text.mid(1) : argument.text;
-    const bool digits = hex.size() == 6 && std::all_of(hex.begin(), hex.end(), [](QChar c) {
-        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-    });
-    if (!digits)
+    const std::optional<qulonglong> rgb = hex.size() == 6 ? readDigits(hex, 0xFFFFFF, 16) : std::nullopt;
+    if (!rgb)
         return QStringLiteral("%1 takes six hex digits RRGGBB, not %2").arg(name, argument.quoted());
-    const uint rgb = hex.toUInt(nullptr, 16);
-    value = composeColor(int((rgb >> 16U) & 0xFFU), int((rgb >> 8U) & 0xFFU), int(rgb & 0xFFU));
+    value = composeColor(int((*rgb >> 16U) & 0xFFU), int((*rgb >> 8U) & 0xFFU), int(*rgb & 0xFFU));
     return {};
 }
 

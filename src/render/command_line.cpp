@@ -3,6 +3,7 @@
 #include "argument_values.h"
 
 #include "output/printable.h"
+#include "runtime/digits.h"
 
 #include <QLocale>
 
@@ -28,19 +29,7 @@ bool looksLikeNumber(const QByteArray &argument)
     if (argument.size() < 2 || argument[0] != '-')
         return false;
     const QByteArray rest = argument.mid(1).toLower();
-    return (rest[0] >= '0' && rest[0] <= '9') || rest[0] == '.' || rest == "inf" || rest == "infinity" || rest == "nan";
-}
-
-// Digits only, no sign or blanks, up to largest.
-std::optional<qulonglong> unsignedNumber(const QString &text, qulonglong largest)
-{
-    const bool digitsOnly
-        = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
-    bool ok = false;
-    const qulonglong value = text.toULongLong(&ok);
-    if (!digitsOnly || !ok || value > largest)
-        return std::nullopt;
-    return value;
+    return isAsciiDigit(QLatin1Char(rest[0])) || rest[0] == '.' || rest == "inf" || rest == "infinity" || rest == "nan";
 }
 
 // Digits with at most one period among or before them, and nothing else: no
@@ -50,7 +39,7 @@ std::optional<double> plainDecimal(const QString &text)
     qsizetype digits = 0;
     qsizetype periods = 0;
     for (const QChar c : text) {
-        digits += (c >= u'0' && c <= u'9') ? 1 : 0;
+        digits += isAsciiDigit(c) ? 1 : 0;
         periods += c == u'.' ? 1 : 0;
     }
     if (digits == 0 || periods > 1 || digits + periods != text.size())
@@ -117,7 +106,7 @@ constexpr std::array options {
         }},
     Option {"--fit", "", true,
         [](Given &given, const Argument &value, const QString &) {
-            const std::optional<qulonglong> margin = unsignedNumber(value.text, largestMargin);
+            const std::optional<qulonglong> margin = readDigits(value.text, largestMargin);
             if (!margin)
                 return QStringLiteral("--fit takes a margin in whole pixels from 0 to %1, not %2")
                     .arg(largestMargin)
@@ -154,7 +143,7 @@ constexpr std::array options {
         }},
     Option {"--seed", "", true,
         [](Given &given, const Argument &value, const QString &) {
-            const std::optional<qulonglong> seed = unsignedNumber(value.text, 0xFFFFFFFFULL);
+            const std::optional<qulonglong> seed = readDigits(value.text, 0xFFFFFFFFULL);
             if (!seed)
                 return QStringLiteral("--seed takes a whole number from 0 to 4294967295, not %1").arg(value.quoted());
             given.options.seed = static_cast<std::uint32_t>(*seed);
@@ -162,7 +151,7 @@ constexpr std::array options {
         }},
     Option {"--scale", "", true,
         [](Given &given, const Argument &value, const QString &) {
-            const std::optional<qulonglong> scale = unsignedNumber(value.text, largestScale);
+            const std::optional<qulonglong> scale = readDigits(value.text, largestScale);
             if (!scale || *scale < 1)
                 return QStringLiteral("--scale takes a whole number from 1 to %1, not %2")
                     .arg(largestScale)

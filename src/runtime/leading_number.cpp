@@ -1,6 +1,7 @@
 #include "leading_number.h"
 
 #include "ascii_number.h"
+#include "digits.h"
 
 namespace volvenda {
 

@@ -1,6 +1,7 @@
 #include "locale_number.h"
 
 #include "ascii_number.h"
+#include "digits.h"
 #include "runtime_error.h"
 
 #include <QString>
