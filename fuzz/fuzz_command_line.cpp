@@ -9,12 +9,12 @@
 
 #include "property.h"
 
+#include "output/printable.h"
 #include "render/command_line.h"
 
 #include <QByteArray>
 #include <QList>
 
-#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -22,16 +22,6 @@
 #include <cstdlib>
 
 using namespace volvenda;
-
-namespace {
-
-bool controlCharacter(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u < 0x20 || (u >= 0x7F && u <= 0x9F) || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
@@ -42,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     switch (commandLine.action) {
     case CommandLine::Action::Error:
         check(!commandLine.error.isEmpty());
-        check(std::none_of(commandLine.error.begin(), commandLine.error.end(), controlCharacter));
+        for (const char32_t c : commandLine.error.toUcs4())
+            check(!needsEscape(c));
         break;
     case CommandLine::Action::Render: {
         const RenderOptions &options = commandLine.options;

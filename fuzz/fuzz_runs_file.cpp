@@ -7,6 +7,7 @@
 
 #include "property.h"
 
+#include "output/printable.h"
 #include "render/runs_file.h"
 
 #include <QByteArray>
@@ -40,8 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         bool number = false;
         const qsizetype line = file.refusal.mid(5, of - 5).toLongLong(&number);
         check(number && line >= 1 && line <= lines.size());
-        check(std::none_of(file.refusal.begin(), file.refusal.end(),
-            [](QChar c) { return c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F); }));
+        for (const char32_t c : file.refusal.toUcs4())
+            check(!needsEscape(c));
         return 0;
     }
     const auto runs = std::count_if(lines.begin(), lines.end(), [](const QByteArray &line) {
