@@ -3,9 +3,9 @@
 // is one line with nothing in it that a terminal would act on; a render has a
 // UTF-8 output name ending in .png or .svg; one run or more, at most the
 // limit, with finite radii and colours given for the first of them only, or
-// none but a runs file to read them from; a scale from 1 to 16, and 1 for
-// SVG; an animation of 0.1 to 3600 seconds, for SVG only, without which there
-// is no loop; a margin of 0 to 1000 pixels.
+// none but a runs file to read them from; a scale within the limits, and 1
+// for SVG; an animation within them, for SVG only, without which there is no
+// loop; a margin within them.
 
 #include "property.h"
 
@@ -49,12 +49,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             check(coloured || !run.colour);
             coloured = bool(run.colour);
         }
-        check(options.scale >= 1 && options.scale <= 16);
+        check(options.scale >= 1 && options.scale <= LargestScale);
         check(options.format == PictureFormat::Png || options.scale == 1);
         check(!options.animate
-            || (options.format == PictureFormat::Svg && *options.animate >= 0.1 && *options.animate <= 3600));
+            || (options.format == PictureFormat::Svg && *options.animate >= ShortestAnimation
+                && *options.animate <= LongestAnimation));
         check(options.animate || !options.loop);
-        check(!options.fit || (*options.fit >= 0 && *options.fit <= 1000));
+        check(!options.fit || (*options.fit >= 0 && *options.fit <= LargestFitMargin));
         break;
     }
     case CommandLine::Action::Help:

@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Scales above 4 only for one input in 16: checking a picture of
     // 6400 x 7120 pixels takes seconds.
     if (!svg)
-        arguments << "--scale" << QByteArray::number(data[1] >= 240 ? 1 + data[1] % 16 : 1 + data[1] % 4);
+        arguments << "--scale" << QByteArray::number(data[1] >= 240 ? 1 + data[1] % LargestScale : 1 + data[1] % 4);
     arguments << "--";
     arguments += QByteArray(reinterpret_cast<const char *>(data + 2), static_cast<qsizetype>(size - 2)).split('\0');
 

@@ -1,6 +1,8 @@
 #include "command_line.h"
 
 #include "argument_values.h"
+#include "number_wording.h"
+#include "renderer_name.h"
 
 #include "output/printable.h"
 #include "runtime/digits.h"
@@ -14,12 +16,6 @@
 namespace volvenda {
 
 namespace {
-
-constexpr int largestScale = 16;
-constexpr int largestMargin = 1000;
-// An animation from a tenth of a second (quicker is a flash) to an hour.
-constexpr double shortestAnimation = 0.1;
-constexpr double longestAnimation = 3600.0;
 
 // A negative number such as -80 is a radius, not an option; so are the
 // spellings of infinity and not-a-number after a minus, to be refused as a
@@ -98,18 +94,18 @@ constexpr std::array options {
     Option {"--animate", "", true,
         [](Given &given, const Argument &value, const QString &) {
             const std::optional<double> seconds = plainDecimal(value.text);
-            if (!seconds || *seconds < shortestAnimation || *seconds > longestAnimation)
-                return QStringLiteral("--animate takes seconds from 0.1 to 3600, such as 2.5, not %1")
-                    .arg(value.quoted());
+            if (!seconds || *seconds < ShortestAnimation || *seconds > LongestAnimation)
+                return QStringLiteral("--animate takes seconds from %1 to %2, such as 2.5, not %3")
+                    .arg(QString::number(ShortestAnimation), QString::number(LongestAnimation), value.quoted());
             given.options.animate = seconds;
             return QString();
         }},
     Option {"--fit", "", true,
         [](Given &given, const Argument &value, const QString &) {
-            const std::optional<qulonglong> margin = readDigits(value.text, largestMargin);
+            const std::optional<qulonglong> margin = readDigits(value.text, LargestFitMargin);
             if (!margin)
                 return QStringLiteral("--fit takes a margin in whole pixels from 0 to %1, not %2")
-                    .arg(largestMargin)
+                    .arg(LargestFitMargin)
                     .arg(value.quoted());
             given.options.fit = static_cast<int>(*margin);
             return QString();
@@ -143,18 +139,20 @@ constexpr std::array options {
         }},
     Option {"--seed", "", true,
         [](Given &given, const Argument &value, const QString &) {
-            const std::optional<qulonglong> seed = readDigits(value.text, 0xFFFFFFFFULL);
+            const std::optional<qulonglong> seed = readDigits(value.text, LargestSeed);
             if (!seed)
-                return QStringLiteral("--seed takes a whole number from 0 to 4294967295, not %1").arg(value.quoted());
+                return QStringLiteral("--seed takes a whole number from 0 to %1, not %2")
+                    .arg(LargestSeed)
+                    .arg(value.quoted());
             given.options.seed = static_cast<std::uint32_t>(*seed);
             return QString();
         }},
     Option {"--scale", "", true,
         [](Given &given, const Argument &value, const QString &) {
-            const std::optional<qulonglong> scale = readDigits(value.text, largestScale);
+            const std::optional<qulonglong> scale = readDigits(value.text, LargestScale);
             if (!scale || *scale < 1)
                 return QStringLiteral("--scale takes a whole number from 1 to %1, not %2")
-                    .arg(largestScale)
+                    .arg(LargestScale)
                     .arg(value.quoted());
             given.options.scale = static_cast<int>(*scale);
             return QString();
@@ -324,11 +322,12 @@ CommandLine parseCommandLine(const QList<QByteArray> &arguments)
 // The manual page is made from this text by help2man, which turns the
 // "Options:" and "Examples:" headings into the page's sections and sets the
 // "$ " lines in type for commands. "Exit status:" is cut from its page, which
-// has the section written out.
+// has the section written out. The limits are the program's own, and so is
+// the canvas's size.
 QString usageText()
 {
     return QStringLiteral(
-        "Usage: volvenda-render [options] R1 R2 R3 [R1 R2 R3 ...]\n"
+        "Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]\n"
         "Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen\n"
         "distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each\n"
         "further three radii are one more press of Start over the same picture, drawn\n"
@@ -343,18 +342,18 @@ QString usageText()
         "  --runs FILE         draw the runs of FILE (- for standard input) after those given\n"
         "                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;\n"
         "                      blank lines and lines that begin with # are skipped\n"
-        "  --scale K           PNG only: K device pixels per logical pixel (1 to 16; default 1)\n"
+        "  --scale K           PNG only: K device pixels per logical pixel (1 to %2; default 1)\n"
         "  --until-closed      trace each curve on until it closes, instead of stopping where the window stops\n"
         "  --no-reference      leave out the grey reference circle\n"
         "  --animate SECONDS   SVG only: the curves draw themselves one after another, at one\n"
-        "                      pace, over SECONDS together, 0.1 to 3600 (a viewer that does\n"
+        "                      pace, over SECONDS together, %3 to %4 (a viewer that does\n"
         "                      not animate shows them finished)\n"
         "  --loop              with --animate: draw them again and again, a second apart\n"
-        "  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to 1000) round it\n"
+        "  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %5) round it\n"
         "  -h, --help          show this help\n"
         "  -v, --version       show the version\n"
         "\n"
-        "Without --fit the picture is the window's canvas, 400 x 445 pixels. --fit cuts\n"
+        "Without --fit the picture is the window's canvas, %6 x %7 pixels. --fit cuts\n"
         "that canvas to the box of what is drawn on it (all the curves, and the grey\n"
         "circle unless --no-reference), widths of the strokes included; MARGIN is in\n"
         "logical pixels, so --scale multiplies it too. What the canvas cuts off stays\n"
@@ -380,10 +379,10 @@ QString usageText()
         "only its owner may replace there. A limit on file size (ulimit -f) fails the\n"
         "run as a full disk does. A run that is killed while it writes may leave a\n"
         "temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be\n"
-        "deleted. A picture has at most 1000 runs, and a runs file at most 1 MB. The\n"
-        "runs together trace at most 1,000,000 steps with --until-closed, and a PNG\n"
+        "deleted. A picture has at most %8 runs, and a runs file at most %9 MB. The\n"
+        "runs together trace at most %10 steps with --until-closed, and a PNG\n"
         "picture takes at most about three seconds of drawing (fewer steps at higher\n"
-        "scales) and 45.6 million pixels; more is refused before any drawing.\n"
+        "scales) and %11 pixels; more is refused before any drawing.\n"
         "\n"
         "Exit status:\n"
         "  0 written; 1 a run-time error (\"Division by zero\", \"Overflow\", naming the\n"
@@ -395,19 +394,24 @@ QString usageText()
         "Examples:\n"
         "The window's first picture with twice as many pixels each way, for a screen\n"
         "of high density:\n"
-        "  $ volvenda-render -o curve.png --scale 2 120 33 40\n"
+        "  $ %1 -o curve.png --scale 2 120 33 40\n"
         "\n"
         "The window's curve drawing itself over four seconds, and again after a\n"
         "second's pause, for ever:\n"
-        "  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40\n"
+        "  $ %1 -o growing.svg --animate 4 --loop 120 33 40\n"
         "\n"
         "Three presses of Start layered over one grey circle, the first two curves in\n"
         "dark teal and orange, the third in a random colour:\n"
-        "  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60\n"
+        "  $ %1 -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60\n"
         "\n"
         "The window's first picture at scale 2, cut to the curve and the grey circle\n"
         "with 8 logical pixels round them:\n"
-        "  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40\n");
+        "  $ %1 -o cut.png --fit 8 --scale 2 120 33 40\n")
+        .arg(QLatin1String(RendererName), QString::number(LargestScale), QString::number(ShortestAnimation),
+            QString::number(LongestAnimation), QString::number(LargestFitMargin), QString::number(CanvasSize.width()),
+            QString::number(CanvasSize.height()), QString::number(LargestRunCount),
+            QString::number(LargestRunsFileSize / Megabyte), withThousands(LargestSegmentCount),
+            roughly(LargestPicturePixels));
 }
 
 } // namespace volvenda

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "limits.h"
+
 #include "output/picture_format.h"
 #include "runtime/color.h"
 #include "trace/curve.h"
@@ -8,7 +10,6 @@
 #include <QList>
 #include <QString>
 
-#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -22,10 +23,6 @@ struct Run
     Radii radii;
     std::optional<COLORREF> colour;
 };
-
-// A picture has at most this many runs: 1000 of the window's 804 steps each
-// are still fewer steps than one curve traced until it closes may take.
-inline constexpr std::size_t LargestRunCount = 1000;
 
 // What to render, as the command line gave it.
 struct RenderOptions

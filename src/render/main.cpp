@@ -3,6 +3,7 @@
 #include "command_line.h"
 #include "planning.h"
 #include "progress.h"
+#include "renderer_name.h"
 #include "runs_file.h"
 
 #include "drawing/raster_surface.h"
@@ -32,7 +33,7 @@ enum ExitStatus { Success = 0, Failure = 1, BadArguments = 2 };
 
 int complain(const QString &message, ExitStatus status)
 {
-    std::fprintf(stderr, "volvenda-render: %s\n", message.toUtf8().constData());
+    std::fprintf(stderr, "%s: %s\n", RendererName, message.toUtf8().constData());
     return status;
 }
 
@@ -118,7 +119,7 @@ int renderCommand(int argc, char *argv[])
     case CommandLine::Action::Help:
         return printOut(usageText().toUtf8());
     case CommandLine::Action::Version:
-        return printOut(QByteArrayLiteral("volvenda-render ") + ProgramVersion + '\n');
+        return printOut(QByteArray(RendererName) + ' ' + ProgramVersion + '\n');
     case CommandLine::Action::Error:
         return complain(commandLine.error + QStringLiteral(" (see --help)"), BadArguments);
     case CommandLine::Action::Render:
@@ -136,7 +137,7 @@ int renderCommand(int argc, char *argv[])
         return complain(refusal + QStringLiteral(" (see --help)"), BadArguments);
     // It only ever draws into images: no window system, so no display needed.
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("volvenda-render"));
+    QCoreApplication::setApplicationName(QLatin1String(RendererName));
     QCoreApplication::setApplicationVersion(QLatin1String(ProgramVersion));
     return render(options);
 }

@@ -97,7 +97,8 @@ QString addRunsFile(RenderOptions &options)
     if (error != 0)
         return QStringLiteral("cannot read %1: %2").arg(shown, systemReason(error));
     if (text.size() > LargestRunsFileSize)
-        return QStringLiteral("%1 is larger than 1 MB, the limit for a runs file").arg(shown);
+        return QStringLiteral("%1 is larger than %2 MB, the limit for a runs file")
+            .arg(shown, QString::number(LargestRunsFileSize / Megabyte));
     const RunsFile file = parseRuns(text, shown, LargestRunCount - options.runs.size());
     if (!file.refusal.isEmpty())
         return file.refusal;

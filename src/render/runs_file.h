@@ -1,6 +1,7 @@
 #pragma once
 
 #include "command_line.h"
+#include "limits.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -9,10 +10,6 @@
 #include <vector>
 
 namespace volvenda {
-
-// A runs file (--runs) holds at most this many bytes, 1 MB, ample for the
-// largest number of runs with a comment on each: more is refused unread.
-inline constexpr qsizetype LargestRunsFileSize = 1 << 20;
 
 struct RunsFile
 {
