@@ -49,12 +49,10 @@ struct RenderOptions
 
 struct CommandLine
 {
-    enum class Action { Render, Help, Version, Error };
-    Action action = Action::Error;
+    enum class Action { Render, Help, Version };
+    Action action = Action::Render;
+    // For Render.
     RenderOptions options;
-    // For Error: one line that names the bad argument, its control
-    // characters and bytes that are not UTF-8 shown as escapes.
-    QString error;
 };
 
 // Reads the arguments that follow the program's name, as the bytes the
@@ -62,6 +60,9 @@ struct CommandLine
 // and nothing else around them, three a run; a leading minus sign makes an
 // argument a number, not an option. --color is given at most once a run. The
 // output's name must be UTF-8, so that the file written is the one named.
+// Throws RuntimeError(ErrorKind::BadArgument) for the first bad argument:
+// one line that names it, its control characters and bytes that are not
+// UTF-8 shown as escapes.
 [[nodiscard]] CommandLine parseCommandLine(const QList<QByteArray> &arguments);
 
 [[nodiscard]] QString usageText();

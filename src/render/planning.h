@@ -6,24 +6,17 @@
 
 #include "runtime/color.h"
 
-#include <QString>
-
-#include <optional>
 #include <vector>
 
 namespace volvenda {
 
-// What the options ask to draw (each run in its colour), or why it is not
-// drawn: a closing too far off, too many segments in all, too much work or
-// too many pixels at the scale, radii whose closing cannot be worked out, or
-// nothing on the canvas to fit the picture to. With several runs, a refusal
-// that is one run's names it. Throws RuntimeError as drawing would.
-struct PicturePlan
-{
-    std::optional<PictureRequest> request;
-    QString refusal;
-};
-[[nodiscard]] PicturePlan planPicture(
+// What the options ask to draw (each run in its colour). Throws
+// RuntimeError(ErrorKind::WorkRefused) saying why it is not drawn: a closing
+// too far off, too many segments in all, too much work or too many pixels at
+// the scale, radii whose closing cannot be worked out, or nothing on the
+// canvas to fit the picture to; with several runs, a refusal that is one
+// run's names it. Throws the RuntimeError that drawing would, too.
+[[nodiscard]] PictureRequest planPicture(
     const RenderOptions &options, const std::vector<COLORREF> &colours, double rasterBudget = RasterWorkBudget);
 
 } // namespace volvenda

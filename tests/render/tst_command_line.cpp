@@ -19,13 +19,13 @@ struct Reading
     std::size_t room = LargestRunCount;
 };
 
-QString spelled(const std::vector<Run> &runs, const QString &refusal)
+QString spelled(const std::vector<Run> &runs)
 {
     QStringList words;
     for (const auto &[radii, colour] : runs)
         words << QStringLiteral("%1 %2 %3").arg(radii.R1).arg(radii.R2).arg(radii.R3)
                 + (colour ? ' ' + toQColor(*colour).name() : QString());
-    return refusal.isEmpty() ? words.join("; ") : refusal;
+    return words.join("; ");
 }
 
 } // namespace
@@ -126,12 +126,13 @@ private slots:
         QList<QByteArray> arguments {"-o", "a.svg"};
         for (const QString &argument : row.given)
             arguments << argument.toUtf8();
-        const CommandLine read = parseCommandLine(arguments);
-        const RunsFile file = parseRuns(arguments.constLast(), "'r'", row.room);
-        const QString runs = row.file ? spelled(file.runs, file.refusal) : spelled(read.options.runs, read.error);
+        std::vector<Run> runs;
+        const std::optional<RuntimeError> refusal = failureOf([&] {
+            runs = row.file ? parseRuns(arguments.constLast(), "'r'", row.room)
+                            : parseCommandLine(arguments).options.runs;
+        });
         // A refusal as far as the row gives it.
-        const bool refused = !(row.file ? file.refusal : read.error).isEmpty();
-        QCOMPARE(refused ? runs.left(row.runs.size()) : runs, row.runs);
+        QCOMPARE(refusal ? refusal->errorText().left(row.runs.size()) : spelled(runs), row.runs);
     }
 
     void keepsTheExactOutputName()
