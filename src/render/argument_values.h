@@ -22,12 +22,13 @@ struct Argument
     [[nodiscard]] QString quoted() const;
 };
 
-// The values runs are made of, wherever they are given. Each refuses an
-// argument with RuntimeError(ErrorKind::BadArgument), naming it as name.
-
-// Refuses an argument: throws RuntimeError(ErrorKind::BadArgument) with why,
-// one line that shows the argument quoted.
+// Refuses an argument, or a line of a runs file: throws
+// RuntimeError(ErrorKind::BadArgument) with why, one line that shows what is
+// refused quoted.
 [[noreturn]] void refuseArgument(const QString &why);
+
+// The values runs are made of, wherever they are given. Each refuses a bad
+// argument as above, naming it as name.
 
 // A run's three radii from three arguments, each such as "120", "-45" or
 // "1e-3": a number with the period as the decimal mark and nothing else
