@@ -1,12 +1,13 @@
 #include "argument_values.h"
 
 #include "output/printable.h"
+#include "runtime/digits.h"
 #include "runtime/locale_number.h"
 #include "runtime/runtime_error.h"
 
 #include <QLocale>
 
-#include <algorithm>
+#include <optional>
 
 namespace volvenda {
 
@@ -21,23 +22,23 @@ QLocale commandLineLocale()
 }
 
 // A radius, named as name in a refusal.
-QString readRadius(const QString &name, const Argument &argument, double &value)
+double readRadius(const QString &name, const Argument &argument)
 {
     bool outOfRange = false;
     try {
         if (argument.utf8) {
-            value = readNumber(argument.text, commandLineLocale());
+            const double value = readNumber(argument.text, commandLineLocale());
             // Too small for a double, a number reads as 0, which it is not:
             // refused as one too large is.
             outOfRange = value == 0 && !readExactDecimal(argument.text, commandLineLocale()).digits.empty();
             if (!outOfRange)
-                return {};
+                return value;
         }
     } catch (const RuntimeError &error) {
         outOfRange = error.kind() == ErrorKind::Overflow;
     }
-    return (outOfRange ? QStringLiteral("%1 is out of range: %2") : QStringLiteral("%1 is not a number: %2"))
-        .arg(name, argument.quoted());
+    refuseArgument((outOfRange ? QStringLiteral("%1 is out of range: %2") : QStringLiteral("%1 is not a number: %2"))
+                       .arg(name, argument.quoted()));
 }
 
 } // namespace
@@ -57,27 +58,25 @@ QString Argument::quoted() const
     return QLatin1Char('\'') + printable(bytes, longestEcho) + QLatin1Char('\'');
 }
 
-QString readRadii(const Argument &R1, const Argument &R2, const Argument &R3, const QString &suffix, Radii &radii)
+void refuseArgument(const QString &why)
 {
-    for (const QString &refusal : {readRadius(QStringLiteral("R1") + suffix, R1, radii.R1),
-             readRadius(QStringLiteral("R2") + suffix, R2, radii.R2),
-             readRadius(QStringLiteral("R3") + suffix, R3, radii.R3)})
-        if (!refusal.isEmpty())
-            return refusal;
-    return {};
+    throw RuntimeError(ErrorKind::BadArgument, why);
 }
 
-QString readColour(const QString &name, const Argument &argument, COLORREF &value)
+Radii readRadii(const Argument &R1, const Argument &R2, const Argument &R3, const QString &suffix)
+{
+    // A braced list is read in order, so the first radius refused is named.
+    return Radii {readRadius(QStringLiteral("R1") + suffix, R1), readRadius(QStringLiteral("R2") + suffix, R2),
+        readRadius(QStringLiteral("R3") + suffix, R3)};
+}
+
+COLORREF readColour(const QString &name, const Argument &argument)
 {
     const QString hex = argument.text.startsWith(u'#') ? argument.text.mid(1) : argument.text;
-    const bool digits = hex.size() == 6 && std::all_of(hex.begin(), hex.end(), [](QChar c) {
-        return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-    });
-    if (!digits)
-        return QStringLiteral("%1 takes six hex digits RRGGBB, not %2").arg(name, argument.quoted());
-    const uint rgb = hex.toUInt(nullptr, 16);
-    value = composeColour(int((rgb >> 16U) & 0xFFU), int((rgb >> 8U) & 0xFFU), int(rgb & 0xFFU));
-    return {};
+    const std::optional<qulonglong> rgb = hex.size() == 6 ? readDigits(hex, 0xFFFFFF, 16) : std::nullopt;
+    if (!rgb)
+        refuseArgument(QStringLiteral("%1 takes six hex digits RRGGBB, not %2").arg(name, argument.quoted()));
+    return composeColour(int((*rgb >> 16U) & 0xFFU), int((*rgb >> 8U) & 0xFFU), int(*rgb & 0xFFU));
 }
 
 } // namespace volvenda

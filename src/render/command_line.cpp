@@ -1,8 +1,11 @@
 #include "command_line.h"
 
 #include "argument_values.h"
+#include "number_wording.h"
+#include "renderer_name.h"
 
 #include "output/printable.h"
+#include "runtime/digits.h"
 
 #include <QLocale>
 
@@ -14,12 +17,6 @@ namespace volvenda {
 
 namespace {
 
-constexpr int largestScale = 16;
-constexpr int largestMargin = 1000;
-// An animation from a tenth of a second (quicker is a flash) to an hour.
-constexpr double shortestAnimation = 0.1;
-constexpr double longestAnimation = 3600.0;
-
 // A negative number such as -80 is a radius, not an option; so are the
 // spellings of infinity and not-a-number after a minus, to be refused as a
 // radius as they are without it.
@@ -28,19 +25,7 @@ bool looksLikeNumber(const QByteArray &argument)
     if (argument.size() < 2 || argument[0] != '-')
         return false;
     const QByteArray rest = argument.mid(1).toLower();
-    return (rest[0] >= '0' && rest[0] <= '9') || rest[0] == '.' || rest == "inf" || rest == "infinity" || rest == "nan";
-}
-
-// Digits only, no sign or blanks, up to largest.
-std::optional<qulonglong> unsignedNumber(const QString &text, qulonglong largest)
-{
-    const bool digitsOnly
-        = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
-    bool ok = false;
-    const qulonglong value = text.toULongLong(&ok);
-    if (!digitsOnly || !ok || value > largest)
-        return std::nullopt;
-    return value;
+    return isAsciiDigit(QLatin1Char(rest[0])) || rest[0] == '.' || rest == "inf" || rest == "infinity" || rest == "nan";
 }
 
 // Digits with at most one period among or before them, and nothing else: no
@@ -50,7 +35,7 @@ std::optional<double> plainDecimal(const QString &text)
     qsizetype digits = 0;
     qsizetype periods = 0;
     for (const QChar c : text) {
-        digits += (c >= u'0' && c <= u'9') ? 1 : 0;
+        digits += isAsciiDigit(c) ? 1 : 0;
         periods += c == u'.' ? 1 : 0;
     }
     if (digits == 0 || periods > 1 || digits + periods != text.size())
@@ -70,108 +55,84 @@ struct Given
 
 // An option the renderer takes: its name, its short name (empty for none),
 // whether it takes a value (after it, or after '=' for the long name) and
-// what it sets. set returns why the value is refused, or nothing; it is
-// handed the option as it was spelled, and an empty value for a switch.
+// what it sets. set refuses a bad value; it is handed the option as it was
+// spelled, and an empty value for a switch.
 struct Option
 {
     const char *name;
     const char *shortName;
     bool takesValue;
-    QString (*set)(Given &given, const Argument &value, const QString &spelled);
+    void (*set)(Given &given, const Argument &value, const QString &spelled);
 };
 
 constexpr std::array options {
-    Option {"--help", "-h", false,
-        [](Given &given, const Argument &, const QString &) {
-            given.help = true;
-            return QString();
-        }},
-    Option {"--version", "-v", false,
-        [](Given &given, const Argument &, const QString &) {
-            given.version = true;
-            return QString();
-        }},
+    Option {"--help", "-h", false, [](Given &given, const Argument &, const QString &) { given.help = true; }},
+    Option {"--version", "-v", false, [](Given &given, const Argument &, const QString &) { given.version = true; }},
     Option {"--until-closed", "", false,
-        [](Given &given, const Argument &, const QString &) {
-            given.options.untilClosed = true;
-            return QString();
-        }},
+        [](Given &given, const Argument &, const QString &) { given.options.untilClosed = true; }},
     Option {"--no-reference", "", false,
-        [](Given &given, const Argument &, const QString &) {
-            given.options.reference = false;
-            return QString();
-        }},
-    Option {"--loop", "", false,
-        [](Given &given, const Argument &, const QString &) {
-            given.options.loop = true;
-            return QString();
-        }},
+        [](Given &given, const Argument &, const QString &) { given.options.reference = false; }},
+    Option {"--loop", "", false, [](Given &given, const Argument &, const QString &) { given.options.loop = true; }},
     Option {"--animate", "", true,
         [](Given &given, const Argument &value, const QString &) {
             const std::optional<double> seconds = plainDecimal(value.text);
-            if (!seconds || *seconds < shortestAnimation || *seconds > longestAnimation)
-                return QStringLiteral("--animate takes seconds from 0.1 to 3600, such as 2.5, not %1")
-                    .arg(value.quoted());
+            if (!seconds || *seconds < ShortestAnimation || *seconds > LongestAnimation)
+                refuseArgument(
+                    QStringLiteral("--animate takes seconds from %1 to %2, such as 2.5, not %3")
+                        .arg(QString::number(ShortestAnimation), QString::number(LongestAnimation), value.quoted()));
             given.options.animate = seconds;
-            return QString();
         }},
     Option {"--fit", "", true,
         [](Given &given, const Argument &value, const QString &) {
-            const std::optional<qulonglong> margin = unsignedNumber(value.text, largestMargin);
+            const std::optional<qulonglong> margin = readDigits(value.text, LargestFitMargin);
             if (!margin)
-                return QStringLiteral("--fit takes a margin in whole pixels from 0 to %1, not %2")
-                    .arg(largestMargin)
-                    .arg(value.quoted());
+                refuseArgument(QStringLiteral("--fit takes a margin in whole pixels from 0 to %1, not %2")
+                                   .arg(LargestFitMargin)
+                                   .arg(value.quoted()));
             given.options.fit = static_cast<int>(*margin);
-            return QString();
         }},
     Option {"--output", "-o", true,
         [](Given &given, const Argument &value, const QString &spelled) {
             if (value.bytes.isEmpty())
-                return QStringLiteral("%1 needs a file name").arg(spelled);
+                refuseArgument(QStringLiteral("%1 needs a file name").arg(spelled));
             // Read any other way, the name would be another file's.
             if (!value.utf8)
-                return QStringLiteral("the output file's name is not UTF-8 text: %1").arg(value.quoted());
+                refuseArgument(QStringLiteral("the output file's name is not UTF-8 text: %1").arg(value.quoted()));
             given.options.output = value.text;
-            return QString();
         }},
     Option {"--color", "", true,
         [](Given &given, const Argument &value, const QString &) {
-            COLORREF colour = 0;
-            QString refusal = readColour(QStringLiteral("--color"), value, colour);
-            if (refusal.isEmpty())
-                given.colours.push_back(colour);
-            return refusal;
+            given.colours.push_back(readColour(QStringLiteral("--color"), value));
         }},
     Option {"--runs", "", true,
         [](Given &given, const Argument &value, const QString &) {
             if (value.bytes.isEmpty())
-                return QStringLiteral("--runs needs a file name, or - for standard input");
+                refuseArgument(QStringLiteral("--runs needs a file name, or - for standard input"));
             if (given.options.runsFile)
-                return QStringLiteral("--runs is given once, not again with %1").arg(value.quoted());
+                refuseArgument(QStringLiteral("--runs is given once, not again with %1").arg(value.quoted()));
             given.options.runsFile = value.bytes;
-            return QString();
         }},
     Option {"--seed", "", true,
         [](Given &given, const Argument &value, const QString &) {
-            const std::optional<qulonglong> seed = unsignedNumber(value.text, 0xFFFFFFFFULL);
+            const std::optional<qulonglong> seed = readDigits(value.text, LargestSeed);
             if (!seed)
-                return QStringLiteral("--seed takes a whole number from 0 to 4294967295, not %1").arg(value.quoted());
+                refuseArgument(QStringLiteral("--seed takes a whole number from 0 to %1, not %2")
+                                   .arg(LargestSeed)
+                                   .arg(value.quoted()));
             given.options.seed = static_cast<std::uint32_t>(*seed);
-            return QString();
         }},
     Option {"--scale", "", true,
         [](Given &given, const Argument &value, const QString &) {
-            const std::optional<qulonglong> scale = unsignedNumber(value.text, largestScale);
+            const std::optional<qulonglong> scale = readDigits(value.text, LargestScale);
             if (!scale || *scale < 1)
-                return QStringLiteral("--scale takes a whole number from 1 to %1, not %2")
-                    .arg(largestScale)
-                    .arg(value.quoted());
+                refuseArgument(QStringLiteral("--scale takes a whole number from 1 to %1, not %2")
+                                   .arg(LargestScale)
+                                   .arg(value.quoted()));
             given.options.scale = static_cast<int>(*scale);
-            return QString();
         }},
 };
 
+// Reads the arguments in one pass, refusing the first bad one.
 class Parser
 {
 public:
@@ -186,36 +147,27 @@ public:
 
 private:
     // The value of an option given as "--name value" or "--name=value".
-    std::optional<Argument> valueOf(const QString &option, const std::optional<Argument> &inlineValue);
-    bool fail(const QString &message)
-    {
-        if (m_result.error.isEmpty())
-            m_result.error = message;
-        return false;
-    }
-    bool takeOption(const Argument &argument);
-    bool takeRuns();
-    bool checkOutput();
+    Argument valueOf(const QString &option, const std::optional<Argument> &inlineValue);
+    void takeOption(const Argument &argument);
+    void takeRuns();
+    void checkOutput();
 
     std::vector<Argument> m_arguments;
     std::size_t m_next = 0;
-    CommandLine m_result;
     Given m_given;
     std::vector<Argument> m_positional;
 };
 
-std::optional<Argument> Parser::valueOf(const QString &option, const std::optional<Argument> &inlineValue)
+Argument Parser::valueOf(const QString &option, const std::optional<Argument> &inlineValue)
 {
     if (inlineValue)
-        return inlineValue;
-    if (m_next >= m_arguments.size()) {
-        fail(QStringLiteral("%1 needs a value").arg(option));
-        return std::nullopt;
-    }
+        return *inlineValue;
+    if (m_next >= m_arguments.size())
+        refuseArgument(QStringLiteral("%1 needs a value").arg(option));
     return m_arguments[m_next++];
 }
 
-bool Parser::takeOption(const Argument &argument)
+void Parser::takeOption(const Argument &argument)
 {
     QByteArray name = argument.bytes;
     std::optional<Argument> inlineValue;
@@ -226,36 +178,28 @@ bool Parser::takeOption(const Argument &argument)
     const auto option = std::find_if(options.begin(), options.end(),
         [&name](const Option &known) { return name == known.name || (*known.shortName && name == known.shortName); });
     if (option == options.end())
-        return fail(QStringLiteral("unknown option %1").arg(argument.quoted()));
+        refuseArgument(QStringLiteral("unknown option %1").arg(argument.quoted()));
     const QString spelled = QString::fromLatin1(name);
     if (!option->takesValue && inlineValue)
-        return fail(QStringLiteral("%1 takes no value").arg(spelled));
-    const std::optional<Argument> value = option->takesValue ? valueOf(spelled, inlineValue) : std::nullopt;
-    if (option->takesValue && !value)
-        return false;
-    const QString refusal = option->set(m_given, value.value_or(Argument(QByteArray())), spelled);
-    return refusal.isEmpty() || fail(refusal);
+        refuseArgument(QStringLiteral("%1 takes no value").arg(spelled));
+    option->set(m_given, option->takesValue ? valueOf(spelled, inlineValue) : Argument(QByteArray()), spelled);
 }
 
-bool Parser::takeRuns()
+void Parser::takeRuns()
 {
     RenderOptions &options = m_given.options;
     const std::size_t radii = m_positional.size();
     if (radii < 3 && !(radii == 0 && options.runsFile))
-        return fail(QStringLiteral("three radii are needed, R1 R2 R3; %1 given").arg(radii));
+        refuseArgument(QStringLiteral("three radii are needed, R1 R2 R3; %1 given").arg(radii));
     if (radii % 3 != 0)
-        return fail(QStringLiteral("three radii are needed for each run, R1 R2 R3; %1 given").arg(radii));
+        refuseArgument(QStringLiteral("three radii are needed for each run, R1 R2 R3; %1 given").arg(radii));
     if (radii / 3 > LargestRunCount)
-        return fail(QStringLiteral("%1 runs are more than the limit of %2").arg(radii / 3).arg(LargestRunCount));
+        refuseArgument(QStringLiteral("%1 runs are more than the limit of %2").arg(radii / 3).arg(LargestRunCount));
     for (std::size_t at = 0; at < radii; at += 3) {
         // A single run's radii are named as the window names its fields.
         const QString suffix = radii == 3 ? QString() : QStringLiteral(" of run %1").arg(at / 3 + 1);
-        Run run;
-        if (const QString refusal
-            = readRadii(m_positional[at], m_positional[at + 1], m_positional[at + 2], suffix, run.radii);
-            !refusal.isEmpty())
-            return fail(refusal);
-        options.runs.push_back(run);
+        options.runs.push_back(
+            {readRadii(m_positional[at], m_positional[at + 1], m_positional[at + 2], suffix), std::nullopt});
     }
     const std::vector<COLORREF> &colours = m_given.colours;
     if (colours.size() > options.runs.size()) {
@@ -265,33 +209,31 @@ bool Parser::takeRuns()
         const QString runs = count == 1 ? QStringLiteral("1 run") : QStringLiteral("%1 runs").arg(count);
         // The runs of a runs file have their colours on their lines.
         if (options.runsFile)
-            return fail(QStringLiteral("more colours than runs: --color given %1, for %2 given as arguments; it "
-                                       "colours only those, and a run of the --runs file has its colour on its line")
-                            .arg(given, runs));
-        return fail(QStringLiteral("more colours than runs: --color given %1, for %2").arg(given, runs));
+            refuseArgument(QStringLiteral("more colours than runs: --color given %1, for %2 given as arguments; it "
+                                          "colours only those, and a run of the --runs file has its colour on its line")
+                               .arg(given, runs));
+        refuseArgument(QStringLiteral("more colours than runs: --color given %1, for %2").arg(given, runs));
     }
     for (std::size_t run = 0; run < colours.size(); ++run)
         options.runs[run].colour = colours[run];
-    return true;
 }
 
-bool Parser::checkOutput()
+void Parser::checkOutput()
 {
     RenderOptions &options = m_given.options;
     if (options.output.isEmpty())
-        return fail(QStringLiteral("no output file: give one with -o FILE.png or -o FILE.svg"));
+        refuseArgument(QStringLiteral("no output file: give one with -o FILE.png or -o FILE.svg"));
     const std::optional<PictureFormat> format = formatOfName(options.output);
     if (!format)
-        return fail(QStringLiteral("the output file must end in .png or .svg: '%1'")
-                        .arg(printable(QStringView(options.output))));
+        refuseArgument(QStringLiteral("the output file must end in .png or .svg: '%1'")
+                           .arg(printable(QStringView(options.output))));
     options.format = *format;
     if (options.format == PictureFormat::Svg && options.scale != 1)
-        return fail(QStringLiteral("--scale applies to PNG output only"));
+        refuseArgument(QStringLiteral("--scale applies to PNG output only"));
     if (options.format == PictureFormat::Png && options.animate)
-        return fail(QStringLiteral("--animate applies to SVG output only"));
+        refuseArgument(QStringLiteral("--animate applies to SVG output only"));
     if (options.loop && !options.animate)
-        return fail(QStringLiteral("--loop repeats an animation: it needs --animate"));
-    return true;
+        refuseArgument(QStringLiteral("--loop repeats an animation: it needs --animate"));
 }
 
 CommandLine Parser::parse()
@@ -299,30 +241,20 @@ CommandLine Parser::parse()
     bool optionsEnded = false;
     while (m_next < m_arguments.size()) {
         const Argument &argument = m_arguments[m_next++];
-        if (!optionsEnded && argument.bytes == "--") {
+        if (!optionsEnded && argument.bytes == "--")
             optionsEnded = true;
-        } else if (!optionsEnded && argument.bytes.startsWith('-') && !looksLikeNumber(argument.bytes)) {
-            if (!takeOption(argument))
-                return m_result;
-        } else {
+        else if (!optionsEnded && argument.bytes.startsWith('-') && !looksLikeNumber(argument.bytes))
+            takeOption(argument);
+        else
             m_positional.push_back(argument);
-        }
     }
-
-    if (m_given.help) {
-        m_result.action = CommandLine::Action::Help;
-        return m_result;
-    }
-    if (m_given.version) {
-        m_result.action = CommandLine::Action::Version;
-        return m_result;
-    }
-
-    if (!takeRuns() || !checkOutput())
-        return m_result;
-    m_result.action = CommandLine::Action::Render;
-    m_result.options = m_given.options;
-    return m_result;
+    if (m_given.help)
+        return {CommandLine::Action::Help, {}};
+    if (m_given.version)
+        return {CommandLine::Action::Version, {}};
+    takeRuns();
+    checkOutput();
+    return {CommandLine::Action::Render, m_given.options};
 }
 
 } // namespace
@@ -335,11 +267,12 @@ CommandLine parseCommandLine(const QList<QByteArray> &arguments)
 // The manual page is made from this text by help2man, which turns the
 // "Options:" and "Examples:" headings into the page's sections and sets the
 // "$ " lines in type for commands. "Exit status:" is cut from its page, which
-// has the section written out.
+// has the section written out. The limits are the program's own, and so is
+// the canvas's size.
 QString usageText()
 {
     return QStringLiteral(
-        "Usage: volvenda-render [options] R1 R2 R3 [R1 R2 R3 ...]\n"
+        "Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]\n"
         "Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen\n"
         "distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each\n"
         "further three radii are one more press of Start over the same picture, drawn\n"
@@ -354,18 +287,18 @@ QString usageText()
         "  --runs FILE         draw the runs of FILE (- for standard input) after those given\n"
         "                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;\n"
         "                      blank lines and lines that begin with # are skipped\n"
-        "  --scale K           PNG only: K device pixels per logical pixel (1 to 16; default 1)\n"
+        "  --scale K           PNG only: K device pixels per logical pixel (1 to %2; default 1)\n"
         "  --until-closed      trace each curve on until it closes, instead of stopping where the window stops\n"
         "  --no-reference      leave out the grey reference circle\n"
         "  --animate SECONDS   SVG only: the curves draw themselves one after another, at one\n"
-        "                      pace, over SECONDS together, 0.1 to 3600 (a viewer that does\n"
+        "                      pace, over SECONDS together, %3 to %4 (a viewer that does\n"
         "                      not animate shows them finished)\n"
         "  --loop              with --animate: draw them again and again, a second apart\n"
-        "  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to 1000) round it\n"
+        "  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %5) round it\n"
         "  -h, --help          show this help\n"
         "  -v, --version       show the version\n"
         "\n"
-        "Without --fit the picture is the window's canvas, 400 x 445 pixels. --fit cuts\n"
+        "Without --fit the picture is the window's canvas, %6 x %7 pixels. --fit cuts\n"
         "that canvas to the box of what is drawn on it (all the curves, and the grey\n"
         "circle unless --no-reference), widths of the strokes included; MARGIN is in\n"
         "logical pixels, so --scale multiplies it too. What the canvas cuts off stays\n"
@@ -391,10 +324,10 @@ QString usageText()
         "only its owner may replace there. A limit on file size (ulimit -f) fails the\n"
         "run as a full disk does. A run that is killed while it writes may leave a\n"
         "temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be\n"
-        "deleted. A picture has at most 1000 runs, and a runs file at most 1 MB. The\n"
-        "runs together trace at most 1,000,000 steps with --until-closed, and a PNG\n"
+        "deleted. A picture has at most %8 runs, and a runs file at most %9 MB. The\n"
+        "runs together trace at most %10 steps with --until-closed, and a PNG\n"
         "picture takes at most about three seconds of drawing (fewer steps at higher\n"
-        "scales) and 45.6 million pixels; more is refused before any drawing.\n"
+        "scales) and %11 pixels; more is refused before any drawing.\n"
         "\n"
         "Exit status:\n"
         "  0 written; 1 a run-time error (\"Division by zero\", \"Overflow\", naming the\n"
@@ -406,19 +339,24 @@ QString usageText()
         "Examples:\n"
         "The window's first picture with twice as many pixels each way, for a screen\n"
         "of high density:\n"
-        "  $ volvenda-render -o curve.png --scale 2 120 33 40\n"
+        "  $ %1 -o curve.png --scale 2 120 33 40\n"
         "\n"
         "The window's curve drawing itself over four seconds, and again after a\n"
         "second's pause, for ever:\n"
-        "  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40\n"
+        "  $ %1 -o growing.svg --animate 4 --loop 120 33 40\n"
         "\n"
         "Three presses of Start layered over one grey circle, the first two curves in\n"
         "dark teal and orange, the third in a random colour:\n"
-        "  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60\n"
+        "  $ %1 -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60\n"
         "\n"
         "The window's first picture at scale 2, cut to the curve and the grey circle\n"
         "with 8 logical pixels round them:\n"
-        "  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40\n");
+        "  $ %1 -o cut.png --fit 8 --scale 2 120 33 40\n")
+        .arg(QLatin1String(RendererName), QString::number(LargestScale), QString::number(ShortestAnimation),
+            QString::number(LongestAnimation), QString::number(LargestFitMargin), QString::number(CanvasSize.width()),
+            QString::number(CanvasSize.height()), QString::number(LargestRunCount),
+            QString::number(LargestRunsFileSize / Megabyte), withThousands(LargestSegmentCount),
+            roughly(LargestPicturePixels));
 }
 
 } // namespace volvenda

@@ -3,22 +3,32 @@
 #include "measuring.h"
 #include "number_wording.h"
 
+#include "runtime/runtime_error.h"
 #include "trace/closure.h"
 
 #include <cmath>
 
 namespace volvenda {
 
-PicturePlan planPicture(const RenderOptions &options, const std::vector<COLORREF> &colours, double rasterBudget)
+namespace {
+
+[[noreturn]] void refuseWork(const QString &why)
+{
+    throw RuntimeError(ErrorKind::WorkRefused, why);
+}
+
+} // namespace
+
+PictureRequest planPicture(const RenderOptions &options, const std::vector<COLORREF> &colours, double rasterBudget)
 {
     PictureRequest request;
     request.reference = options.reference;
     const bool several = options.runs.size() > 1;
     for (std::size_t index = 0; index < options.runs.size(); ++index) {
         const Radii &radii = options.runs[index].radii;
-        const auto refuse = [&](const QString &why) {
-            return PicturePlan {std::nullopt, several ? runInWords(index, radii) + QStringLiteral(": ") + why : why};
-        };
+        // With several runs, a refusal that is one run's names it.
+        const auto ofTheRun
+            = [&](const QString &why) { return several ? runInWords(index, radii) + QStringLiteral(": ") + why : why; };
         TracePlan plan {radii, colours.at(index), TraceEnd, false};
         // T = 0, 0.25, ..., 201.0: 805 points and 804 segments.
         double segments = std::floor(TraceEnd / ParameterStep);
@@ -26,10 +36,11 @@ PicturePlan planPicture(const RenderOptions &options, const std::vector<COLORREF
             // From the radii as drawn, so that the closing matches the picture.
             const std::optional<Closure> closure = closeCurve(radii.R1, radii.R2, ParameterStep);
             if (!closure)
-                return refuse(QStringLiteral("R1 and R2 have too many digits to work out where the curve closes"));
+                refuseWork(
+                    ofTheRun(QStringLiteral("R1 and R2 have too many digits to work out where the curve closes")));
             if (closure->segments > LargestSegmentCount)
-                return refuse(QStringLiteral("closing this curve needs %1 steps, more than the limit of %2")
-                                  .arg(withThousands(closure->segments), withThousands(LargestSegmentCount)));
+                refuseWork(ofTheRun(QStringLiteral("closing this curve needs %1 steps, more than the limit of %2")
+                                        .arg(withThousands(closure->segments), withThousands(LargestSegmentCount))));
             plan.end = closure->end;
             plan.closeOnFirstPoint = true;
             segments = closure->segments;
@@ -38,16 +49,15 @@ PicturePlan planPicture(const RenderOptions &options, const std::vector<COLORREF
         request.segments += segments;
     }
     if (request.segments > LargestSegmentCount)
-        return {std::nullopt,
-            QStringLiteral("the %1 runs take %2 steps together, more than the limit of %3")
-                .arg(QString::number(request.runs.size()), withThousands(request.segments),
-                    withThousands(LargestSegmentCount))};
+        refuseWork(QStringLiteral("the %1 runs take %2 steps together, more than the limit of %3")
+                       .arg(QString::number(request.runs.size()), withThousands(request.segments),
+                           withThousands(LargestSegmentCount)));
 
     if (options.fit) {
         const std::optional<QRect> drawn = drawnArea(request);
         if (!drawn)
-            return {std::nullopt,
-                QStringLiteral("nothing of this picture lands on the canvas, so --fit has nothing to cut it to")};
+            refuseWork(
+                QStringLiteral("nothing of this picture lands on the canvas, so --fit has nothing to cut it to"));
         const int margin = *options.fit;
         request.view = drawn->adjusted(-margin, -margin, margin, margin);
     }
@@ -55,11 +65,11 @@ PicturePlan planPicture(const RenderOptions &options, const std::vector<COLORREF
     if (options.format == PictureFormat::Png) {
         const QSizeF size = QSizeF(request.view.size()) * options.scale;
         if (size.width() * size.height() > LargestPicturePixels)
-            return {std::nullopt,
+            refuseWork(
                 QStringLiteral("the picture at scale %1 would be %2 x %3 pixels, more than the limit of %4 pixels; "
                                "a smaller --fit margin or a lower --scale takes less")
                     .arg(QString::number(options.scale), withThousands(size.width()), withThousands(size.height()),
-                        roughly(LargestPicturePixels))};
+                        roughly(LargestPicturePixels)));
         const double work = rasterWork(request, options.scale);
         if (work > rasterBudget) {
             QString remedy = QStringLiteral("fewer runs take less");
@@ -68,13 +78,13 @@ PicturePlan planPicture(const RenderOptions &options, const std::vector<COLORREF
             else if (options.untilClosed)
                 remedy = several ? QStringLiteral("without --until-closed the curves stop sooner")
                                  : QStringLiteral("without --until-closed the curve stops sooner");
-            return {std::nullopt,
+            refuseWork(
                 QStringLiteral("drawing %1 at scale %2 means sweeping about %3 pixels, more than the limit of %4; %5")
                     .arg(several ? QStringLiteral("these curves") : QStringLiteral("this curve"),
-                        QString::number(options.scale), roughly(work), roughly(rasterBudget), remedy)};
+                        QString::number(options.scale), roughly(work), roughly(rasterBudget), remedy));
         }
     }
-    return {request, QString()};
+    return request;
 }
 
 } // namespace volvenda

@@ -1,5 +1,7 @@
 #include "progress.h"
 
+#include "renderer_name.h"
+
 #include <QElapsedTimer>
 
 #include <algorithm>
@@ -39,7 +41,7 @@ void Progress::report(const char *phase, double fraction)
     if (!m_enabled || m_clock() < m_showFrom)
         return;
     const int percent = static_cast<int>(std::floor(std::clamp(fraction, 0.0, 1.0) * 100.0));
-    const QByteArray line = QByteArrayLiteral("volvenda-render: ") + phase + ' ' + QByteArray::number(percent) + '%';
+    const QByteArray line = QByteArray(RendererName) + ": " + phase + ' ' + QByteArray::number(percent) + '%';
     if (line == m_shown)
         return;
     // Back to the start of the line, and blanks over what a longer line left.

@@ -35,6 +35,10 @@ const char *RuntimeError::what() const noexcept
         return "The file cannot be written";
     case ErrorKind::FileWriteFailed:
         return "The file could not be written";
+    case ErrorKind::BadArgument:
+        return "Bad argument";
+    case ErrorKind::WorkRefused:
+        return "The work is refused";
     }
     return "Run-time error";
 }
