@@ -65,7 +65,7 @@ struct Option
     void (*set)(Given &given, const Argument &value, const QString &spelled);
 };
 
-constexpr std::array options {
+constexpr std::array KnownOptions {
     Option {"--help", "-h", false, [](Given &given, const Argument &, const QString &) { given.help = true; }},
     Option {"--version", "-v", false, [](Given &given, const Argument &, const QString &) { given.version = true; }},
     Option {"--until-closed", "", false,
@@ -175,9 +175,9 @@ void Parser::takeOption(const Argument &argument)
         inlineValue.emplace(name.mid(equals + 1));
         name.truncate(equals);
     }
-    const auto option = std::find_if(options.begin(), options.end(),
+    const auto option = std::find_if(KnownOptions.begin(), KnownOptions.end(),
         [&name](const Option &known) { return name == known.name || (*known.shortName && name == known.shortName); });
-    if (option == options.end())
+    if (option == KnownOptions.end())
         refuseArgument(QStringLiteral("unknown option %1").arg(argument.quoted()));
     const QString spelled = QString::fromLatin1(name);
     if (!option->takesValue && inlineValue)
