@@ -9,6 +9,7 @@
 // wayland (a compositor), or offscreen, which it falls back to without a display.
 
 #include "drawing/raster_surface.h"
+#include "runtime/digits.h"
 #include "runtime/random_generator.h"
 #include "trace/canvas_geometry.h"
 #include "trace/curve.h"
@@ -33,6 +34,7 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <limits>
 #include <variant>
 #include <vector>
 
@@ -340,14 +342,13 @@ int main(int argc, char *argv[])
     // The toolkit has taken its own options out by now.
     int runs = 200;
     if (QCoreApplication::arguments().size() > 1) {
-        const QString count = QCoreApplication::arguments().at(1);
+        const QString given = QCoreApplication::arguments().at(1);
         // Digits only: no sign, no blanks, no fraction.
-        const bool digitsOnly = std::all_of(count.begin(), count.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-        bool fits = false;
-        runs = count.toInt(&fits);
-        if (!digitsOnly || !fits || runs < 1) {
+        const std::optional<qulonglong> count = readDigits(given, std::numeric_limits<int>::max());
+        runs = int(count.value_or(0));
+        if (runs < 1) {
             std::fprintf(
-                stderr, "volvenda_bench: the run count must be a positive whole number, not '%s'\n", qPrintable(count));
+                stderr, "volvenda_bench: the run count must be a positive whole number, not '%s'\n", qPrintable(given));
             return 2;
         }
     }

@@ -51,14 +51,6 @@ QByteArray readBack(const QString &shown)
     return bytes;
 }
 
-bool hidesOrMoves(char32_t c)
-{
-    const QChar::Category category = QChar::category(c);
-    return category == QChar::Other_Control || category == QChar::Other_Format || category == QChar::Separator_Line
-        || category == QChar::Separator_Paragraph || category == QChar::Other_Surrogate
-        || (category == QChar::Separator_Space && c != U' ');
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -66,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const QString shown = printable(bytes);
     for (const char32_t c : shown.toUcs4())
-        check(!hidesOrMoves(c));
+        check(!needsEscape(c));
     check(readBack(shown) == bytes);
     // Cut short, it is the start of the whole, its escapes whole, and says so.
     const QString cut = printable(bytes, 80);

@@ -175,6 +175,14 @@
         <source>Run-time error</source>
         <translation>Laufzeitfehler</translation>
     </message>
+    <message>
+        <source>Bad argument</source>
+        <translation>Fehlerhaftes Argument</translation>
+    </message>
+    <message>
+        <source>The work is refused</source>
+        <translation>Die Arbeit wird abgelehnt</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -258,88 +266,6 @@
 <context>
     <name>Help</name>
     <message>
-        <source>Usage: volvenda-render [options] R1 R2 R3 [R1 R2 R3 ...]
-Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
-distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each
-further three radii are one more press of Start over the same picture, drawn
-in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
-</source>
-        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
-        <translation>Aufruf: volvenda-render [Optionen] R1 R2 R3 [R1 R2 R3 ...]
-Zeichnet die Epitrochoide des festen Radius R1, des rollenden Radius R2 und des
-Stiftabstands R3 in eine PNG- oder SVG-Datei, so wie das Volvenda-Fenster sie
-zeichnet. Jeweils drei weitere Radien sind ein weiterer Druck auf Start über
-demselben Bild, der Reihe nach gezeichnet, jede Kurve in einer eigenen Farbe;
-der graue Kreis ist der des ersten R1.
-</translation>
-    </message>
-    <message>
-        <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png or .svg
-  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
-                      an argument, in order; a run without one takes a random
-                      colour (a runs file gives a run&apos;s colour on its line)
-  --seed N            seed the random colours, so the same command gives the same file
-  --runs FILE         draw the runs of FILE (- for standard input) after those given
-                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
-                      blank lines and lines that begin with # are skipped
-  --scale K           PNG only: K device pixels per logical pixel (1 to 16; default 1)
-  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
-  --no-reference      leave out the grey reference circle
-  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
-                      pace, over SECONDS together, 0.1 to 3600 (a viewer that does
-                      not animate shows them finished)
-  --loop              with --animate: draw them again and again, a second apart
-  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to 1000) round it
-  -h, --help          show this help
-  -v, --version       show the version
-</source>
-        <translation>Optionen:
-  -o, --output FILE   wohin geschrieben wird; das Format folgt der Endung: .png
-                      oder .svg
-  --color RRGGBB      die Farbe einer Kurve (hexadezimal), einmal für jeden als
-                      Argument angegebenen Lauf, der Reihe nach; ein Lauf ohne
-                      sie bekommt eine zufällige Farbe (eine Lauf-Datei gibt die
-                      Farbe eines Laufs auf seiner Zeile an)
-  --seed N            die Zufallsfarben festlegen, sodass derselbe Befehl
-                      dieselbe Datei ergibt
-  --runs FILE         die Läufe aus FILE (- für die Standardeingabe) nach den
-                      als Argumente angegebenen zeichnen: einer pro Zeile, R1 R2
-                      R3 und vielleicht eine Farbe RRGGBB; leere Zeilen und
-                      Zeilen, die mit # beginnen, werden übersprungen
-  --scale K           nur PNG: K Gerätepixel je logischem Pixel (1 bis 16;
-                      Vorgabe 1)
-  --until-closed      jede Kurve weiterzeichnen, bis sie sich schließt, statt
-                      dort aufzuhören, wo das Fenster aufhört
-  --no-reference      den grauen Bezugskreis weglassen
-  --animate SECONDS   nur SVG: Die Kurven zeichnen sich nacheinander, in einem
-                      Tempo, zusammen über SECONDS, 0.1 bis 3600 (ein
-                      Betrachter, der nicht animiert, zeigt sie fertig)
-  --loop              mit --animate: sie immer wieder zeichnen, mit einer
-                      Sekunde Pause
-  --fit MARGIN        auf das Gezeichnete zuschneiden, mit MARGIN Pixeln (0 bis
-                      1000) ringsum
-  -h, --help          diese Hilfe zeigen
-  -v, --version       die Version zeigen
-</translation>
-    </message>
-    <message>
-        <source>Without --fit the picture is the window&apos;s canvas, 400 x 445 pixels. --fit cuts
-that canvas to the box of what is drawn on it (all the curves, and the grey
-circle unless --no-reference), widths of the strokes included; MARGIN is in
-logical pixels, so --scale multiplies it too. What the canvas cuts off stays
-cut off. If nothing at all lands on the canvas, there is no picture: the run
-fails.
-</source>
-        <translation>Ohne --fit ist das Bild die Leinwand des Fensters, 400 x 445 Pixel. --fit
-schneidet diese Leinwand auf den Rahmen dessen zu, was darauf gezeichnet ist
-(alle Kurven und der graue Kreis, außer mit --no-reference), die Breite der
-Striche eingeschlossen; MARGIN ist in logischen Pixeln, also vervielfacht
---scale ihn auch. Was die Leinwand abschneidet, bleibt abgeschnitten. Landet gar
-nichts auf der Leinwand, gibt es kein Bild: Der Lauf schlägt fehl.
-</translation>
-    </message>
-    <message>
         <source>A run without a colour of its own takes the one the window&apos;s Start would pick
 at that press, so the same --seed gives the same colours, and fixing one run&apos;s
 colour leaves the others&apos; as they were. Radii in FILE are written as on the
@@ -363,39 +289,6 @@ ebenso -inf, als Radius gelesen.
 </translation>
     </message>
     <message>
-        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
-which is replaced only by a complete new file, keeping its permissions, its
-access ACL and user.* attributes, and its owner and group where the writer
-may set them (a hard link to the old file keeps the old picture). A file whose
-user.* attributes the writer may not read, and so could not keep, is refused
-before any work, as is another&apos;s file in a sticky folder such as /tmp, which
-only its owner may replace there. A limit on file size (ulimit -f) fails the
-run as a full disk does. A run that is killed while it writes may leave a
-temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
-deleted. A picture has at most 1000 runs, and a runs file at most 1 MB. The
-runs together trace at most 1,000,000 steps with --until-closed, and a PNG
-picture takes at most about three seconds of drawing (fewer steps at higher
-scales) and 45.6 million pixels; more is refused before any drawing.
-</source>
-        <translation>FILE ist ein neuer Name oder eine vorhandene reguläre Datei (oder ein
-symbolischer Link darauf), die nur durch eine vollständige neue Datei ersetzt
-wird; ihre Rechte, ihre Zugriffs-ACL und ihre user.*-Attribute bleiben erhalten,
-ihr Besitzer und ihre Gruppe, soweit der Schreibende sie setzen darf (ein harter
-Link auf die alte Datei behält das alte Bild). Eine Datei, deren
-user.*-Attribute der Schreibende nicht lesen darf und so nicht erhalten könnte,
-wird vor jeder Arbeit abgelehnt, ebenso die Datei eines anderen in einem Ordner
-mit Sticky-Bit wie /tmp, die dort nur ihr Besitzer ersetzen darf. Eine Grenze
-der Dateigröße (ulimit -f) lässt den Lauf scheitern wie eine volle Platte. Ein
-Lauf, der beim Schreiben abgebrochen wird, kann daneben eine temporäre Datei
-namens FILE.XXXXXX hinterlassen (FILE auf 32 Bytes gekürzt); sie kann gelöscht
-werden. Ein Bild hat höchstens 1000 Läufe, eine Lauf-Datei höchstens 1 MB. Die
-Läufe zeichnen mit --until-closed zusammen höchstens 1,000,000 Schritte, und ein
-PNG-Bild braucht höchstens etwa drei Sekunden Zeichnen (weniger Schritte bei
-höherem Maßstab) und 45.6 Millionen Pixel; mehr wird vor jedem Zeichnen
-abgelehnt.
-</translation>
-    </message>
-    <message>
         <source>Exit status:
   0 written; 1 a run-time error (&quot;Division by zero&quot;, &quot;Overflow&quot;, naming the
   run when there are several), too much work, too little memory (&quot;Out of
@@ -413,45 +306,159 @@ abgelehnt.
 </translation>
     </message>
     <message>
+        <source>Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]
+Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
+distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each
+further three radii are one more press of Start over the same picture, drawn
+in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
+</source>
+        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
+        <translation>Aufruf: %1 [Optionen] R1 R2 R3 [R1 R2 R3 ...]
+Zeichnet die Epitrochoide des festen Radius R1, des rollenden Radius R2 und des
+Stiftabstands R3 in eine PNG- oder SVG-Datei, so wie das Volvenda-Fenster sie
+zeichnet. Jeweils drei weitere Radien sind ein weiterer Druck auf Start über
+demselben Bild, der Reihe nach gezeichnet, jede Kurve in einer eigenen Farbe;
+der graue Kreis ist der des ersten R1.
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  -o, --output FILE   where to write; the format follows the extension: .png or .svg
+  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
+                      an argument, in order; a run without one takes a random
+                      colour (a runs file gives a run&apos;s colour on its line)
+  --seed N            seed the random colours, so the same command gives the same file
+  --runs FILE         draw the runs of FILE (- for standard input) after those given
+                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
+                      blank lines and lines that begin with # are skipped
+  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
+  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
+  --no-reference      leave out the grey reference circle
+  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
+                      pace, over SECONDS together, %2 to %3 (a viewer that does
+                      not animate shows them finished)
+  --loop              with --animate: draw them again and again, a second apart
+  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
+  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <translation>Optionen:
+  -o, --output FILE   wohin geschrieben wird; das Format folgt der Endung: .png
+                      oder .svg
+  --color RRGGBB      die Farbe einer Kurve (hexadezimal), einmal für jeden als
+                      Argument angegebenen Lauf, der Reihe nach; ein Lauf ohne
+                      sie bekommt eine zufällige Farbe (eine Lauf-Datei gibt die
+                      Farbe eines Laufs auf seiner Zeile an)
+  --seed N            die Zufallsfarben festlegen, sodass derselbe Befehl
+                      dieselbe Datei ergibt
+  --runs FILE         die Läufe aus FILE (- für die Standardeingabe) nach den
+                      als Argumente angegebenen zeichnen: einer pro Zeile, R1 R2
+                      R3 und vielleicht eine Farbe RRGGBB; leere Zeilen und
+                      Zeilen, die mit # beginnen, werden übersprungen
+  --scale K           nur PNG: K Gerätepixel je logischem Pixel (1 bis %1;
+                      Vorgabe 1)
+  --until-closed      jede Kurve weiterzeichnen, bis sie sich schließt, statt
+                      dort aufzuhören, wo das Fenster aufhört
+  --no-reference      den grauen Bezugskreis weglassen
+  --animate SECONDS   nur SVG: Die Kurven zeichnen sich nacheinander, in einem
+                      Tempo, zusammen über SECONDS, %2 bis %3 (ein Betrachter,
+                      der nicht animiert, zeigt sie fertig)
+  --loop              mit --animate: sie immer wieder zeichnen, mit einer
+                      Sekunde Pause
+  --fit MARGIN        auf das Gezeichnete zuschneiden, mit MARGIN Pixeln (0 bis
+                      %4) ringsum
+  -h, --help          diese Hilfe zeigen
+  -v, --version       die Version zeigen
+</translation>
+    </message>
+    <message>
+        <source>Without --fit the picture is the window&apos;s canvas, %1 x %2 pixels. --fit cuts
+that canvas to the box of what is drawn on it (all the curves, and the grey
+circle unless --no-reference), widths of the strokes included; MARGIN is in
+logical pixels, so --scale multiplies it too. What the canvas cuts off stays
+cut off. If nothing at all lands on the canvas, there is no picture: the run
+fails.
+</source>
+        <translation>Ohne --fit ist das Bild die Leinwand des Fensters, %1 x %2 Pixel. --fit
+schneidet diese Leinwand auf den Rahmen dessen zu, was darauf gezeichnet ist
+(alle Kurven und der graue Kreis, außer mit --no-reference), die Breite der
+Striche eingeschlossen; MARGIN ist in logischen Pixeln, also vervielfacht
+--scale ihn auch. Was die Leinwand abschneidet, bleibt abgeschnitten. Landet gar
+nichts auf der Leinwand, gibt es kein Bild: Der Lauf schlägt fehl.
+</translation>
+    </message>
+    <message>
+        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
+which is replaced only by a complete new file, keeping its permissions, its
+access ACL and user.* attributes, and its owner and group where the writer
+may set them (a hard link to the old file keeps the old picture). A file whose
+user.* attributes the writer may not read, and so could not keep, is refused
+before any work, as is another&apos;s file in a sticky folder such as /tmp, which
+only its owner may replace there. A limit on file size (ulimit -f) fails the
+run as a full disk does. A run that is killed while it writes may leave a
+temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
+deleted. A picture has at most %1 runs, and a runs file at most %2 MB. The
+runs together trace at most %3 steps with --until-closed, and a PNG
+picture takes at most about three seconds of drawing (fewer steps at higher
+scales) and %4 pixels; more is refused before any drawing.
+</source>
+        <translation>FILE ist ein neuer Name oder eine vorhandene reguläre Datei (oder ein
+symbolischer Link darauf), die nur durch eine vollständige neue Datei ersetzt
+wird; ihre Rechte, ihre Zugriffs-ACL und ihre user.*-Attribute bleiben erhalten,
+ihr Besitzer und ihre Gruppe, soweit der Schreibende sie setzen darf (ein harter
+Link auf die alte Datei behält das alte Bild). Eine Datei, deren
+user.*-Attribute der Schreibende nicht lesen darf und so nicht erhalten könnte,
+wird vor jeder Arbeit abgelehnt, ebenso die Datei eines anderen in einem Ordner
+mit Sticky-Bit wie /tmp, die dort nur ihr Besitzer ersetzen darf. Eine Grenze
+der Dateigröße (ulimit -f) lässt den Lauf scheitern wie eine volle Platte. Ein
+Lauf, der beim Schreiben abgebrochen wird, kann daneben eine temporäre Datei
+namens FILE.XXXXXX hinterlassen (FILE auf 32 Bytes gekürzt); sie kann gelöscht
+werden. Ein Bild hat höchstens %1 Läufe, eine Lauf-Datei höchstens %2 MB. Die
+Läufe zeichnen mit --until-closed zusammen höchstens %3 Schritte, und ein
+PNG-Bild braucht höchstens etwa drei Sekunden Zeichnen (weniger Schritte bei
+höherem Maßstab) und %4 Pixel; mehr wird vor jedem Zeichnen abgelehnt.
+</translation>
+    </message>
+    <message>
         <source>Examples:
 The window&apos;s first picture with twice as many pixels each way, for a screen
 of high density:
-  $ volvenda-render -o curve.png --scale 2 120 33 40
+  $ %1 -o curve.png --scale 2 120 33 40
 </source>
         <translation>Beispiele:
 Das erste Bild des Fensters mit doppelt so vielen Pixeln in jeder Richtung, für
 einen Bildschirm hoher Dichte:
-  $ volvenda-render -o curve.png --scale 2 120 33 40
+  $ %1 -o curve.png --scale 2 120 33 40
 </translation>
     </message>
     <message>
         <source>The window&apos;s curve drawing itself over four seconds, and again after a
 second&apos;s pause, for ever:
-  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40
+  $ %1 -o growing.svg --animate 4 --loop 120 33 40
 </source>
         <translation>Die Kurve des Fensters, die sich über vier Sekunden zeichnet und nach einer
 Sekunde Pause wieder, endlos:
-  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40
+  $ %1 -o growing.svg --animate 4 --loop 120 33 40
 </translation>
     </message>
     <message>
         <source>Three presses of Start layered over one grey circle, the first two curves in
 dark teal and orange, the third in a random colour:
-  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
+  $ %1 -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
 </source>
         <translation>Drei Drucke auf Start über einem grauen Kreis, die ersten beiden Kurven in
 dunklem Blaugrün und Orange, die dritte in einer zufälligen Farbe:
-  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
+  $ %1 -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
 </translation>
     </message>
     <message>
         <source>The window&apos;s first picture at scale 2, cut to the curve and the grey circle
 with 8 logical pixels round them:
-  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40
+  $ %1 -o cut.png --fit 8 --scale 2 120 33 40
 </source>
         <translation>Das erste Bild des Fensters bei Maßstab 2, zugeschnitten auf die Kurve und den
 grauen Kreis mit 8 logischen Pixeln ringsum:
-  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40
+  $ %1 -o cut.png --fit 8 --scale 2 120 33 40
 </translation>
     </message>
 </context>
@@ -629,11 +636,6 @@ grauen Kreis mit 8 logischen Pixeln ringsum:
         <translation>Schreiben</translation>
     </message>
     <message>
-        <source>volvenda-render: %1 %2%</source>
-        <extracomment>A render&apos;s progress: %1 what it is doing (drawing, writing), %2 how far, in percent.</extracomment>
-        <translation>volvenda-render: %1 %2 %</translation>
-    </message>
-    <message>
         <source>%1 is out of range: %2</source>
         <extracomment>%1 names a radius (R1, R2 or R3), %2 is what was given for it.</extracomment>
         <translation>%1 liegt außerhalb des Zahlenbereichs: %2</translation>
@@ -651,10 +653,6 @@ grauen Kreis mit 8 logischen Pixeln ringsum:
         <source>%1 takes six hex digits RRGGBB, not %2</source>
         <extracomment>%1 names the colour (--color, or the colour of a runs file&apos;s line), %2 is what was given.</extracomment>
         <translation>%1 verlangt sechs Hexadezimalziffern RRGGBB, nicht %2</translation>
-    </message>
-    <message>
-        <source>--animate takes seconds from 0.1 to 3600, such as 2.5, not %1</source>
-        <translation>--animate verlangt Sekunden von 0.1 bis 3600, etwa 2.5, nicht %1</translation>
     </message>
     <message>
         <source>--fit takes a margin in whole pixels from 0 to %1, not %2</source>
@@ -675,10 +673,6 @@ grauen Kreis mit 8 logischen Pixeln ringsum:
     <message>
         <source>--runs is given once, not again with %1</source>
         <translation>--runs wird einmal angegeben, nicht noch einmal mit %1</translation>
-    </message>
-    <message>
-        <source>--seed takes a whole number from 0 to 4294967295, not %1</source>
-        <translation>--seed verlangt eine ganze Zahl von 0 bis 4294967295, nicht %1</translation>
     </message>
     <message>
         <source>--scale takes a whole number from 1 to %1, not %2</source>
@@ -767,6 +761,7 @@ grauen Kreis mit 8 logischen Pixeln ringsum:
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>%1 names a run, %2 why it is refused.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -838,12 +833,25 @@ grauen Kreis mit 8 logischen Pixeln ringsum:
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>%1 is larger than 1 MB, the limit for a runs file</source>
-        <translation>%1 ist größer als 1 MB, die Grenze für eine Lauf-Datei</translation>
-    </message>
-    <message>
         <source>%1 holds no runs, and none are given as arguments</source>
         <translation>%1 enthält keine Läufe, und als Argumente ist keiner angegeben</translation>
+    </message>
+    <message>
+        <source>--animate takes seconds from %1 to %2, such as 2.5, not %3</source>
+        <translation>--animate verlangt Sekunden von %1 bis %2, etwa 2.5, nicht %3</translation>
+    </message>
+    <message>
+        <source>--seed takes a whole number from 0 to %1, not %2</source>
+        <translation>--seed verlangt eine ganze Zahl von 0 bis %1, nicht %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3%</source>
+        <extracomment>A render&apos;s progress: %1 is the program&apos;s name, %2 what it is doing (drawing, writing), %3 how far, in percent.</extracomment>
+        <translation>%1: %2 %3 %</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, the limit for a runs file</source>
+        <translation>%1 ist größer als %2 MB, die Grenze für eine Lauf-Datei</translation>
     </message>
 </context>
 <context>

@@ -175,6 +175,14 @@
         <source>Run-time error</source>
         <translation>Error en tiempo de ejecución</translation>
     </message>
+    <message>
+        <source>Bad argument</source>
+        <translation>Argumento erróneo</translation>
+    </message>
+    <message>
+        <source>The work is refused</source>
+        <translation>Se rechaza el trabajo</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -258,88 +266,6 @@
 <context>
     <name>Help</name>
     <message>
-        <source>Usage: volvenda-render [options] R1 R2 R3 [R1 R2 R3 ...]
-Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
-distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each
-further three radii are one more press of Start over the same picture, drawn
-in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
-</source>
-        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
-        <translation>Uso: volvenda-render [opciones] R1 R2 R3 [R1 R2 R3 ...]
-Dibuja la epitrocoide del radio fijo R1, el radio que rueda R2 y la distancia
-del lápiz R3 en un archivo PNG o SVG, como la dibuja la ventana de Volvenda.
-Cada tres radios más son otra pulsación de Iniciar sobre la misma imagen,
-dibujadas en orden, cada curva en un color propio; el círculo gris es el del
-primer R1.
-</translation>
-    </message>
-    <message>
-        <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png or .svg
-  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
-                      an argument, in order; a run without one takes a random
-                      colour (a runs file gives a run&apos;s colour on its line)
-  --seed N            seed the random colours, so the same command gives the same file
-  --runs FILE         draw the runs of FILE (- for standard input) after those given
-                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
-                      blank lines and lines that begin with # are skipped
-  --scale K           PNG only: K device pixels per logical pixel (1 to 16; default 1)
-  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
-  --no-reference      leave out the grey reference circle
-  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
-                      pace, over SECONDS together, 0.1 to 3600 (a viewer that does
-                      not animate shows them finished)
-  --loop              with --animate: draw them again and again, a second apart
-  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to 1000) round it
-  -h, --help          show this help
-  -v, --version       show the version
-</source>
-        <translation>Opciones:
-  -o, --output FILE   dónde escribir; el formato sigue a la extensión: .png o
-                      .svg
-  --color RRGGBB      el color de una curva (hexadecimal), indicado una vez por
-                      cada trazado indicado como argumento, en orden; un trazado
-                      sin él toma un color al azar (un archivo de trazados da el
-                      color de un trazado en su línea)
-  --seed N            fija los colores al azar, para que la misma orden dé el
-                      mismo archivo
-  --runs FILE         dibuja los trazados de FILE (- para la entrada estándar)
-                      después de los indicados como argumentos: uno por línea,
-                      R1 R2 R3 y quizá un color RRGGBB; se omiten las líneas
-                      vacías y las que empiezan por #
-  --scale K           solo PNG: K píxeles del dispositivo por píxel lógico (de 1
-                      a 16; 1 por omisión)
-  --until-closed      sigue cada curva hasta que se cierra, en vez de detenerse
-                      donde se detiene la ventana
-  --no-reference      omite el círculo gris de referencia
-  --animate SECONDS   solo SVG: las curvas se dibujan una tras otra, a un mismo
-                      ritmo, en SECONDS en total, de 0.1 a 3600 (un visor que no
-                      anima las muestra terminadas)
-  --loop              con --animate: las dibuja una y otra vez, con un segundo
-                      entre medias
-  --fit MARGIN        recorta a lo dibujado, con MARGIN píxeles (de 0 a 1000)
-                      alrededor
-  -h, --help          muestra esta ayuda
-  -v, --version       muestra la versión
-</translation>
-    </message>
-    <message>
-        <source>Without --fit the picture is the window&apos;s canvas, 400 x 445 pixels. --fit cuts
-that canvas to the box of what is drawn on it (all the curves, and the grey
-circle unless --no-reference), widths of the strokes included; MARGIN is in
-logical pixels, so --scale multiplies it too. What the canvas cuts off stays
-cut off. If nothing at all lands on the canvas, there is no picture: the run
-fails.
-</source>
-        <translation>Sin --fit, la imagen es el lienzo de la ventana, de 400 x 445 píxeles. --fit
-recorta ese lienzo al recuadro de lo que hay dibujado en él (todas las curvas y
-el círculo gris, salvo con --no-reference), incluido el grosor de los trazos;
-MARGIN va en píxeles lógicos, así que --scale también lo multiplica. Lo que el
-lienzo corta sigue cortado. Si no cae nada en el lienzo, no hay imagen: el
-trazado falla.
-</translation>
-    </message>
-    <message>
         <source>A run without a colour of its own takes the one the window&apos;s Start would pick
 at that press, so the same --seed gives the same colours, and fixing one run&apos;s
 colour leaves the others&apos; as they were. Radii in FILE are written as on the
@@ -363,39 +289,6 @@ como radio.
 </translation>
     </message>
     <message>
-        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
-which is replaced only by a complete new file, keeping its permissions, its
-access ACL and user.* attributes, and its owner and group where the writer
-may set them (a hard link to the old file keeps the old picture). A file whose
-user.* attributes the writer may not read, and so could not keep, is refused
-before any work, as is another&apos;s file in a sticky folder such as /tmp, which
-only its owner may replace there. A limit on file size (ulimit -f) fails the
-run as a full disk does. A run that is killed while it writes may leave a
-temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
-deleted. A picture has at most 1000 runs, and a runs file at most 1 MB. The
-runs together trace at most 1,000,000 steps with --until-closed, and a PNG
-picture takes at most about three seconds of drawing (fewer steps at higher
-scales) and 45.6 million pixels; more is refused before any drawing.
-</source>
-        <translation>FILE es un nombre nuevo o un archivo normal existente (o un enlace simbólico a
-uno), que solo se reemplaza por un archivo nuevo completo, conservando sus
-permisos, su ACL de acceso y sus atributos user.*, y su propietario y su grupo
-cuando quien escribe puede fijarlos (un enlace físico al archivo antiguo
-conserva la imagen antigua). Un archivo cuyos atributos user.* no puede leer
-quien escribe, y que por tanto no podría conservar, se rechaza antes de hacer
-nada, igual que el archivo de otra persona en una carpeta con el bit sticky como
-/tmp, que allí solo puede reemplazar su propietario. Un límite de tamaño de
-archivo (ulimit -f) hace fallar el trazado como un disco lleno. Un trazado
-interrumpido mientras escribe puede dejar al lado un archivo temporal llamado
-FILE.XXXXXX (FILE cortado a 32 bytes); se puede borrar. Una imagen tiene como
-mucho 1000 trazados, y un archivo de trazados como mucho 1 MB. Con
---until-closed, los trazados recorren juntos como mucho 1,000,000 de pasos, y
-una imagen PNG lleva como mucho unos tres segundos de dibujo (menos pasos a
-escalas mayores) y 45.6 millones de píxeles; lo que pase de ahí se rechaza antes
-de dibujar.
-</translation>
-    </message>
-    <message>
         <source>Exit status:
   0 written; 1 a run-time error (&quot;Division by zero&quot;, &quot;Overflow&quot;, naming the
   run when there are several), too much work, too little memory (&quot;Out of
@@ -413,45 +306,159 @@ de dibujar.
 </translation>
     </message>
     <message>
+        <source>Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]
+Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
+distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each
+further three radii are one more press of Start over the same picture, drawn
+in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
+</source>
+        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
+        <translation>Uso: %1 [opciones] R1 R2 R3 [R1 R2 R3 ...]
+Dibuja la epitrocoide del radio fijo R1, el radio que rueda R2 y la distancia
+del lápiz R3 en un archivo PNG o SVG, como la dibuja la ventana de Volvenda.
+Cada tres radios más son otra pulsación de Iniciar sobre la misma imagen,
+dibujadas en orden, cada curva en un color propio; el círculo gris es el del
+primer R1.
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  -o, --output FILE   where to write; the format follows the extension: .png or .svg
+  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
+                      an argument, in order; a run without one takes a random
+                      colour (a runs file gives a run&apos;s colour on its line)
+  --seed N            seed the random colours, so the same command gives the same file
+  --runs FILE         draw the runs of FILE (- for standard input) after those given
+                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
+                      blank lines and lines that begin with # are skipped
+  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
+  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
+  --no-reference      leave out the grey reference circle
+  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
+                      pace, over SECONDS together, %2 to %3 (a viewer that does
+                      not animate shows them finished)
+  --loop              with --animate: draw them again and again, a second apart
+  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
+  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <translation>Opciones:
+  -o, --output FILE   dónde escribir; el formato sigue a la extensión: .png o
+                      .svg
+  --color RRGGBB      el color de una curva (hexadecimal), indicado una vez por
+                      cada trazado indicado como argumento, en orden; un trazado
+                      sin él toma un color al azar (un archivo de trazados da el
+                      color de un trazado en su línea)
+  --seed N            fija los colores al azar, para que la misma orden dé el
+                      mismo archivo
+  --runs FILE         dibuja los trazados de FILE (- para la entrada estándar)
+                      después de los indicados como argumentos: uno por línea,
+                      R1 R2 R3 y quizá un color RRGGBB; se omiten las líneas
+                      vacías y las que empiezan por #
+  --scale K           solo PNG: K píxeles del dispositivo por píxel lógico (de 1
+                      a %1; 1 por omisión)
+  --until-closed      sigue cada curva hasta que se cierra, en vez de detenerse
+                      donde se detiene la ventana
+  --no-reference      omite el círculo gris de referencia
+  --animate SECONDS   solo SVG: las curvas se dibujan una tras otra, a un mismo
+                      ritmo, en SECONDS en total, de %2 a %3 (un visor que no
+                      anima las muestra terminadas)
+  --loop              con --animate: las dibuja una y otra vez, con un segundo
+                      entre medias
+  --fit MARGIN        recorta a lo dibujado, con MARGIN píxeles (de 0 a %4)
+                      alrededor
+  -h, --help          muestra esta ayuda
+  -v, --version       muestra la versión
+</translation>
+    </message>
+    <message>
+        <source>Without --fit the picture is the window&apos;s canvas, %1 x %2 pixels. --fit cuts
+that canvas to the box of what is drawn on it (all the curves, and the grey
+circle unless --no-reference), widths of the strokes included; MARGIN is in
+logical pixels, so --scale multiplies it too. What the canvas cuts off stays
+cut off. If nothing at all lands on the canvas, there is no picture: the run
+fails.
+</source>
+        <translation>Sin --fit, la imagen es el lienzo de la ventana, de %1 x %2 píxeles. --fit
+recorta ese lienzo al recuadro de lo que hay dibujado en él (todas las curvas y
+el círculo gris, salvo con --no-reference), incluido el grosor de los trazos;
+MARGIN va en píxeles lógicos, así que --scale también lo multiplica. Lo que el
+lienzo corta sigue cortado. Si no cae nada en el lienzo, no hay imagen: el
+trazado falla.
+</translation>
+    </message>
+    <message>
+        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
+which is replaced only by a complete new file, keeping its permissions, its
+access ACL and user.* attributes, and its owner and group where the writer
+may set them (a hard link to the old file keeps the old picture). A file whose
+user.* attributes the writer may not read, and so could not keep, is refused
+before any work, as is another&apos;s file in a sticky folder such as /tmp, which
+only its owner may replace there. A limit on file size (ulimit -f) fails the
+run as a full disk does. A run that is killed while it writes may leave a
+temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
+deleted. A picture has at most %1 runs, and a runs file at most %2 MB. The
+runs together trace at most %3 steps with --until-closed, and a PNG
+picture takes at most about three seconds of drawing (fewer steps at higher
+scales) and %4 pixels; more is refused before any drawing.
+</source>
+        <translation>FILE es un nombre nuevo o un archivo normal existente (o un enlace simbólico a
+uno), que solo se reemplaza por un archivo nuevo completo, conservando sus
+permisos, su ACL de acceso y sus atributos user.*, y su propietario y su grupo
+cuando quien escribe puede fijarlos (un enlace físico al archivo antiguo
+conserva la imagen antigua). Un archivo cuyos atributos user.* no puede leer
+quien escribe, y que por tanto no podría conservar, se rechaza antes de hacer
+nada, igual que el archivo de otra persona en una carpeta con el bit sticky como
+/tmp, que allí solo puede reemplazar su propietario. Un límite de tamaño de
+archivo (ulimit -f) hace fallar el trazado como un disco lleno. Un trazado
+interrumpido mientras escribe puede dejar al lado un archivo temporal llamado
+FILE.XXXXXX (FILE cortado a 32 bytes); se puede borrar. Una imagen tiene como
+mucho %1 trazados, y un archivo de trazados como mucho %2 MB. Con
+--until-closed, los trazados recorren juntos como mucho %3 pasos, y una imagen
+PNG lleva como mucho unos tres segundos de dibujo (menos pasos a escalas
+mayores) y %4 de píxeles; lo que pase de ahí se rechaza antes de dibujar.
+</translation>
+    </message>
+    <message>
         <source>Examples:
 The window&apos;s first picture with twice as many pixels each way, for a screen
 of high density:
-  $ volvenda-render -o curve.png --scale 2 120 33 40
+  $ %1 -o curve.png --scale 2 120 33 40
 </source>
         <translation>Ejemplos:
 La primera imagen de la ventana con el doble de píxeles en cada sentido, para
 una pantalla de alta densidad:
-  $ volvenda-render -o curve.png --scale 2 120 33 40
+  $ %1 -o curve.png --scale 2 120 33 40
 </translation>
     </message>
     <message>
         <source>The window&apos;s curve drawing itself over four seconds, and again after a
 second&apos;s pause, for ever:
-  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40
+  $ %1 -o growing.svg --animate 4 --loop 120 33 40
 </source>
         <translation>La curva de la ventana dibujándose durante cuatro segundos, y otra vez tras un
 segundo de pausa, sin fin:
-  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40
+  $ %1 -o growing.svg --animate 4 --loop 120 33 40
 </translation>
     </message>
     <message>
         <source>Three presses of Start layered over one grey circle, the first two curves in
 dark teal and orange, the third in a random colour:
-  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
+  $ %1 -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
 </source>
         <translation>Tres pulsaciones de Iniciar superpuestas sobre un círculo gris, las dos primeras
 curvas en verde azulado oscuro y naranja, la tercera en un color al azar:
-  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
+  $ %1 -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
 </translation>
     </message>
     <message>
         <source>The window&apos;s first picture at scale 2, cut to the curve and the grey circle
 with 8 logical pixels round them:
-  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40
+  $ %1 -o cut.png --fit 8 --scale 2 120 33 40
 </source>
         <translation>La primera imagen de la ventana a escala 2, recortada a la curva y al círculo
 gris con 8 píxeles lógicos alrededor:
-  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40
+  $ %1 -o cut.png --fit 8 --scale 2 120 33 40
 </translation>
     </message>
 </context>
@@ -629,11 +636,6 @@ gris con 8 píxeles lógicos alrededor:
         <translation>escribiendo</translation>
     </message>
     <message>
-        <source>volvenda-render: %1 %2%</source>
-        <extracomment>A render&apos;s progress: %1 what it is doing (drawing, writing), %2 how far, in percent.</extracomment>
-        <translation>volvenda-render: %1 %2 %</translation>
-    </message>
-    <message>
         <source>%1 is out of range: %2</source>
         <extracomment>%1 names a radius (R1, R2 or R3), %2 is what was given for it.</extracomment>
         <translation>%1 está fuera del rango de los números: %2</translation>
@@ -651,10 +653,6 @@ gris con 8 píxeles lógicos alrededor:
         <source>%1 takes six hex digits RRGGBB, not %2</source>
         <extracomment>%1 names the colour (--color, or the colour of a runs file&apos;s line), %2 is what was given.</extracomment>
         <translation>%1 requiere seis dígitos hexadecimales RRGGBB, no %2</translation>
-    </message>
-    <message>
-        <source>--animate takes seconds from 0.1 to 3600, such as 2.5, not %1</source>
-        <translation>--animate requiere segundos de 0.1 a 3600, como 2.5, no %1</translation>
     </message>
     <message>
         <source>--fit takes a margin in whole pixels from 0 to %1, not %2</source>
@@ -675,10 +673,6 @@ gris con 8 píxeles lógicos alrededor:
     <message>
         <source>--runs is given once, not again with %1</source>
         <translation>--runs se indica una sola vez, no otra vez con %1</translation>
-    </message>
-    <message>
-        <source>--seed takes a whole number from 0 to 4294967295, not %1</source>
-        <translation>--seed requiere un número entero de 0 a 4294967295, no %1</translation>
     </message>
     <message>
         <source>--scale takes a whole number from 1 to %1, not %2</source>
@@ -767,6 +761,7 @@ gris con 8 píxeles lógicos alrededor:
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>%1 names a run, %2 why it is refused.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -838,12 +833,25 @@ gris con 8 píxeles lógicos alrededor:
         <translation>no se puede leer %1: %2</translation>
     </message>
     <message>
-        <source>%1 is larger than 1 MB, the limit for a runs file</source>
-        <translation>%1 supera 1 MB, el límite de un archivo de trazados</translation>
-    </message>
-    <message>
         <source>%1 holds no runs, and none are given as arguments</source>
         <translation>%1 no contiene trazados, y no se indica ninguno como argumento</translation>
+    </message>
+    <message>
+        <source>--animate takes seconds from %1 to %2, such as 2.5, not %3</source>
+        <translation>--animate requiere segundos de %1 a %2, como 2.5, no %3</translation>
+    </message>
+    <message>
+        <source>--seed takes a whole number from 0 to %1, not %2</source>
+        <translation>--seed requiere un número entero de 0 a %1, no %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3%</source>
+        <extracomment>A render&apos;s progress: %1 is the program&apos;s name, %2 what it is doing (drawing, writing), %3 how far, in percent.</extracomment>
+        <translation>%1: %2 %3 %</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, the limit for a runs file</source>
+        <translation>%1 supera %2 MB, el límite de un archivo de trazados</translation>
     </message>
 </context>
 <context>

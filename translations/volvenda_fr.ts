@@ -175,6 +175,14 @@
         <source>Run-time error</source>
         <translation>Erreur d’exécution</translation>
     </message>
+    <message>
+        <source>Bad argument</source>
+        <translation>Argument erroné</translation>
+    </message>
+    <message>
+        <source>The work is refused</source>
+        <translation>Le travail est refusé</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -258,87 +266,6 @@
 <context>
     <name>Help</name>
     <message>
-        <source>Usage: volvenda-render [options] R1 R2 R3 [R1 R2 R3 ...]
-Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
-distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each
-further three radii are one more press of Start over the same picture, drawn
-in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
-</source>
-        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
-        <translation>Utilisation : volvenda-render [options] R1 R2 R3 [R1 R2 R3 ...]
-Trace l’épitrochoïde du rayon fixe R1, du rayon roulant R2 et de la distance du
-crayon R3 dans un fichier PNG ou SVG, comme la fenêtre de Volvenda la trace.
-Chaque groupe de trois rayons de plus est un nouvel appui sur Tracer sur la même
-image, dans l’ordre, chaque courbe dans sa propre couleur ; le cercle gris est
-celui du premier R1.
-</translation>
-    </message>
-    <message>
-        <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png or .svg
-  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
-                      an argument, in order; a run without one takes a random
-                      colour (a runs file gives a run&apos;s colour on its line)
-  --seed N            seed the random colours, so the same command gives the same file
-  --runs FILE         draw the runs of FILE (- for standard input) after those given
-                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
-                      blank lines and lines that begin with # are skipped
-  --scale K           PNG only: K device pixels per logical pixel (1 to 16; default 1)
-  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
-  --no-reference      leave out the grey reference circle
-  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
-                      pace, over SECONDS together, 0.1 to 3600 (a viewer that does
-                      not animate shows them finished)
-  --loop              with --animate: draw them again and again, a second apart
-  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to 1000) round it
-  -h, --help          show this help
-  -v, --version       show the version
-</source>
-        <translation>Options :
-  -o, --output FILE   où écrire ; le format suit l’extension : .png ou .svg
-  --color RRGGBB      la couleur d’une courbe (hexadécimale), donnée une fois
-                      pour chaque tracé donné en argument, dans l’ordre ; un
-                      tracé sans couleur en prend une au hasard (un fichier de
-                      tracés donne la couleur d’un tracé sur sa ligne)
-  --seed N            fixe les couleurs au hasard, pour que la même commande
-                      donne le même fichier
-  --runs FILE         trace les tracés de FILE (- pour l’entrée standard) après
-                      ceux donnés en arguments : un par ligne, R1 R2 R3 et
-                      peut-être une couleur RRGGBB ; les lignes vides et celles
-                      qui commencent par # sont ignorées
-  --scale K           PNG seulement : K pixels de l’appareil par pixel logique
-                      (1 à 16 ; 1 par défaut)
-  --until-closed      poursuit chaque courbe jusqu’à ce qu’elle se referme, au
-                      lieu de s’arrêter où la fenêtre s’arrête
-  --no-reference      omet le cercle gris de référence
-  --animate SECONDS   SVG seulement : les courbes se tracent l’une après
-                      l’autre, à une même allure, en SECONDS au total, de 0.1 à
-                      3600 (un visualiseur qui n’anime pas les montre finies)
-  --loop              avec --animate : les retrace encore et encore, à une
-                      seconde d’intervalle
-  --fit MARGIN        recadre sur ce qui est tracé, avec MARGIN pixels (0 à
-                      1000) autour
-  -h, --help          affiche cette aide
-  -v, --version       affiche la version
-</translation>
-    </message>
-    <message>
-        <source>Without --fit the picture is the window&apos;s canvas, 400 x 445 pixels. --fit cuts
-that canvas to the box of what is drawn on it (all the curves, and the grey
-circle unless --no-reference), widths of the strokes included; MARGIN is in
-logical pixels, so --scale multiplies it too. What the canvas cuts off stays
-cut off. If nothing at all lands on the canvas, there is no picture: the run
-fails.
-</source>
-        <translation>Sans --fit, l’image est la toile de la fenêtre, 400 x 445 pixels. --fit recadre
-cette toile sur le cadre de ce qui y est tracé (toutes les courbes, et le cercle
-gris sauf avec --no-reference), épaisseur des traits comprise ; MARGIN est en
-pixels logiques, donc --scale le multiplie aussi. Ce que la toile coupe reste
-coupé. Si rien du tout ne tombe sur la toile, il n’y a pas d’image : le tracé
-échoue.
-</translation>
-    </message>
-    <message>
         <source>A run without a colour of its own takes the one the window&apos;s Start would pick
 at that press, so the same --seed gives the same colours, and fixing one run&apos;s
 colour leaves the others&apos; as they were. Radii in FILE are written as on the
@@ -362,38 +289,6 @@ comme un rayon.
 </translation>
     </message>
     <message>
-        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
-which is replaced only by a complete new file, keeping its permissions, its
-access ACL and user.* attributes, and its owner and group where the writer
-may set them (a hard link to the old file keeps the old picture). A file whose
-user.* attributes the writer may not read, and so could not keep, is refused
-before any work, as is another&apos;s file in a sticky folder such as /tmp, which
-only its owner may replace there. A limit on file size (ulimit -f) fails the
-run as a full disk does. A run that is killed while it writes may leave a
-temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
-deleted. A picture has at most 1000 runs, and a runs file at most 1 MB. The
-runs together trace at most 1,000,000 steps with --until-closed, and a PNG
-picture takes at most about three seconds of drawing (fewer steps at higher
-scales) and 45.6 million pixels; more is refused before any drawing.
-</source>
-        <translation>FILE est un nouveau nom ou un fichier ordinaire existant (ou un lien symbolique
-vers un tel fichier), qui n’est remplacé que par un nouveau fichier complet, en
-gardant ses permissions, son ACL d’accès et ses attributs user.*, ainsi que son
-propriétaire et son groupe si celui qui écrit peut les fixer (un lien physique
-vers l’ancien fichier garde l’ancienne image). Un fichier dont celui qui écrit
-ne peut pas lire les attributs user.*, et ne pourrait donc pas les garder, est
-refusé avant tout travail, tout comme le fichier d’un autre dans un dossier
-collant comme /tmp, que seul son propriétaire peut y remplacer. Une limite de
-taille de fichier (ulimit -f) fait échouer le tracé comme un disque plein. Un
-tracé interrompu pendant l’écriture peut laisser à côté un fichier temporaire
-nommé FILE.XXXXXX (FILE coupé à 32 octets) ; on peut le supprimer. Une image a
-au plus 1000 tracés, et un fichier de tracés au plus 1 Mo. Avec --until-closed,
-les tracés parcourent ensemble au plus 1,000,000 pas, et une image PNG demande
-au plus environ trois secondes de dessin (moins de pas aux échelles plus hautes)
-et 45.6 millions de pixels ; au-delà, c’est refusé avant tout dessin.
-</translation>
-    </message>
-    <message>
         <source>Exit status:
   0 written; 1 a run-time error (&quot;Division by zero&quot;, &quot;Overflow&quot;, naming the
   run when there are several), too much work, too little memory (&quot;Out of
@@ -411,46 +306,159 @@ et 45.6 millions de pixels ; au-delà, c’est refusé avant tout dessin.
 </translation>
     </message>
     <message>
+        <source>Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]
+Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
+distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each
+further three radii are one more press of Start over the same picture, drawn
+in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
+</source>
+        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
+        <translation>Utilisation : %1 [options] R1 R2 R3 [R1 R2 R3 ...]
+Trace l’épitrochoïde du rayon fixe R1, du rayon roulant R2 et de la distance du
+crayon R3 dans un fichier PNG ou SVG, comme la fenêtre de Volvenda la trace.
+Chaque groupe de trois rayons de plus est un nouvel appui sur Tracer sur la même
+image, dans l’ordre, chaque courbe dans sa propre couleur ; le cercle gris est
+celui du premier R1.
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  -o, --output FILE   where to write; the format follows the extension: .png or .svg
+  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
+                      an argument, in order; a run without one takes a random
+                      colour (a runs file gives a run&apos;s colour on its line)
+  --seed N            seed the random colours, so the same command gives the same file
+  --runs FILE         draw the runs of FILE (- for standard input) after those given
+                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
+                      blank lines and lines that begin with # are skipped
+  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
+  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
+  --no-reference      leave out the grey reference circle
+  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
+                      pace, over SECONDS together, %2 to %3 (a viewer that does
+                      not animate shows them finished)
+  --loop              with --animate: draw them again and again, a second apart
+  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
+  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <translation>Options :
+  -o, --output FILE   où écrire ; le format suit l’extension : .png ou .svg
+  --color RRGGBB      la couleur d’une courbe (hexadécimale), donnée une fois
+                      pour chaque tracé donné en argument, dans l’ordre ; un
+                      tracé sans couleur en prend une au hasard (un fichier de
+                      tracés donne la couleur d’un tracé sur sa ligne)
+  --seed N            fixe les couleurs au hasard, pour que la même commande
+                      donne le même fichier
+  --runs FILE         trace les tracés de FILE (- pour l’entrée standard) après
+                      ceux donnés en arguments : un par ligne, R1 R2 R3 et
+                      peut-être une couleur RRGGBB ; les lignes vides et celles
+                      qui commencent par # sont ignorées
+  --scale K           PNG seulement : K pixels de l’appareil par pixel logique
+                      (1 à %1 ; 1 par défaut)
+  --until-closed      poursuit chaque courbe jusqu’à ce qu’elle se referme, au
+                      lieu de s’arrêter où la fenêtre s’arrête
+  --no-reference      omet le cercle gris de référence
+  --animate SECONDS   SVG seulement : les courbes se tracent l’une après
+                      l’autre, à une même allure, en SECONDS au total, de %2 à
+                      %3 (un visualiseur qui n’anime pas les montre finies)
+  --loop              avec --animate : les retrace encore et encore, à une
+                      seconde d’intervalle
+  --fit MARGIN        recadre sur ce qui est tracé, avec MARGIN pixels (0 à %4)
+                      autour
+  -h, --help          affiche cette aide
+  -v, --version       affiche la version
+</translation>
+    </message>
+    <message>
+        <source>Without --fit the picture is the window&apos;s canvas, %1 x %2 pixels. --fit cuts
+that canvas to the box of what is drawn on it (all the curves, and the grey
+circle unless --no-reference), widths of the strokes included; MARGIN is in
+logical pixels, so --scale multiplies it too. What the canvas cuts off stays
+cut off. If nothing at all lands on the canvas, there is no picture: the run
+fails.
+</source>
+        <translation>Sans --fit, l’image est la toile de la fenêtre, %1 x %2 pixels. --fit recadre
+cette toile sur le cadre de ce qui y est tracé (toutes les courbes, et le cercle
+gris sauf avec --no-reference), épaisseur des traits comprise ; MARGIN est en
+pixels logiques, donc --scale le multiplie aussi. Ce que la toile coupe reste
+coupé. Si rien du tout ne tombe sur la toile, il n’y a pas d’image : le tracé
+échoue.
+</translation>
+    </message>
+    <message>
+        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
+which is replaced only by a complete new file, keeping its permissions, its
+access ACL and user.* attributes, and its owner and group where the writer
+may set them (a hard link to the old file keeps the old picture). A file whose
+user.* attributes the writer may not read, and so could not keep, is refused
+before any work, as is another&apos;s file in a sticky folder such as /tmp, which
+only its owner may replace there. A limit on file size (ulimit -f) fails the
+run as a full disk does. A run that is killed while it writes may leave a
+temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
+deleted. A picture has at most %1 runs, and a runs file at most %2 MB. The
+runs together trace at most %3 steps with --until-closed, and a PNG
+picture takes at most about three seconds of drawing (fewer steps at higher
+scales) and %4 pixels; more is refused before any drawing.
+</source>
+        <translation>FILE est un nouveau nom ou un fichier ordinaire existant (ou un lien symbolique
+vers un tel fichier), qui n’est remplacé que par un nouveau fichier complet, en
+gardant ses permissions, son ACL d’accès et ses attributs user.*, ainsi que son
+propriétaire et son groupe si celui qui écrit peut les fixer (un lien physique
+vers l’ancien fichier garde l’ancienne image). Un fichier dont celui qui écrit
+ne peut pas lire les attributs user.*, et ne pourrait donc pas les garder, est
+refusé avant tout travail, tout comme le fichier d’un autre dans un dossier
+collant comme /tmp, que seul son propriétaire peut y remplacer. Une limite de
+taille de fichier (ulimit -f) fait échouer le tracé comme un disque plein. Un
+tracé interrompu pendant l’écriture peut laisser à côté un fichier temporaire
+nommé FILE.XXXXXX (FILE coupé à 32 octets) ; on peut le supprimer. Une image a
+au plus %1 tracés, et un fichier de tracés au plus %2 Mo. Avec --until-closed,
+les tracés parcourent ensemble au plus %3 pas, et une image PNG demande au plus
+environ trois secondes de dessin (moins de pas aux échelles plus hautes) et %4
+de pixels ; au-delà, c’est refusé avant tout dessin.
+</translation>
+    </message>
+    <message>
         <source>Examples:
 The window&apos;s first picture with twice as many pixels each way, for a screen
 of high density:
-  $ volvenda-render -o curve.png --scale 2 120 33 40
+  $ %1 -o curve.png --scale 2 120 33 40
 </source>
         <translation>Exemples :
 La première image de la fenêtre avec deux fois plus de pixels dans chaque sens,
 pour un écran à haute densité :
-  $ volvenda-render -o curve.png --scale 2 120 33 40
+  $ %1 -o curve.png --scale 2 120 33 40
 </translation>
     </message>
     <message>
         <source>The window&apos;s curve drawing itself over four seconds, and again after a
 second&apos;s pause, for ever:
-  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40
+  $ %1 -o growing.svg --animate 4 --loop 120 33 40
 </source>
         <translation>La courbe de la fenêtre qui se trace en quatre secondes, puis de nouveau après
 une seconde de pause, sans fin :
-  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40
+  $ %1 -o growing.svg --animate 4 --loop 120 33 40
 </translation>
     </message>
     <message>
         <source>Three presses of Start layered over one grey circle, the first two curves in
 dark teal and orange, the third in a random colour:
-  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
+  $ %1 -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
 </source>
         <translation>Trois appuis sur Tracer superposés sur un même cercle gris, les deux premières
 courbes en bleu canard foncé et en orange, la troisième dans une couleur au
 hasard :
-  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
+  $ %1 -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
 </translation>
     </message>
     <message>
         <source>The window&apos;s first picture at scale 2, cut to the curve and the grey circle
 with 8 logical pixels round them:
-  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40
+  $ %1 -o cut.png --fit 8 --scale 2 120 33 40
 </source>
         <translation>La première image de la fenêtre à l’échelle 2, recadrée sur la courbe et le
 cercle gris avec 8 pixels logiques autour :
-  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40
+  $ %1 -o cut.png --fit 8 --scale 2 120 33 40
 </translation>
     </message>
 </context>
@@ -628,11 +636,6 @@ cercle gris avec 8 pixels logiques autour :
         <translation>écriture</translation>
     </message>
     <message>
-        <source>volvenda-render: %1 %2%</source>
-        <extracomment>A render&apos;s progress: %1 what it is doing (drawing, writing), %2 how far, in percent.</extracomment>
-        <translation>volvenda-render : %1 %2 %</translation>
-    </message>
-    <message>
         <source>%1 is out of range: %2</source>
         <extracomment>%1 names a radius (R1, R2 or R3), %2 is what was given for it.</extracomment>
         <translation>%1 est hors de la plage des nombres : %2</translation>
@@ -650,10 +653,6 @@ cercle gris avec 8 pixels logiques autour :
         <source>%1 takes six hex digits RRGGBB, not %2</source>
         <extracomment>%1 names the colour (--color, or the colour of a runs file&apos;s line), %2 is what was given.</extracomment>
         <translation>%1 attend six chiffres hexadécimaux RRGGBB, et non %2</translation>
-    </message>
-    <message>
-        <source>--animate takes seconds from 0.1 to 3600, such as 2.5, not %1</source>
-        <translation>--animate attend des secondes de 0.1 à 3600, par exemple 2.5, et non %1</translation>
     </message>
     <message>
         <source>--fit takes a margin in whole pixels from 0 to %1, not %2</source>
@@ -674,10 +673,6 @@ cercle gris avec 8 pixels logiques autour :
     <message>
         <source>--runs is given once, not again with %1</source>
         <translation>--runs se donne une seule fois, pas de nouveau avec %1</translation>
-    </message>
-    <message>
-        <source>--seed takes a whole number from 0 to 4294967295, not %1</source>
-        <translation>--seed attend un nombre entier de 0 à 4294967295, et non %1</translation>
     </message>
     <message>
         <source>--scale takes a whole number from 1 to %1, not %2</source>
@@ -766,6 +761,7 @@ cercle gris avec 8 pixels logiques autour :
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>%1 names a run, %2 why it is refused.</extracomment>
         <translation>%1 : %2</translation>
     </message>
     <message>
@@ -837,12 +833,25 @@ cercle gris avec 8 pixels logiques autour :
         <translation>impossible de lire %1 : %2</translation>
     </message>
     <message>
-        <source>%1 is larger than 1 MB, the limit for a runs file</source>
-        <translation>%1 dépasse 1 Mo, la limite d’un fichier de tracés</translation>
-    </message>
-    <message>
         <source>%1 holds no runs, and none are given as arguments</source>
         <translation>%1 ne contient aucun tracé, et aucun n’est donné en argument</translation>
+    </message>
+    <message>
+        <source>--animate takes seconds from %1 to %2, such as 2.5, not %3</source>
+        <translation>--animate attend des secondes de %1 à %2, par exemple 2.5, et non %3</translation>
+    </message>
+    <message>
+        <source>--seed takes a whole number from 0 to %1, not %2</source>
+        <translation>--seed attend un nombre entier de 0 à %1, et non %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3%</source>
+        <extracomment>A render&apos;s progress: %1 is the program&apos;s name, %2 what it is doing (drawing, writing), %3 how far, in percent.</extracomment>
+        <translation>%1 : %2 %3 %</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, the limit for a runs file</source>
+        <translation>%1 dépasse %2 Mo, la limite d’un fichier de tracés</translation>
     </message>
 </context>
 <context>

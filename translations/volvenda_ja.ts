@@ -175,6 +175,14 @@
         <source>Run-time error</source>
         <translation>実行時エラー</translation>
     </message>
+    <message>
+        <source>Bad argument</source>
+        <translation>引数が誤っています</translation>
+    </message>
+    <message>
+        <source>The work is refused</source>
+        <translation>処理を拒否しました</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -258,81 +266,6 @@
 <context>
     <name>Help</name>
     <message>
-        <source>Usage: volvenda-render [options] R1 R2 R3 [R1 R2 R3 ...]
-Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
-distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each
-further three radii are one more press of Start over the same picture, drawn
-in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
-</source>
-        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
-        <translation>使い方: volvenda-render [オプション] R1 R2 R3 [R1 R2 R3 ...]
-固定円の半径 R1、転がる円の半径 R2、ペンの距離 R3 の外トロコイドを、Volvenda
-のウィンドウと同じように PNG または SVG ファイルに描きます。半径を 3 つ足すご
-とに、同じ画像の上で「開始」をもう一度押したことになり、順に描かれ、曲線はそれ
-ぞれ自分の色になります。灰色の円は最初の R1 のものです。
-</translation>
-    </message>
-    <message>
-        <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png or .svg
-  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
-                      an argument, in order; a run without one takes a random
-                      colour (a runs file gives a run&apos;s colour on its line)
-  --seed N            seed the random colours, so the same command gives the same file
-  --runs FILE         draw the runs of FILE (- for standard input) after those given
-                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
-                      blank lines and lines that begin with # are skipped
-  --scale K           PNG only: K device pixels per logical pixel (1 to 16; default 1)
-  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
-  --no-reference      leave out the grey reference circle
-  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
-                      pace, over SECONDS together, 0.1 to 3600 (a viewer that does
-                      not animate shows them finished)
-  --loop              with --animate: draw them again and again, a second apart
-  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to 1000) round it
-  -h, --help          show this help
-  -v, --version       show the version
-</source>
-        <translation>オプション:
-  -o, --output FILE   書き込み先。形式は拡張子 (.png または .svg) で決まります
-  --color RRGGBB      曲線の色 (16 進数)。引数で指定した実行ごとに順に 1 つず
-                      つ指定します。指定のない実行にはランダムな色が付きます
-                      (実行ファイルでは色をその行に書きます)
-  --seed N            ランダムな色の種。同じコマンドで同じファイルになります
-  --runs FILE         引数の実行のあとに FILE (標準入力なら -) の実行を描きま
-                      す。1 行に 1 つ、R1 R2 R3 と必要なら色 RRGGBB を書きます。
-                      空行と # で始まる行は読み飛ばします
-  --scale K           PNG のみ: 論理ピクセルあたりのデバイスピクセル数 K (1 か
-                      ら 16、既定は 1)
-  --until-closed      ウィンドウが止まる位置で止めず、各曲線が閉じるまで描きま
-                      す
-  --no-reference      灰色の基準円を描きません
-  --animate SECONDS   SVG のみ: 曲線が順に同じ速さで、合わせて SECONDS 秒 (0.1
-                      から 3600) かけて描かれます (アニメーションしないビュー
-                      アーでは完成した姿が見えます)
-  --loop              --animate と一緒に使い、1 秒おいて何度も描き直します
-  --fit MARGIN        描いた部分に合わせて切り取り、周りに MARGIN ピクセル (0
-                      から 1000) の余白を残します
-  -h, --help          このヘルプを表示します
-  -v, --version       バージョンを表示します
-</translation>
-    </message>
-    <message>
-        <source>Without --fit the picture is the window&apos;s canvas, 400 x 445 pixels. --fit cuts
-that canvas to the box of what is drawn on it (all the curves, and the grey
-circle unless --no-reference), widths of the strokes included; MARGIN is in
-logical pixels, so --scale multiplies it too. What the canvas cuts off stays
-cut off. If nothing at all lands on the canvas, there is no picture: the run
-fails.
-</source>
-        <translation>--fit を付けないと、画像はウィンドウのキャンバス (400 x 445 ピクセル) そのもの
-です。--fit はキャンバスを、描かれたもの (すべての曲線と、--no-reference でな
-ければ灰色の円) を囲む枠に合わせて切り取ります。線の太さも含みます。MARGIN は
-論理ピクセルなので、--scale で掛け算されます。キャンバスで切れた部分は切れたま
-まです。キャンバスに何も描かれなければ画像はなく、失敗します。
-</translation>
-    </message>
-    <message>
         <source>A run without a colour of its own takes the one the window&apos;s Start would pick
 at that press, so the same --seed gives the same colours, and fixing one run&apos;s
 colour leaves the others&apos; as they were. Radii in FILE are written as on the
@@ -354,35 +287,6 @@ as a radius.
 </translation>
     </message>
     <message>
-        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
-which is replaced only by a complete new file, keeping its permissions, its
-access ACL and user.* attributes, and its owner and group where the writer
-may set them (a hard link to the old file keeps the old picture). A file whose
-user.* attributes the writer may not read, and so could not keep, is refused
-before any work, as is another&apos;s file in a sticky folder such as /tmp, which
-only its owner may replace there. A limit on file size (ulimit -f) fails the
-run as a full disk does. A run that is killed while it writes may leave a
-temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
-deleted. A picture has at most 1000 runs, and a runs file at most 1 MB. The
-runs together trace at most 1,000,000 steps with --until-closed, and a PNG
-picture takes at most about three seconds of drawing (fewer steps at higher
-scales) and 45.6 million pixels; more is refused before any drawing.
-</source>
-        <translation>FILE は新しい名前か既存の通常のファイル (またはそれへのシンボリックリンク) で、
-完全な新しいファイルでのみ置き換えます。そのとき、アクセス権、アクセス ACL、us
-er.* 属性を保ち、書き込む人が設定できるなら所有者とグループも保ちます (古いフ
-ァイルへのハードリンクは古い画像のままです)。書き込む人が user.* 属性を読めず、
-したがって保てないファイルは作業の前に拒否します。/tmp のようなスティッキーな
-フォルダーにあるほかの人のファイルも、そこで置き換えられるのは所有者だけなので
-拒否します。ファイルサイズの制限 (ulimit -f) はディスクがいっぱいのときと同じ
-く失敗になります。書き込み中に強制終了すると、隣に FILE.XXXXXX という一時ファ
-イル (FILE は 32 バイトまで) が残ることがあります。削除してかまいません。画像
-の実行は 1000 まで、実行ファイルは 1 MB までです。--until-closed では全実行で
-合わせて 1,000,000 ステップまで、PNG 画像の描画は約 3 秒 (倍率が高いほどステッ
-プは少なくなります) と 4560 万ピクセルまでで、それを超えると描く前に拒否します。
-</translation>
-    </message>
-    <message>
         <source>Exit status:
   0 written; 1 a run-time error (&quot;Division by zero&quot;, &quot;Overflow&quot;, naming the
   run when there are several), too much work, too little memory (&quot;Out of
@@ -399,43 +303,147 @@ er.* 属性を保ち、書き込む人が設定できるなら所有者とグル
 </translation>
     </message>
     <message>
+        <source>Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]
+Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
+distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each
+further three radii are one more press of Start over the same picture, drawn
+in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
+</source>
+        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
+        <translation>使い方: %1 [オプション] R1 R2 R3 [R1 R2 R3 ...]
+固定円の半径 R1、転がる円の半径 R2、ペンの距離 R3 の外トロコイドを、Volvenda
+のウィンドウと同じように PNG または SVG ファイルに描きます。半径を 3 つ足すご
+とに、同じ画像の上で「開始」をもう一度押したことになり、順に描かれ、曲線はそれ
+ぞれ自分の色になります。灰色の円は最初の R1 のものです。
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  -o, --output FILE   where to write; the format follows the extension: .png or .svg
+  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
+                      an argument, in order; a run without one takes a random
+                      colour (a runs file gives a run&apos;s colour on its line)
+  --seed N            seed the random colours, so the same command gives the same file
+  --runs FILE         draw the runs of FILE (- for standard input) after those given
+                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
+                      blank lines and lines that begin with # are skipped
+  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
+  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
+  --no-reference      leave out the grey reference circle
+  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
+                      pace, over SECONDS together, %2 to %3 (a viewer that does
+                      not animate shows them finished)
+  --loop              with --animate: draw them again and again, a second apart
+  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
+  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <translation>オプション:
+  -o, --output FILE   書き込み先。形式は拡張子 (.png または .svg) で決まります
+  --color RRGGBB      曲線の色 (16 進数)。引数で指定した実行ごとに順に 1 つず
+                      つ指定します。指定のない実行にはランダムな色が付きます
+                      (実行ファイルでは色をその行に書きます)
+  --seed N            ランダムな色の種。同じコマンドで同じファイルになります
+  --runs FILE         引数の実行のあとに FILE (標準入力なら -) の実行を描きま
+                      す。1 行に 1 つ、R1 R2 R3 と必要なら色 RRGGBB を書きます。
+                      空行と # で始まる行は読み飛ばします
+  --scale K           PNG のみ: 論理ピクセルあたりのデバイスピクセル数 K (1 か
+                      ら %1、既定は 1)
+  --until-closed      ウィンドウが止まる位置で止めず、各曲線が閉じるまで描きま
+                      す
+  --no-reference      灰色の基準円を描きません
+  --animate SECONDS   SVG のみ: 曲線が順に同じ速さで、合わせて SECONDS 秒 (%2
+                      から %3) かけて描かれます (アニメーションしないビューア
+                      ーでは完成した姿が見えます)
+  --loop              --animate と一緒に使い、1 秒おいて何度も描き直します
+  --fit MARGIN        描いた部分に合わせて切り取り、周りに MARGIN ピクセル (0
+                      から %4) の余白を残します
+  -h, --help          このヘルプを表示します
+  -v, --version       バージョンを表示します
+</translation>
+    </message>
+    <message>
+        <source>Without --fit the picture is the window&apos;s canvas, %1 x %2 pixels. --fit cuts
+that canvas to the box of what is drawn on it (all the curves, and the grey
+circle unless --no-reference), widths of the strokes included; MARGIN is in
+logical pixels, so --scale multiplies it too. What the canvas cuts off stays
+cut off. If nothing at all lands on the canvas, there is no picture: the run
+fails.
+</source>
+        <translation>--fit を付けないと、画像はウィンドウのキャンバス (%1 x %2 ピクセル) そのもので
+す。--fit はキャンバスを、描かれたもの (すべての曲線と、--no-reference でなけ
+れば灰色の円) を囲む枠に合わせて切り取ります。線の太さも含みます。MARGIN は論
+理ピクセルなので、--scale で掛け算されます。キャンバスで切れた部分は切れたまま
+です。キャンバスに何も描かれなければ画像はなく、失敗します。
+</translation>
+    </message>
+    <message>
+        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
+which is replaced only by a complete new file, keeping its permissions, its
+access ACL and user.* attributes, and its owner and group where the writer
+may set them (a hard link to the old file keeps the old picture). A file whose
+user.* attributes the writer may not read, and so could not keep, is refused
+before any work, as is another&apos;s file in a sticky folder such as /tmp, which
+only its owner may replace there. A limit on file size (ulimit -f) fails the
+run as a full disk does. A run that is killed while it writes may leave a
+temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
+deleted. A picture has at most %1 runs, and a runs file at most %2 MB. The
+runs together trace at most %3 steps with --until-closed, and a PNG
+picture takes at most about three seconds of drawing (fewer steps at higher
+scales) and %4 pixels; more is refused before any drawing.
+</source>
+        <translation>FILE は新しい名前か既存の通常のファイル (またはそれへのシンボリックリンク) で、
+完全な新しいファイルでのみ置き換えます。そのとき、アクセス権、アクセス ACL、us
+er.* 属性を保ち、書き込む人が設定できるなら所有者とグループも保ちます (古いフ
+ァイルへのハードリンクは古い画像のままです)。書き込む人が user.* 属性を読めず、
+したがって保てないファイルは作業の前に拒否します。/tmp のようなスティッキーな
+フォルダーにあるほかの人のファイルも、そこで置き換えられるのは所有者だけなので
+拒否します。ファイルサイズの制限 (ulimit -f) はディスクがいっぱいのときと同じ
+く失敗になります。書き込み中に強制終了すると、隣に FILE.XXXXXX という一時ファ
+イル (FILE は 32 バイトまで) が残ることがあります。削除してかまいません。画像
+の実行は %1 まで、実行ファイルは %2 MB までです。--until-closed では全実行で合
+わせて %3 ステップまで、PNG 画像の描画は約 3 秒 (倍率が高いほどステップは少な
+くなります) と %4 ピクセルまでで、それを超えると描く前に拒否します。
+</translation>
+    </message>
+    <message>
         <source>Examples:
 The window&apos;s first picture with twice as many pixels each way, for a screen
 of high density:
-  $ volvenda-render -o curve.png --scale 2 120 33 40
+  $ %1 -o curve.png --scale 2 120 33 40
 </source>
         <translation>例:
 ウィンドウの最初の画像を、高密度の画面向けに縦横 2 倍のピクセル数で描きます:
-  $ volvenda-render -o curve.png --scale 2 120 33 40
+  $ %1 -o curve.png --scale 2 120 33 40
 </translation>
     </message>
     <message>
         <source>The window&apos;s curve drawing itself over four seconds, and again after a
 second&apos;s pause, for ever:
-  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40
+  $ %1 -o growing.svg --animate 4 --loop 120 33 40
 </source>
         <translation>ウィンドウの曲線が 4 秒かけて描かれ、1 秒休んでまた描かれるのを繰り返します:
-  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40
+  $ %1 -o growing.svg --animate 4 --loop 120 33 40
 </translation>
     </message>
     <message>
         <source>Three presses of Start layered over one grey circle, the first two curves in
 dark teal and orange, the third in a random colour:
-  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
+  $ %1 -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
 </source>
         <translation>1 つの灰色の円の上に「開始」を 3 回重ねます。最初の 2 本は暗いティールとオレン
 ジ、3 本目はランダムな色です:
-  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
+  $ %1 -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
 </translation>
     </message>
     <message>
         <source>The window&apos;s first picture at scale 2, cut to the curve and the grey circle
 with 8 logical pixels round them:
-  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40
+  $ %1 -o cut.png --fit 8 --scale 2 120 33 40
 </source>
         <translation>ウィンドウの最初の画像を倍率 2 で、曲線と灰色の円の周りに論理ピクセルで 8 の余
 白を残して切り取ります:
-  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40
+  $ %1 -o cut.png --fit 8 --scale 2 120 33 40
 </translation>
     </message>
 </context>
@@ -612,11 +620,6 @@ with 8 logical pixels round them:
         <translation>書き込み中</translation>
     </message>
     <message>
-        <source>volvenda-render: %1 %2%</source>
-        <extracomment>A render&apos;s progress: %1 what it is doing (drawing, writing), %2 how far, in percent.</extracomment>
-        <translation>volvenda-render: %1 %2%</translation>
-    </message>
-    <message>
         <source>%1 is out of range: %2</source>
         <extracomment>%1 names a radius (R1, R2 or R3), %2 is what was given for it.</extracomment>
         <translation>%1 が数値の範囲外です: %2</translation>
@@ -634,10 +637,6 @@ with 8 logical pixels round them:
         <source>%1 takes six hex digits RRGGBB, not %2</source>
         <extracomment>%1 names the colour (--color, or the colour of a runs file&apos;s line), %2 is what was given.</extracomment>
         <translation>%1 には 16 進数 6 桁 RRGGBB を指定してください (%2 ではなく)</translation>
-    </message>
-    <message>
-        <source>--animate takes seconds from 0.1 to 3600, such as 2.5, not %1</source>
-        <translation>--animate には 0.1 から 3600 までの秒数 (2.5 など) を指定してください (%1 ではなく)</translation>
     </message>
     <message>
         <source>--fit takes a margin in whole pixels from 0 to %1, not %2</source>
@@ -658,10 +657,6 @@ with 8 logical pixels round them:
     <message>
         <source>--runs is given once, not again with %1</source>
         <translation>--runs は一度だけ指定します (%1 で再び指定することはできません)</translation>
-    </message>
-    <message>
-        <source>--seed takes a whole number from 0 to 4294967295, not %1</source>
-        <translation>--seed には 0 から 4294967295 までの整数を指定してください (%1 ではなく)</translation>
     </message>
     <message>
         <source>--scale takes a whole number from 1 to %1, not %2</source>
@@ -748,6 +743,7 @@ with 8 logical pixels round them:
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>%1 names a run, %2 why it is refused.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -819,12 +815,25 @@ with 8 logical pixels round them:
         <translation>%1 を読み取れません: %2</translation>
     </message>
     <message>
-        <source>%1 is larger than 1 MB, the limit for a runs file</source>
-        <translation>%1 は実行ファイルの上限である 1 MB を超えています</translation>
-    </message>
-    <message>
         <source>%1 holds no runs, and none are given as arguments</source>
         <translation>%1 に実行がなく、引数にも指定されていません</translation>
+    </message>
+    <message>
+        <source>--animate takes seconds from %1 to %2, such as 2.5, not %3</source>
+        <translation>--animate には %1 から %2 までの秒数 (2.5 など) を指定してください (%3 ではなく)</translation>
+    </message>
+    <message>
+        <source>--seed takes a whole number from 0 to %1, not %2</source>
+        <translation>--seed には 0 から %1 までの整数を指定してください (%2 ではなく)</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3%</source>
+        <extracomment>A render&apos;s progress: %1 is the program&apos;s name, %2 what it is doing (drawing, writing), %3 how far, in percent.</extracomment>
+        <translation>%1: %2 %3%</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, the limit for a runs file</source>
+        <translation>%1 は実行ファイルの上限である %2 MB を超えています</translation>
     </message>
 </context>
 <context>

@@ -175,6 +175,14 @@
         <source>Run-time error</source>
         <translation>Ошибка выполнения</translation>
     </message>
+    <message>
+        <source>Bad argument</source>
+        <translation>Неверный аргумент</translation>
+    </message>
+    <message>
+        <source>The work is refused</source>
+        <translation>Работа отклонена</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -258,86 +266,6 @@
 <context>
     <name>Help</name>
     <message>
-        <source>Usage: volvenda-render [options] R1 R2 R3 [R1 R2 R3 ...]
-Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
-distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each
-further three radii are one more press of Start over the same picture, drawn
-in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
-</source>
-        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
-        <translation>Использование: volvenda-render [параметры] R1 R2 R3 [R1 R2 R3 ...]
-Рисует эпитрохоиду с радиусом неподвижной окружности R1, радиусом катящейся
-окружности R2 и расстоянием пера R3 в файл PNG или SVG — так же, как её рисует
-окно Volvenda. Каждые следующие три радиуса — ещё одно нажатие «Старт» поверх
-того же изображения, по порядку, каждая кривая своим цветом; серая окружность —
-по первому R1.
-</translation>
-    </message>
-    <message>
-        <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png or .svg
-  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
-                      an argument, in order; a run without one takes a random
-                      colour (a runs file gives a run&apos;s colour on its line)
-  --seed N            seed the random colours, so the same command gives the same file
-  --runs FILE         draw the runs of FILE (- for standard input) after those given
-                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
-                      blank lines and lines that begin with # are skipped
-  --scale K           PNG only: K device pixels per logical pixel (1 to 16; default 1)
-  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
-  --no-reference      leave out the grey reference circle
-  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
-                      pace, over SECONDS together, 0.1 to 3600 (a viewer that does
-                      not animate shows them finished)
-  --loop              with --animate: draw them again and again, a second apart
-  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to 1000) round it
-  -h, --help          show this help
-  -v, --version       show the version
-</source>
-        <translation>Параметры:
-  -o, --output FILE   куда записать; формат определяется расширением: .png или
-                      .svg
-  --color RRGGBB      цвет кривой (шестнадцатеричный), по одному для каждого
-                      запуска из аргументов, по порядку; запуск без него
-                      получает случайный цвет (в файле запусков цвет запуска
-                      указан в его строке)
-  --seed N            задаёт начальное значение случайных цветов, чтобы одна и
-                      та же команда давала тот же файл
-  --runs FILE         рисует запуски из FILE (- для стандартного ввода) после
-                      запусков из аргументов: по одному в строке, R1 R2 R3 и,
-                      возможно, цвет RRGGBB; пустые строки и строки,
-                      начинающиеся с #, пропускаются
-  --scale K           только PNG: K пикселей устройства на логический пиксель
-                      (от 1 до 16; по умолчанию 1)
-  --until-closed      продолжать каждую кривую, пока она не замкнётся, а не
-                      останавливаться там, где останавливается окно
-  --no-reference      не рисовать серую опорную окружность
-  --animate SECONDS   только SVG: кривые рисуются одна за другой в одном темпе,
-                      всего за SECONDS, от 0.1 до 3600 (программа просмотра без
-                      анимации показывает их готовыми)
-  --loop              с --animate: рисовать их снова и снова, с секундной паузой
-  --fit MARGIN        обрезать по нарисованному, оставив вокруг MARGIN пикселей
-                      (от 0 до 1000)
-  -h, --help          показать эту справку
-  -v, --version       показать версию
-</translation>
-    </message>
-    <message>
-        <source>Without --fit the picture is the window&apos;s canvas, 400 x 445 pixels. --fit cuts
-that canvas to the box of what is drawn on it (all the curves, and the grey
-circle unless --no-reference), widths of the strokes included; MARGIN is in
-logical pixels, so --scale multiplies it too. What the canvas cuts off stays
-cut off. If nothing at all lands on the canvas, there is no picture: the run
-fails.
-</source>
-        <translation>Без --fit изображение — это холст окна, 400 x 445 пикселей. --fit обрезает холст
-по рамке того, что на нём нарисовано (все кривые и серая окружность, если нет
---no-reference), с учётом толщины линий; MARGIN задаётся в логических пикселях,
-поэтому --scale его тоже умножает. То, что обрезал холст, остаётся обрезанным.
-Если на холст не попадает ничего, изображения нет: запуск завершается ошибкой.
-</translation>
-    </message>
-    <message>
         <source>A run without a colour of its own takes the one the window&apos;s Start would pick
 at that press, so the same --seed gives the same colours, and fixing one run&apos;s
 colour leaves the others&apos; as they were. Radii in FILE are written as on the
@@ -361,37 +289,6 @@ CRLF или один CR, а метка порядка байтов перед п
 </translation>
     </message>
     <message>
-        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
-which is replaced only by a complete new file, keeping its permissions, its
-access ACL and user.* attributes, and its owner and group where the writer
-may set them (a hard link to the old file keeps the old picture). A file whose
-user.* attributes the writer may not read, and so could not keep, is refused
-before any work, as is another&apos;s file in a sticky folder such as /tmp, which
-only its owner may replace there. A limit on file size (ulimit -f) fails the
-run as a full disk does. A run that is killed while it writes may leave a
-temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
-deleted. A picture has at most 1000 runs, and a runs file at most 1 MB. The
-runs together trace at most 1,000,000 steps with --until-closed, and a PNG
-picture takes at most about three seconds of drawing (fewer steps at higher
-scales) and 45.6 million pixels; more is refused before any drawing.
-</source>
-        <translation>FILE — новое имя или существующий обычный файл (или символическая ссылка на
-него); он заменяется только целым новым файлом с сохранением прав доступа, ACL
-доступа и атрибутов user.*, а также владельца и группы, если пишущий может их
-установить (жёсткая ссылка на старый файл сохраняет старое изображение). Файл,
-атрибуты user.* которого пишущему нельзя читать и, значит, нельзя сохранить,
-отклоняется до начала работы, как и чужой файл в папке с битом sticky, например
-/tmp, заменить который там может только владелец. Ограничение размера файла
-(ulimit -f) приводит к ошибке, как переполненный диск. Запуск, прерванный во
-время записи, может оставить рядом временный файл FILE.XXXXXX (FILE, обрезанное
-до 32 байт); его можно удалить. В изображении не больше 1000 запусков, а файл
-запусков не больше 1 МБ. С --until-closed все запуски вместе проходят не больше
-1,000,000 шагов, а рисование изображения PNG занимает не больше примерно трёх
-секунд (при большем масштабе — меньше шагов) и не больше 45.6 миллиона пикселей;
-больше отклоняется до начала рисования.
-</translation>
-    </message>
-    <message>
         <source>Exit status:
   0 written; 1 a run-time error (&quot;Division by zero&quot;, &quot;Overflow&quot;, naming the
   run when there are several), too much work, too little memory (&quot;Out of
@@ -408,45 +305,156 @@ scales) and 45.6 million pixels; more is refused before any drawing.
 </translation>
     </message>
     <message>
+        <source>Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]
+Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
+distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each
+further three radii are one more press of Start over the same picture, drawn
+in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
+</source>
+        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
+        <translation>Использование: %1 [параметры] R1 R2 R3 [R1 R2 R3 ...]
+Рисует эпитрохоиду с радиусом неподвижной окружности R1, радиусом катящейся
+окружности R2 и расстоянием пера R3 в файл PNG или SVG — так же, как её рисует
+окно Volvenda. Каждые следующие три радиуса — ещё одно нажатие «Старт» поверх
+того же изображения, по порядку, каждая кривая своим цветом; серая окружность —
+по первому R1.
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  -o, --output FILE   where to write; the format follows the extension: .png or .svg
+  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
+                      an argument, in order; a run without one takes a random
+                      colour (a runs file gives a run&apos;s colour on its line)
+  --seed N            seed the random colours, so the same command gives the same file
+  --runs FILE         draw the runs of FILE (- for standard input) after those given
+                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
+                      blank lines and lines that begin with # are skipped
+  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
+  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
+  --no-reference      leave out the grey reference circle
+  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
+                      pace, over SECONDS together, %2 to %3 (a viewer that does
+                      not animate shows them finished)
+  --loop              with --animate: draw them again and again, a second apart
+  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
+  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <translation>Параметры:
+  -o, --output FILE   куда записать; формат определяется расширением: .png или
+                      .svg
+  --color RRGGBB      цвет кривой (шестнадцатеричный), по одному для каждого
+                      запуска из аргументов, по порядку; запуск без него
+                      получает случайный цвет (в файле запусков цвет запуска
+                      указан в его строке)
+  --seed N            задаёт начальное значение случайных цветов, чтобы одна и
+                      та же команда давала тот же файл
+  --runs FILE         рисует запуски из FILE (- для стандартного ввода) после
+                      запусков из аргументов: по одному в строке, R1 R2 R3 и,
+                      возможно, цвет RRGGBB; пустые строки и строки,
+                      начинающиеся с #, пропускаются
+  --scale K           только PNG: K пикселей устройства на логический пиксель
+                      (от 1 до %1; по умолчанию 1)
+  --until-closed      продолжать каждую кривую, пока она не замкнётся, а не
+                      останавливаться там, где останавливается окно
+  --no-reference      не рисовать серую опорную окружность
+  --animate SECONDS   только SVG: кривые рисуются одна за другой в одном темпе,
+                      всего за SECONDS, от %2 до %3 (программа просмотра без
+                      анимации показывает их готовыми)
+  --loop              с --animate: рисовать их снова и снова, с секундной паузой
+  --fit MARGIN        обрезать по нарисованному, оставив вокруг MARGIN пикселей
+                      (от 0 до %4)
+  -h, --help          показать эту справку
+  -v, --version       показать версию
+</translation>
+    </message>
+    <message>
+        <source>Without --fit the picture is the window&apos;s canvas, %1 x %2 pixels. --fit cuts
+that canvas to the box of what is drawn on it (all the curves, and the grey
+circle unless --no-reference), widths of the strokes included; MARGIN is in
+logical pixels, so --scale multiplies it too. What the canvas cuts off stays
+cut off. If nothing at all lands on the canvas, there is no picture: the run
+fails.
+</source>
+        <translation>Без --fit изображение — это холст окна, %1 x %2 пикселей. --fit обрезает холст
+по рамке того, что на нём нарисовано (все кривые и серая окружность, если нет
+--no-reference), с учётом толщины линий; MARGIN задаётся в логических пикселях,
+поэтому --scale его тоже умножает. То, что обрезал холст, остаётся обрезанным.
+Если на холст не попадает ничего, изображения нет: запуск завершается ошибкой.
+</translation>
+    </message>
+    <message>
+        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
+which is replaced only by a complete new file, keeping its permissions, its
+access ACL and user.* attributes, and its owner and group where the writer
+may set them (a hard link to the old file keeps the old picture). A file whose
+user.* attributes the writer may not read, and so could not keep, is refused
+before any work, as is another&apos;s file in a sticky folder such as /tmp, which
+only its owner may replace there. A limit on file size (ulimit -f) fails the
+run as a full disk does. A run that is killed while it writes may leave a
+temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
+deleted. A picture has at most %1 runs, and a runs file at most %2 MB. The
+runs together trace at most %3 steps with --until-closed, and a PNG
+picture takes at most about three seconds of drawing (fewer steps at higher
+scales) and %4 pixels; more is refused before any drawing.
+</source>
+        <translation>FILE — новое имя или существующий обычный файл (или символическая ссылка на
+него); он заменяется только целым новым файлом с сохранением прав доступа, ACL
+доступа и атрибутов user.*, а также владельца и группы, если пишущий может их
+установить (жёсткая ссылка на старый файл сохраняет старое изображение). Файл,
+атрибуты user.* которого пишущему нельзя читать и, значит, нельзя сохранить,
+отклоняется до начала работы, как и чужой файл в папке с битом sticky, например
+/tmp, заменить который там может только владелец. Ограничение размера файла
+(ulimit -f) приводит к ошибке, как переполненный диск. Запуск, прерванный во
+время записи, может оставить рядом временный файл FILE.XXXXXX (FILE, обрезанное
+до 32 байт); его можно удалить. В изображении не больше %1 запусков, а файл
+запусков не больше %2 МБ. С --until-closed все запуски вместе проходят не больше
+%3 шагов, а рисование изображения PNG занимает не больше примерно трёх секунд
+(при большем масштабе — меньше шагов) и не больше %4 пикселей; больше
+отклоняется до начала рисования.
+</translation>
+    </message>
+    <message>
         <source>Examples:
 The window&apos;s first picture with twice as many pixels each way, for a screen
 of high density:
-  $ volvenda-render -o curve.png --scale 2 120 33 40
+  $ %1 -o curve.png --scale 2 120 33 40
 </source>
         <translation>Примеры:
 Первое изображение окна с вдвое большим числом пикселей по каждой оси, для
 экрана высокой плотности:
-  $ volvenda-render -o curve.png --scale 2 120 33 40
+  $ %1 -o curve.png --scale 2 120 33 40
 </translation>
     </message>
     <message>
         <source>The window&apos;s curve drawing itself over four seconds, and again after a
 second&apos;s pause, for ever:
-  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40
+  $ %1 -o growing.svg --animate 4 --loop 120 33 40
 </source>
         <translation>Кривая окна, которая рисуется за четыре секунды и снова после секундной паузы,
 бесконечно:
-  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40
+  $ %1 -o growing.svg --animate 4 --loop 120 33 40
 </translation>
     </message>
     <message>
         <source>Three presses of Start layered over one grey circle, the first two curves in
 dark teal and orange, the third in a random colour:
-  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
+  $ %1 -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
 </source>
         <translation>Три нажатия «Старт» поверх одной серой окружности: первые две кривые тёмного
 сине-зелёного и оранжевого цвета, третья — случайного:
-  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
+  $ %1 -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60
 </translation>
     </message>
     <message>
         <source>The window&apos;s first picture at scale 2, cut to the curve and the grey circle
 with 8 logical pixels round them:
-  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40
+  $ %1 -o cut.png --fit 8 --scale 2 120 33 40
 </source>
         <translation>Первое изображение окна в масштабе 2, обрезанное по кривой и серой окружности с
 полем в 8 логических пикселей:
-  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40
+  $ %1 -o cut.png --fit 8 --scale 2 120 33 40
 </translation>
     </message>
 </context>
@@ -625,11 +633,6 @@ with 8 logical pixels round them:
         <translation>запись</translation>
     </message>
     <message>
-        <source>volvenda-render: %1 %2%</source>
-        <extracomment>A render&apos;s progress: %1 what it is doing (drawing, writing), %2 how far, in percent.</extracomment>
-        <translation>volvenda-render: %1 %2%</translation>
-    </message>
-    <message>
         <source>%1 is out of range: %2</source>
         <extracomment>%1 names a radius (R1, R2 or R3), %2 is what was given for it.</extracomment>
         <translation>%1 вне диапазона чисел: %2</translation>
@@ -647,10 +650,6 @@ with 8 logical pixels round them:
         <source>%1 takes six hex digits RRGGBB, not %2</source>
         <extracomment>%1 names the colour (--color, or the colour of a runs file&apos;s line), %2 is what was given.</extracomment>
         <translation>%1 требует шесть шестнадцатеричных цифр RRGGBB, а не %2</translation>
-    </message>
-    <message>
-        <source>--animate takes seconds from 0.1 to 3600, such as 2.5, not %1</source>
-        <translation>--animate требует секунды от 0.1 до 3600, например 2.5, а не %1</translation>
     </message>
     <message>
         <source>--fit takes a margin in whole pixels from 0 to %1, not %2</source>
@@ -671,10 +670,6 @@ with 8 logical pixels round them:
     <message>
         <source>--runs is given once, not again with %1</source>
         <translation>--runs указывается один раз, а не ещё раз с %1</translation>
-    </message>
-    <message>
-        <source>--seed takes a whole number from 0 to 4294967295, not %1</source>
-        <translation>--seed требует целое число от 0 до 4294967295, а не %1</translation>
     </message>
     <message>
         <source>--scale takes a whole number from 1 to %1, not %2</source>
@@ -765,6 +760,7 @@ with 8 logical pixels round them:
     </message>
     <message>
         <source>%1: %2</source>
+        <extracomment>%1 names a run, %2 why it is refused.</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -836,12 +832,25 @@ with 8 logical pixels round them:
         <translation>не удаётся прочитать %1: %2</translation>
     </message>
     <message>
-        <source>%1 is larger than 1 MB, the limit for a runs file</source>
-        <translation>%1 больше 1 МБ — предела для файла запусков</translation>
-    </message>
-    <message>
         <source>%1 holds no runs, and none are given as arguments</source>
         <translation>в %1 нет запусков, и в аргументах их тоже нет</translation>
+    </message>
+    <message>
+        <source>--animate takes seconds from %1 to %2, such as 2.5, not %3</source>
+        <translation>--animate требует секунды от %1 до %2, например 2.5, а не %3</translation>
+    </message>
+    <message>
+        <source>--seed takes a whole number from 0 to %1, not %2</source>
+        <translation>--seed требует целое число от 0 до %1, а не %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3%</source>
+        <extracomment>A render&apos;s progress: %1 is the program&apos;s name, %2 what it is doing (drawing, writing), %3 how far, in percent.</extracomment>
+        <translation>%1: %2 %3%</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, the limit for a runs file</source>
+        <translation>%1 больше %2 МБ — предела для файла запусков</translation>
     </message>
 </context>
 <context>

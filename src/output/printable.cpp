@@ -8,26 +8,6 @@ namespace volvenda {
 
 namespace {
 
-// Controls, and the characters that show nothing themselves but change how
-// the rest shows: format characters (direction marks, joiners, the byte-order
-// mark, the soft hyphen) and the line and paragraph separators.
-bool needsEscape(char32_t c)
-{
-    switch (QChar::category(c)) {
-    case QChar::Other_Control:
-    case QChar::Other_Format:
-    case QChar::Separator_Line:
-    case QChar::Separator_Paragraph:
-        return true;
-    // A space other than the plain one (a no-break space, an ideographic
-    // space) looks like it, and would make a quoted line look like another.
-    case QChar::Separator_Space:
-        return c != U' ';
-    default:
-        return false;
-    }
-}
-
 QString hex(unsigned value, int digits)
 {
     return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0'));
@@ -56,7 +36,7 @@ void append(QString &out, char32_t c)
     else if (c > 0xFFFF && needsEscape(c))
         // Eight digits, so that the escape never runs on into a digit after it.
         out += QLatin1String("\\U") + hex(c, 8);
-    else if (needsEscape(c) || (c >= 0xD800 && c <= 0xDFFF))
+    else if (needsEscape(c))
         out += QLatin1String("\\u") + hex(c, 4);
     else
         out += QStringView(QChar::fromUcs4(c));
@@ -76,6 +56,24 @@ qsizetype sequenceLength(unsigned char lead)
 }
 
 } // namespace
+
+bool needsEscape(char32_t c)
+{
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+    case QChar::Other_Surrogate:
+        return true;
+    // A space other than the plain one (a no-break space, an ideographic
+    // space) looks like it, and would make a quoted line look like another.
+    case QChar::Separator_Space:
+        return c != U' ';
+    default:
+        return false;
+    }
+}
 
 QString decodeUtf8(QByteArrayView bytes)
 {

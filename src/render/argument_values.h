@@ -22,18 +22,22 @@ struct Argument
     [[nodiscard]] QString quoted() const;
 };
 
-// The values runs are made of, wherever they are given. Each returns why the
-// argument is refused, naming it as name, or an empty text once value is set.
+// Refuses an argument, or a line of a runs file: throws
+// RuntimeError(ErrorKind::BadArgument) with why, one line that shows what is
+// refused quoted.
+[[noreturn]] void refuseArgument(const QString &why);
+
+// The values runs are made of, wherever they are given. Each refuses a bad
+// argument as above, naming it as name.
 
 // A run's three radii from three arguments, each such as "120", "-45" or
 // "1e-3": a number with the period as the decimal mark and nothing else
 // around it, neither beyond a double's range nor too small for one (other
-// than 0 itself). A refusal names the radius as its field (R1, R2, R3), and
-// with the run's number when run is not 0; the first is returned.
-[[nodiscard]] QString readRadii(
-    const Argument &R1, const Argument &R2, const Argument &R3, std::size_t run, Radii &radii);
+// than 0 itself). A refusal names the first radius refused as its field (R1,
+// R2, R3), and with the run's number when run is not 0.
+[[nodiscard]] Radii readRadii(const Argument &R1, const Argument &R2, const Argument &R3, std::size_t run);
 
 // A colour as six hex digits RRGGBB, with or without a '#' before them.
-[[nodiscard]] QString readColour(const QString &name, const Argument &argument, COLORREF &value);
+[[nodiscard]] COLORREF readColour(const QString &name, const Argument &argument);
 
 } // namespace volvenda

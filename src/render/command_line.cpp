@@ -1,9 +1,12 @@
 #include "command_line.h"
 
 #include "argument_values.h"
+#include "number_wording.h"
+#include "renderer_name.h"
 
 #include "output/printable.h"
 #include "runtime/catalogue.h"
+#include "runtime/digits.h"
 
 #include <QLocale>
 
@@ -15,12 +18,6 @@ namespace volvenda {
 
 namespace {
 
-constexpr int largestScale = 16;
-constexpr int largestMargin = 1000;
-// An animation from a tenth of a second (quicker is a flash) to an hour.
-constexpr double shortestAnimation = 0.1;
-constexpr double longestAnimation = 3600.0;
-
 // A negative number such as -80 is a radius, not an option; so are the
 // spellings of infinity and not-a-number after a minus, to be refused as a
 // radius as they are without it.
@@ -29,19 +26,7 @@ bool looksLikeNumber(const QByteArray &argument)
     if (argument.size() < 2 || argument[0] != '-')
         return false;
     const QByteArray rest = argument.mid(1).toLower();
-    return (rest[0] >= '0' && rest[0] <= '9') || rest[0] == '.' || rest == "inf" || rest == "infinity" || rest == "nan";
-}
-
-// Digits only, no sign or blanks, up to largest.
-std::optional<qulonglong> unsignedNumber(const QString &text, qulonglong largest)
-{
-    const bool digitsOnly
-        = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
-    bool ok = false;
-    const qulonglong value = text.toULongLong(&ok);
-    if (!digitsOnly || !ok || value > largest)
-        return std::nullopt;
-    return value;
+    return isAsciiDigit(QLatin1Char(rest[0])) || rest[0] == '.' || rest == "inf" || rest == "infinity" || rest == "nan";
 }
 
 // Digits with at most one period among or before them, and nothing else: no
@@ -51,7 +36,7 @@ std::optional<double> plainDecimal(const QString &text)
     qsizetype digits = 0;
     qsizetype periods = 0;
     for (const QChar c : text) {
-        digits += (c >= u'0' && c <= u'9') ? 1 : 0;
+        digits += isAsciiDigit(c) ? 1 : 0;
         periods += c == u'.' ? 1 : 0;
     }
     if (digits == 0 || periods > 1 || digits + periods != text.size())
@@ -71,109 +56,85 @@ struct Given
 
 // An option the renderer takes: its name, its short name (empty for none),
 // whether it takes a value (after it, or after '=' for the long name) and
-// what it sets. set returns why the value is refused, or nothing; it is
-// handed the option as it was spelled, and an empty value for a switch.
+// what it sets. set refuses a bad value; it is handed the option as it was
+// spelled, and an empty value for a switch.
 struct Option
 {
     const char *name;
     const char *shortName;
     bool takesValue;
-    QString (*set)(Given &given, const Argument &value, const QString &spelled);
+    void (*set)(Given &given, const Argument &value, const QString &spelled);
 };
 
-constexpr std::array options {
-    Option {"--help", "-h", false,
-        [](Given &given, const Argument &, const QString &) {
-            given.help = true;
-            return QString();
-        }},
-    Option {"--version", "-v", false,
-        [](Given &given, const Argument &, const QString &) {
-            given.version = true;
-            return QString();
-        }},
+constexpr std::array KnownOptions {
+    Option {"--help", "-h", false, [](Given &given, const Argument &, const QString &) { given.help = true; }},
+    Option {"--version", "-v", false, [](Given &given, const Argument &, const QString &) { given.version = true; }},
     Option {"--until-closed", "", false,
-        [](Given &given, const Argument &, const QString &) {
-            given.options.untilClosed = true;
-            return QString();
-        }},
+        [](Given &given, const Argument &, const QString &) { given.options.untilClosed = true; }},
     Option {"--no-reference", "", false,
-        [](Given &given, const Argument &, const QString &) {
-            given.options.reference = false;
-            return QString();
-        }},
-    Option {"--loop", "", false,
-        [](Given &given, const Argument &, const QString &) {
-            given.options.loop = true;
-            return QString();
-        }},
+        [](Given &given, const Argument &, const QString &) { given.options.reference = false; }},
+    Option {"--loop", "", false, [](Given &given, const Argument &, const QString &) { given.options.loop = true; }},
     Option {"--animate", "", true,
         [](Given &given, const Argument &value, const QString &) {
             const std::optional<double> seconds = plainDecimal(value.text);
-            if (!seconds || *seconds < shortestAnimation || *seconds > longestAnimation)
-                return translate("Renderer", "--animate takes seconds from 0.1 to 3600, such as 2.5, not %1")
-                    .arg(value.quoted());
+            if (!seconds || *seconds < ShortestAnimation || *seconds > LongestAnimation)
+                refuseArgument(
+                    translate("Renderer", "--animate takes seconds from %1 to %2, such as 2.5, not %3")
+                        .arg(QString::number(ShortestAnimation), QString::number(LongestAnimation), value.quoted()));
             given.options.animate = seconds;
-            return QString();
         }},
     Option {"--fit", "", true,
         [](Given &given, const Argument &value, const QString &) {
-            const std::optional<qulonglong> margin = unsignedNumber(value.text, largestMargin);
+            const std::optional<qulonglong> margin = readDigits(value.text, LargestFitMargin);
             if (!margin)
-                return translate("Renderer", "--fit takes a margin in whole pixels from 0 to %1, not %2")
-                    .arg(largestMargin)
-                    .arg(value.quoted());
+                refuseArgument(translate("Renderer", "--fit takes a margin in whole pixels from 0 to %1, not %2")
+                                   .arg(LargestFitMargin)
+                                   .arg(value.quoted()));
             given.options.fit = static_cast<int>(*margin);
-            return QString();
         }},
     Option {"--output", "-o", true,
         [](Given &given, const Argument &value, const QString &spelled) {
             if (value.bytes.isEmpty())
-                return translate("Renderer", "%1 needs a file name").arg(spelled);
+                refuseArgument(translate("Renderer", "%1 needs a file name").arg(spelled));
             // Read any other way, the name would be another file's.
             if (!value.utf8)
-                return translate("Renderer", "the output file's name is not UTF-8 text: %1").arg(value.quoted());
+                refuseArgument(
+                    translate("Renderer", "the output file's name is not UTF-8 text: %1").arg(value.quoted()));
             given.options.output = value.text;
-            return QString();
         }},
     Option {"--color", "", true,
         [](Given &given, const Argument &value, const QString &) {
-            COLORREF colour = 0;
-            QString refusal = readColour(QStringLiteral("--color"), value, colour);
-            if (refusal.isEmpty())
-                given.colours.push_back(colour);
-            return refusal;
+            given.colours.push_back(readColour(QStringLiteral("--color"), value));
         }},
     Option {"--runs", "", true,
         [](Given &given, const Argument &value, const QString &) {
             if (value.bytes.isEmpty())
-                return translate("Renderer", "--runs needs a file name, or - for standard input");
+                refuseArgument(translate("Renderer", "--runs needs a file name, or - for standard input"));
             if (given.options.runsFile)
-                return translate("Renderer", "--runs is given once, not again with %1").arg(value.quoted());
+                refuseArgument(translate("Renderer", "--runs is given once, not again with %1").arg(value.quoted()));
             given.options.runsFile = value.bytes;
-            return QString();
         }},
     Option {"--seed", "", true,
         [](Given &given, const Argument &value, const QString &) {
-            const std::optional<qulonglong> seed = unsignedNumber(value.text, 0xFFFFFFFFULL);
+            const std::optional<qulonglong> seed = readDigits(value.text, LargestSeed);
             if (!seed)
-                return translate("Renderer", "--seed takes a whole number from 0 to 4294967295, not %1")
-                    .arg(value.quoted());
+                refuseArgument(translate("Renderer", "--seed takes a whole number from 0 to %1, not %2")
+                                   .arg(LargestSeed)
+                                   .arg(value.quoted()));
             given.options.seed = static_cast<std::uint32_t>(*seed);
-            return QString();
         }},
     Option {"--scale", "", true,
         [](Given &given, const Argument &value, const QString &) {
-            const std::optional<qulonglong> scale = unsignedNumber(value.text, largestScale);
+            const std::optional<qulonglong> scale = readDigits(value.text, LargestScale);
             if (!scale || *scale < 1)
-                return translate("Renderer", "--scale takes a whole number from 1 to %1, not %2")
-                    .arg(largestScale)
-                    .arg(value.quoted());
+                refuseArgument(translate("Renderer", "--scale takes a whole number from 1 to %1, not %2")
+                                   .arg(LargestScale)
+                                   .arg(value.quoted()));
             given.options.scale = static_cast<int>(*scale);
-            return QString();
         }},
 };
 
+// Reads the arguments in one pass, refusing the first bad one.
 class Parser
 {
 public:
@@ -188,36 +149,27 @@ public:
 
 private:
     // The value of an option given as "--name value" or "--name=value".
-    std::optional<Argument> valueOf(const QString &option, const std::optional<Argument> &inlineValue);
-    bool fail(const QString &message)
-    {
-        if (m_result.error.isEmpty())
-            m_result.error = message;
-        return false;
-    }
-    bool takeOption(const Argument &argument);
-    bool takeRuns();
-    bool checkOutput();
+    Argument valueOf(const QString &option, const std::optional<Argument> &inlineValue);
+    void takeOption(const Argument &argument);
+    void takeRuns();
+    void checkOutput();
 
     std::vector<Argument> m_arguments;
     std::size_t m_next = 0;
-    CommandLine m_result;
     Given m_given;
     std::vector<Argument> m_positional;
 };
 
-std::optional<Argument> Parser::valueOf(const QString &option, const std::optional<Argument> &inlineValue)
+Argument Parser::valueOf(const QString &option, const std::optional<Argument> &inlineValue)
 {
     if (inlineValue)
-        return inlineValue;
-    if (m_next >= m_arguments.size()) {
-        fail(translate("Renderer", "%1 needs a value").arg(option));
-        return std::nullopt;
-    }
+        return *inlineValue;
+    if (m_next >= m_arguments.size())
+        refuseArgument(translate("Renderer", "%1 needs a value").arg(option));
     return m_arguments[m_next++];
 }
 
-bool Parser::takeOption(const Argument &argument)
+void Parser::takeOption(const Argument &argument)
 {
     QByteArray name = argument.bytes;
     std::optional<Argument> inlineValue;
@@ -225,38 +177,32 @@ bool Parser::takeOption(const Argument &argument)
         inlineValue.emplace(name.mid(equals + 1));
         name.truncate(equals);
     }
-    const auto option = std::find_if(options.begin(), options.end(),
+    const auto option = std::find_if(KnownOptions.begin(), KnownOptions.end(),
         [&name](const Option &known) { return name == known.name || (*known.shortName && name == known.shortName); });
-    if (option == options.end())
-        return fail(translate("Renderer", "unknown option %1").arg(argument.quoted()));
+    if (option == KnownOptions.end())
+        refuseArgument(translate("Renderer", "unknown option %1").arg(argument.quoted()));
     const QString spelled = QString::fromLatin1(name);
     if (!option->takesValue && inlineValue)
-        return fail(translate("Renderer", "%1 takes no value").arg(spelled));
-    const std::optional<Argument> value = option->takesValue ? valueOf(spelled, inlineValue) : std::nullopt;
-    if (option->takesValue && !value)
-        return false;
-    const QString refusal = option->set(m_given, value.value_or(Argument(QByteArray())), spelled);
-    return refusal.isEmpty() || fail(refusal);
+        refuseArgument(translate("Renderer", "%1 takes no value").arg(spelled));
+    option->set(m_given, option->takesValue ? valueOf(spelled, inlineValue) : Argument(QByteArray()), spelled);
 }
 
-bool Parser::takeRuns()
+void Parser::takeRuns()
 {
     RenderOptions &options = m_given.options;
     const std::size_t radii = m_positional.size();
     if (radii < 3 && !(radii == 0 && options.runsFile))
-        return fail(translate("Renderer", "three radii are needed, R1 R2 R3; %1 given").arg(radii));
+        refuseArgument(translate("Renderer", "three radii are needed, R1 R2 R3; %1 given").arg(radii));
     if (radii % 3 != 0)
-        return fail(translate("Renderer", "three radii are needed for each run, R1 R2 R3; %1 given").arg(radii));
+        refuseArgument(translate("Renderer", "three radii are needed for each run, R1 R2 R3; %1 given").arg(radii));
     if (radii / 3 > LargestRunCount)
-        return fail(translate("Renderer", "%1 runs are more than the limit of %2").arg(radii / 3).arg(LargestRunCount));
+        refuseArgument(
+            translate("Renderer", "%1 runs are more than the limit of %2").arg(radii / 3).arg(LargestRunCount));
     for (std::size_t at = 0; at < radii; at += 3) {
         // A single run's radii are named as the window names its fields.
-        Run run;
-        if (const QString refusal = readRadii(
-                m_positional[at], m_positional[at + 1], m_positional[at + 2], radii == 3 ? 0 : at / 3 + 1, run.radii);
-            !refusal.isEmpty())
-            return fail(refusal);
-        options.runs.push_back(run);
+        options.runs.push_back(
+            {readRadii(m_positional[at], m_positional[at + 1], m_positional[at + 2], radii == 3 ? 0 : at / 3 + 1),
+                std::nullopt});
     }
     const std::vector<COLORREF> &colours = m_given.colours;
     if (colours.size() > options.runs.size()) {
@@ -265,34 +211,32 @@ bool Parser::takeRuns()
         const QString runs = translate("Renderer", "%n runs", nullptr, int(options.runs.size()));
         // The runs of a runs file have their colours on their lines.
         if (options.runsFile)
-            return fail(translate("Renderer",
+            refuseArgument(translate("Renderer",
                 "more colours than runs: --color given %1, for %2 given as arguments; it "
                 "colours only those, and a run of the --runs file has its colour on its line")
-                            .arg(given, runs));
-        return fail(translate("Renderer", "more colours than runs: --color given %1, for %2").arg(given, runs));
+                               .arg(given, runs));
+        refuseArgument(translate("Renderer", "more colours than runs: --color given %1, for %2").arg(given, runs));
     }
     for (std::size_t run = 0; run < colours.size(); ++run)
         options.runs[run].colour = colours[run];
-    return true;
 }
 
-bool Parser::checkOutput()
+void Parser::checkOutput()
 {
     RenderOptions &options = m_given.options;
     if (options.output.isEmpty())
-        return fail(translate("Renderer", "no output file: give one with -o FILE.png or -o FILE.svg"));
+        refuseArgument(translate("Renderer", "no output file: give one with -o FILE.png or -o FILE.svg"));
     const std::optional<PictureFormat> format = formatOfName(options.output);
     if (!format)
-        return fail(translate("Renderer", "the output file must end in .png or .svg: '%1'")
-                        .arg(printable(QStringView(options.output))));
+        refuseArgument(translate("Renderer", "the output file must end in .png or .svg: '%1'")
+                           .arg(printable(QStringView(options.output))));
     options.format = *format;
     if (options.format == PictureFormat::Svg && options.scale != 1)
-        return fail(translate("Renderer", "--scale applies to PNG output only"));
+        refuseArgument(translate("Renderer", "--scale applies to PNG output only"));
     if (options.format == PictureFormat::Png && options.animate)
-        return fail(translate("Renderer", "--animate applies to SVG output only"));
+        refuseArgument(translate("Renderer", "--animate applies to SVG output only"));
     if (options.loop && !options.animate)
-        return fail(translate("Renderer", "--loop repeats an animation: it needs --animate"));
-    return true;
+        refuseArgument(translate("Renderer", "--loop repeats an animation: it needs --animate"));
 }
 
 CommandLine Parser::parse()
@@ -300,30 +244,20 @@ CommandLine Parser::parse()
     bool optionsEnded = false;
     while (m_next < m_arguments.size()) {
         const Argument &argument = m_arguments[m_next++];
-        if (!optionsEnded && argument.bytes == "--") {
+        if (!optionsEnded && argument.bytes == "--")
             optionsEnded = true;
-        } else if (!optionsEnded && argument.bytes.startsWith('-') && !looksLikeNumber(argument.bytes)) {
-            if (!takeOption(argument))
-                return m_result;
-        } else {
+        else if (!optionsEnded && argument.bytes.startsWith('-') && !looksLikeNumber(argument.bytes))
+            takeOption(argument);
+        else
             m_positional.push_back(argument);
-        }
     }
-
-    if (m_given.help) {
-        m_result.action = CommandLine::Action::Help;
-        return m_result;
-    }
-    if (m_given.version) {
-        m_result.action = CommandLine::Action::Version;
-        return m_result;
-    }
-
-    if (!takeRuns() || !checkOutput())
-        return m_result;
-    m_result.action = CommandLine::Action::Render;
-    m_result.options = m_given.options;
-    return m_result;
+    if (m_given.help)
+        return {CommandLine::Action::Help, {}};
+    if (m_given.version)
+        return {CommandLine::Action::Version, {}};
+    takeRuns();
+    checkOutput();
+    return {CommandLine::Action::Render, m_given.options};
 }
 
 } // namespace
@@ -337,18 +271,21 @@ CommandLine parseCommandLine(const QList<QByteArray> &arguments)
 // "Options:" and "Examples:" headings into the page's sections and sets the
 // "$ " lines in type for commands. "Exit status:" is cut from its page, which
 // has the section written out. The page is made from the English text; each
-// paragraph is a text of its own in the catalogues.
+// paragraph is a text of its own in the catalogues. The limits are the
+// program's own, and so is the canvas's size.
 QString usageText()
 {
+    const QString name = QLatin1String(RendererName);
     return QStringList {
         //: --help's paragraphs, each ending in a line break, its lines about as long as the English ones. The
         //: options' lines keep the option itself, and what it does in one column after it.
         translate("Help",
-            "Usage: volvenda-render [options] R1 R2 R3 [R1 R2 R3 ...]\n"
+            "Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]\n"
             "Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen\n"
             "distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each\n"
             "further three radii are one more press of Start over the same picture, drawn\n"
-            "in order, each curve in a colour of its own; the grey circle is the first R1's.\n"),
+            "in order, each curve in a colour of its own; the grey circle is the first R1's.\n")
+            .arg(name),
         translate("Help",
             "Options:\n"
             "  -o, --output FILE   where to write; the format follows the extension: .png or .svg\n"
@@ -359,23 +296,26 @@ QString usageText()
             "  --runs FILE         draw the runs of FILE (- for standard input) after those given\n"
             "                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;\n"
             "                      blank lines and lines that begin with # are skipped\n"
-            "  --scale K           PNG only: K device pixels per logical pixel (1 to 16; default 1)\n"
+            "  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)\n"
             "  --until-closed      trace each curve on until it closes, instead of stopping where the window stops\n"
             "  --no-reference      leave out the grey reference circle\n"
             "  --animate SECONDS   SVG only: the curves draw themselves one after another, at one\n"
-            "                      pace, over SECONDS together, 0.1 to 3600 (a viewer that does\n"
+            "                      pace, over SECONDS together, %2 to %3 (a viewer that does\n"
             "                      not animate shows them finished)\n"
             "  --loop              with --animate: draw them again and again, a second apart\n"
-            "  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to 1000) round it\n"
+            "  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it\n"
             "  -h, --help          show this help\n"
-            "  -v, --version       show the version\n"),
+            "  -v, --version       show the version\n")
+            .arg(QString::number(LargestScale), QString::number(ShortestAnimation), QString::number(LongestAnimation),
+                QString::number(LargestFitMargin)),
         translate("Help",
-            "Without --fit the picture is the window's canvas, 400 x 445 pixels. --fit cuts\n"
+            "Without --fit the picture is the window's canvas, %1 x %2 pixels. --fit cuts\n"
             "that canvas to the box of what is drawn on it (all the curves, and the grey\n"
             "circle unless --no-reference), widths of the strokes included; MARGIN is in\n"
             "logical pixels, so --scale multiplies it too. What the canvas cuts off stays\n"
             "cut off. If nothing at all lands on the canvas, there is no picture: the run\n"
-            "fails.\n"),
+            "fails.\n")
+            .arg(QString::number(CanvasSize.width()), QString::number(CanvasSize.height())),
         translate("Help",
             "A run without a colour of its own takes the one the window's Start would pick\n"
             "at that press, so the same --seed gives the same colours, and fixing one run's\n"
@@ -396,10 +336,12 @@ QString usageText()
             "only its owner may replace there. A limit on file size (ulimit -f) fails the\n"
             "run as a full disk does. A run that is killed while it writes may leave a\n"
             "temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be\n"
-            "deleted. A picture has at most 1000 runs, and a runs file at most 1 MB. The\n"
-            "runs together trace at most 1,000,000 steps with --until-closed, and a PNG\n"
+            "deleted. A picture has at most %1 runs, and a runs file at most %2 MB. The\n"
+            "runs together trace at most %3 steps with --until-closed, and a PNG\n"
             "picture takes at most about three seconds of drawing (fewer steps at higher\n"
-            "scales) and 45.6 million pixels; more is refused before any drawing.\n"),
+            "scales) and %4 pixels; more is refused before any drawing.\n")
+            .arg(QString::number(LargestRunCount), QString::number(LargestRunsFileSize / Megabyte),
+                withThousands(LargestSegmentCount), roughly(LargestPicturePixels)),
         translate("Help",
             "Exit status:\n"
             "  0 written; 1 a run-time error (\"Division by zero\", \"Overflow\", naming the\n"
@@ -411,19 +353,23 @@ QString usageText()
             "Examples:\n"
             "The window's first picture with twice as many pixels each way, for a screen\n"
             "of high density:\n"
-            "  $ volvenda-render -o curve.png --scale 2 120 33 40\n"),
+            "  $ %1 -o curve.png --scale 2 120 33 40\n")
+            .arg(name),
         translate("Help",
             "The window's curve drawing itself over four seconds, and again after a\n"
             "second's pause, for ever:\n"
-            "  $ volvenda-render -o growing.svg --animate 4 --loop 120 33 40\n"),
+            "  $ %1 -o growing.svg --animate 4 --loop 120 33 40\n")
+            .arg(name),
         translate("Help",
             "Three presses of Start layered over one grey circle, the first two curves in\n"
             "dark teal and orange, the third in a random colour:\n"
-            "  $ volvenda-render -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60\n"),
+            "  $ %1 -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60\n")
+            .arg(name),
         translate("Help",
             "The window's first picture at scale 2, cut to the curve and the grey circle\n"
             "with 8 logical pixels round them:\n"
-            "  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40\n"),
+            "  $ %1 -o cut.png --fit 8 --scale 2 120 33 40\n")
+            .arg(name),
     }
         .join(QLatin1Char('\n'));
 }

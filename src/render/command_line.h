@@ -1,5 +1,7 @@
 #pragma once
 
+#include "limits.h"
+
 #include "output/picture_format.h"
 #include "runtime/colour.h"
 #include "trace/curve.h"
@@ -8,7 +10,6 @@
 #include <QList>
 #include <QString>
 
-#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -22,10 +23,6 @@ struct Run
     Radii radii;
     std::optional<COLORREF> colour;
 };
-
-// A picture has at most this many runs: 1000 of the window's 804 steps each
-// are still fewer steps than one curve traced until it closes may take.
-inline constexpr std::size_t LargestRunCount = 1000;
 
 // What to render, as the command line gave it.
 struct RenderOptions
@@ -52,12 +49,10 @@ struct RenderOptions
 
 struct CommandLine
 {
-    enum class Action { Render, Help, Version, Error };
-    Action action = Action::Error;
+    enum class Action { Render, Help, Version };
+    Action action = Action::Render;
+    // For Render.
     RenderOptions options;
-    // For Error: one line that names the bad argument, its control
-    // characters and bytes that are not UTF-8 shown as escapes.
-    QString error;
 };
 
 // Reads the arguments that follow the program's name, as the bytes the
@@ -65,6 +60,9 @@ struct CommandLine
 // and nothing else around them, three a run; a leading minus sign makes an
 // argument a number, not an option. --color is given at most once a run. The
 // output's name must be UTF-8, so that the file written is the one named.
+// Throws RuntimeError(ErrorKind::BadArgument) for the first bad argument:
+// one line that names it, its control characters and bytes that are not
+// UTF-8 shown as escapes.
 [[nodiscard]] CommandLine parseCommandLine(const QList<QByteArray> &arguments);
 
 [[nodiscard]] QString usageText();

@@ -3,6 +3,7 @@
 #include "command_line.h"
 #include "planning.h"
 #include "progress.h"
+#include "renderer_name.h"
 #include "runs_file.h"
 
 #include "drawing/raster_surface.h"
@@ -33,27 +34,44 @@ namespace {
 
 enum ExitStatus { Success = 0, Failure = 1, BadArguments = 2 };
 
-int complain(const QString &message, ExitStatus status)
+// 2 for what the user is to put right in the command: an argument, a line of
+// the runs file, an output that is no file to write; 1 for the rest.
+ExitStatus exitStatusOf(ErrorKind kind)
 {
-    std::fprintf(stderr, "volvenda-render: %s\n", terminalBytes(message).constData());
-    return status;
+    switch (kind) {
+    case ErrorKind::BadArgument:
+    case ErrorKind::FileRefused:
+        return BadArguments;
+    case ErrorKind::TypeMismatch:
+    case ErrorKind::Overflow:
+    case ErrorKind::DivisionByZero:
+    case ErrorKind::OutOfMemory:
+    case ErrorKind::FileWriteFailed:
+    case ErrorKind::WorkRefused:
+        return Failure;
+    }
+    return Failure;
 }
 
-// A bad argument, with where to read what is right.
-QString seeHelp(const QString &refusal)
+// The one line that reports a failure, and the status the command ends with.
+int complain(const RuntimeError &error)
 {
-    //: %1 says what is wrong with the arguments.
-    return translate("Renderer", "%1 (see --help)").arg(refusal);
+    QString message = error.errorText();
+    if (error.kind() == ErrorKind::BadArgument)
+        //: %1 says what is wrong with the arguments.
+        message = translate("Renderer", "%1 (see --help)").arg(message);
+    std::fprintf(stderr, "%s: %s\n", RendererName, terminalBytes(message).constData());
+    return exitStatusOf(error.kind());
 }
 
 // Output nobody receives is a failure, as for any standard tool.
 int printOut(const QByteArray &text)
 {
     const SystemResult<void> written = writeStandardOutput(text);
-    return written
-        ? Success
-        : complain(
-            translate("Renderer", "cannot write to standard output: %1").arg(systemReason(written.error())), Failure);
+    if (!written)
+        throw RuntimeError(ErrorKind::FileWriteFailed,
+            translate("Renderer", "cannot write to standard output: %1").arg(systemReason(written.error())));
+    return Success;
 }
 
 // Each run's colour: its own, or else the one the window's Start would pick
@@ -96,23 +114,16 @@ void drawAndWrite(const RenderOptions &options, const PictureRequest &request, A
     file.commit(written);
 }
 
-int render(const RenderOptions &options)
+void render(const RenderOptions &options)
 {
-    try {
-        // Before any work: what the name names, then the work, then whether
-        // the folder takes a new file.
-        checkFileTarget(options.output);
-        const PicturePlan plan = planPicture(options, runColours(options));
-        if (!plan.request)
-            return complain(plan.refusal, Failure);
-        AtomicFile file(options.output);
-        // Its line is wiped when it goes, before any error below is shown.
-        Progress progress = Progress::onStandardError();
-        drawAndWrite(options, *plan.request, file, progress);
-        return Success;
-    } catch (const RuntimeError &error) {
-        return complain(error.errorText(), error.kind() == ErrorKind::FileRefused ? BadArguments : Failure);
-    }
+    // Before any work: what the name names, then the work, then whether
+    // the folder takes a new file.
+    checkFileTarget(options.output);
+    const PictureRequest request = planPicture(options, runColours(options));
+    AtomicFile file(options.output);
+    // Its line is wiped when it goes, before any error below is shown.
+    Progress progress = Progress::onStandardError();
+    drawAndWrite(options, request, file, progress);
 }
 
 int renderCommand(int argc, char *argv[])
@@ -130,9 +141,7 @@ int renderCommand(int argc, char *argv[])
     case CommandLine::Action::Help:
         return printOut(terminalBytes(usageText()));
     case CommandLine::Action::Version:
-        return printOut(QByteArrayLiteral("volvenda-render ") + ProgramVersion + '\n');
-    case CommandLine::Action::Error:
-        return complain(seeHelp(commandLine.error), BadArguments);
+        return printOut(QByteArray(RendererName) + ' ' + ProgramVersion + '\n');
     case CommandLine::Action::Render:
         break;
     }
@@ -144,13 +153,13 @@ int renderCommand(int argc, char *argv[])
     // object opens a file, which with standard input closed would be read
     // as the runs instead.
     RenderOptions options = commandLine.options;
-    if (const QString refusal = addRunsFile(options); !refusal.isEmpty())
-        return complain(seeHelp(refusal), BadArguments);
+    addRunsFile(options);
     // It only ever draws into images: no window system, so no display needed.
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("volvenda-render"));
+    QCoreApplication::setApplicationName(QLatin1String(RendererName));
     QCoreApplication::setApplicationVersion(QLatin1String(ProgramVersion));
-    return render(options);
+    render(options);
+    return Success;
 }
 
 } // namespace
@@ -166,10 +175,12 @@ int main(int argc, char *argv[])
     loadCatalogue(wantedLanguages(), terminalCanShow);
     try {
         return renderCommand(argc, argv);
+    } catch (const RuntimeError &error) {
+        return complain(error);
     } catch (const std::bad_alloc &) {
         // Wherever the memory ran out, from reading the runs file to writing
         // the picture, the earlier file is kept: the new one was never put
         // in its place.
-        return complain(RuntimeError(ErrorKind::OutOfMemory).errorText(), Failure);
+        return complain(RuntimeError(ErrorKind::OutOfMemory));
     }
 }

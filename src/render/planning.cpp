@@ -4,22 +4,33 @@
 #include "number_wording.h"
 
 #include "runtime/catalogue.h"
+#include "runtime/runtime_error.h"
 #include "trace/closure.h"
 
 #include <cmath>
 
 namespace volvenda {
 
-PicturePlan planPicture(const RenderOptions &options, const std::vector<COLORREF> &colours, double rasterBudget)
+namespace {
+
+[[noreturn]] void refuseWork(const QString &why)
+{
+    throw RuntimeError(ErrorKind::WorkRefused, why);
+}
+
+} // namespace
+
+PictureRequest planPicture(const RenderOptions &options, const std::vector<COLORREF> &colours, double rasterBudget)
 {
     PictureRequest request;
     request.reference = options.reference;
     const bool several = options.runs.size() > 1;
     for (std::size_t index = 0; index < options.runs.size(); ++index) {
         const Radii &radii = options.runs[index].radii;
-        const auto refuse = [&](const QString &why) {
-            return PicturePlan {
-                std::nullopt, several ? translate("Renderer", "%1: %2").arg(runInWords(index, radii), why) : why};
+        // With several runs, a refusal that is one run's names it.
+        const auto ofTheRun = [&](const QString &why) {
+            //: %1 names a run, %2 why it is refused.
+            return several ? translate("Renderer", "%1: %2").arg(runInWords(index, radii), why) : why;
         };
         TracePlan plan {radii, colours.at(index), TraceEnd, false};
         // T = 0, 0.25, ..., 201.0: 805 points and 804 segments.
@@ -28,11 +39,12 @@ PicturePlan planPicture(const RenderOptions &options, const std::vector<COLORREF
             // From the radii as drawn, so that the closing matches the picture.
             const std::optional<Closure> closure = closeCurve(radii.R1, radii.R2, ParameterStep);
             if (!closure)
-                return refuse(
-                    translate("Renderer", "R1 and R2 have too many digits to work out where the curve closes"));
+                refuseWork(ofTheRun(
+                    translate("Renderer", "R1 and R2 have too many digits to work out where the curve closes")));
             if (closure->segments > LargestSegmentCount)
-                return refuse(translate("Renderer", "closing this curve needs %1 steps, more than the limit of %2")
-                                  .arg(withThousands(closure->segments), withThousands(LargestSegmentCount)));
+                refuseWork(
+                    ofTheRun(translate("Renderer", "closing this curve needs %1 steps, more than the limit of %2")
+                                 .arg(withThousands(closure->segments), withThousands(LargestSegmentCount))));
             plan.end = closure->end;
             plan.closeOnFirstPoint = true;
             segments = closure->segments;
@@ -41,17 +53,15 @@ PicturePlan planPicture(const RenderOptions &options, const std::vector<COLORREF
         request.segments += segments;
     }
     if (request.segments > LargestSegmentCount)
-        return {std::nullopt,
-            translate("Renderer", "the %1 runs take %2 steps together, more than the limit of %3")
-                .arg(QString::number(request.runs.size()), withThousands(request.segments),
-                    withThousands(LargestSegmentCount))};
+        refuseWork(translate("Renderer", "the %1 runs take %2 steps together, more than the limit of %3")
+                       .arg(QString::number(request.runs.size()), withThousands(request.segments),
+                           withThousands(LargestSegmentCount)));
 
     if (options.fit) {
         const std::optional<QRect> drawn = drawnArea(request);
         if (!drawn)
-            return {std::nullopt,
-                translate(
-                    "Renderer", "nothing of this picture lands on the canvas, so --fit has nothing to cut it to")};
+            refuseWork(translate(
+                "Renderer", "nothing of this picture lands on the canvas, so --fit has nothing to cut it to"));
         const int margin = *options.fit;
         request.view = drawn->adjusted(-margin, -margin, margin, margin);
     }
@@ -59,12 +69,11 @@ PicturePlan planPicture(const RenderOptions &options, const std::vector<COLORREF
     if (options.format == PictureFormat::Png) {
         const QSizeF size = QSizeF(request.view.size()) * options.scale;
         if (size.width() * size.height() > LargestPicturePixels)
-            return {std::nullopt,
-                translate("Renderer",
-                    "the picture at scale %1 would be %2 x %3 pixels, more than the limit of %4 pixels; "
-                    "a smaller --fit margin or a lower --scale takes less")
-                    .arg(QString::number(options.scale), withThousands(size.width()), withThousands(size.height()),
-                        roughly(LargestPicturePixels))};
+            refuseWork(translate("Renderer",
+                "the picture at scale %1 would be %2 x %3 pixels, more than the limit of %4 pixels; "
+                "a smaller --fit margin or a lower --scale takes less")
+                           .arg(QString::number(options.scale), withThousands(size.width()),
+                               withThousands(size.height()), roughly(LargestPicturePixels)));
         const double work = rasterWork(request, options.scale);
         if (work > rasterBudget) {
             QString remedy = translate("Renderer", "fewer runs take less");
@@ -73,17 +82,17 @@ PicturePlan planPicture(const RenderOptions &options, const std::vector<COLORREF
             else if (options.untilClosed)
                 remedy = several ? translate("Renderer", "without --until-closed the curves stop sooner")
                                  : translate("Renderer", "without --until-closed the curve stops sooner");
-            return {std::nullopt,
+            refuseWork(
                 (several ? translate("Renderer",
                      "drawing these curves at scale %1 means sweeping about %2 pixels, more than the limit of "
                      "%3; %4")
                          : translate("Renderer",
                              "drawing this curve at scale %1 means sweeping about %2 pixels, more than the limit of "
                              "%3; %4"))
-                    .arg(QString::number(options.scale), roughly(work), roughly(rasterBudget), remedy)};
+                    .arg(QString::number(options.scale), roughly(work), roughly(rasterBudget), remedy));
         }
     }
-    return {request, QString()};
+    return request;
 }
 
 } // namespace volvenda

@@ -1,5 +1,7 @@
 #include "progress.h"
 
+#include "renderer_name.h"
+
 #include "runtime/catalogue.h"
 #include "runtime/terminal_text.h"
 
@@ -42,9 +44,10 @@ void Progress::report(const char *phase, double fraction)
     if (!m_enabled || m_clock() < m_showFrom)
         return;
     const int percent = static_cast<int>(std::floor(std::clamp(fraction, 0.0, 1.0) * 100.0));
-    //: A render's progress: %1 what it is doing (drawing, writing), %2 how far, in percent.
-    const QByteArray line = terminalBytes(
-        translate("Renderer", "volvenda-render: %1 %2%").arg(translate("Renderer", phase)).arg(percent));
+    //: A render's progress: %1 is the program's name, %2 what it is doing (drawing, writing), %3 how far, in percent.
+    const QByteArray line
+        = terminalBytes(translate("Renderer", "%1: %2 %3%")
+                            .arg(QLatin1String(RendererName), translate("Renderer", phase), QString::number(percent)));
     if (line == m_shown)
         return;
     // Back to the start of the line, and blanks over what a longer line left.

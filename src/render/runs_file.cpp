@@ -4,14 +4,18 @@
 
 #include "output/printable.h"
 #include "runtime/catalogue.h"
+#include "runtime/runtime_error.h"
 #include "runtime/system_reason.h"
+#include "runtime/system_result.h"
 
 #include <QByteArray>
 #include <QList>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <optional>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -20,39 +24,61 @@ namespace volvenda {
 
 namespace {
 
-// The whole file, or the system's error number; at most a byte more than
-// LargestRunsFileSize, which is enough to know it is too large.
-QByteArray readAtMost(const QByteArray &name, int &error)
+// The whole file, or why the system could not read it; at most a byte more
+// than LargestRunsFileSize, which is enough to know it is too large.
+SystemResult<QByteArray> readAtMost(const QByteArray &name)
 {
     const bool standardInput = name == "-";
     const int descriptor = standardInput ? STDIN_FILENO : ::open(name.constData(), O_RDONLY | O_CLOEXEC);
-    error = descriptor < 0 ? errno : 0;
+    if (descriptor < 0)
+        return lastSystemError();
+    const auto closing = qScopeGuard([&] {
+        if (!standardInput)
+            ::close(descriptor);
+    });
     QByteArray text;
     std::array<char, 65536> buffer {};
-    while (error == 0 && text.size() <= LargestRunsFileSize) {
+    while (text.size() <= LargestRunsFileSize) {
         const ssize_t got = ::read(descriptor, buffer.data(), buffer.size());
         if (got == 0)
             break;
         if (got > 0)
             text.append(buffer.data(), got);
         else if (errno != EINTR)
-            error = errno;
+            return lastSystemError();
     }
-    if (descriptor >= 0 && !standardInput)
-        ::close(descriptor);
     return text;
+}
+
+// The run on a line of a runs file; nothing for a blank line or a comment.
+// room is whether another run may come from the file.
+std::optional<Run> readRun(QByteArrayView line, bool room)
+{
+    const QByteArray words = line.toByteArray().simplified();
+    if (words.isEmpty() || words.startsWith('#'))
+        return std::nullopt;
+    const QList<QByteArray> fields = words.split(' ');
+    if (fields.size() != 3 && fields.size() != 4)
+        refuseArgument(
+            translate("Renderer", "a run is R1 R2 R3 and maybe a colour RRGGBB, not %1").arg(Argument(words).quoted()));
+    if (!room)
+        refuseArgument(translate("Renderer", "the runs are more than the limit of %1").arg(LargestRunCount));
+    Run run {readRadii(Argument(fields[0]), Argument(fields[1]), Argument(fields[2]), 0), std::nullopt};
+    if (fields.size() == 4)
+        run.colour = readColour(translate("Renderer", "the colour"), Argument(fields[3]));
+    return run;
 }
 
 } // namespace
 
-RunsFile parseRuns(QByteArrayView text, const QString &shown, std::size_t room)
+std::vector<Run> parseRuns(QByteArrayView text, const QString &shown, std::size_t room)
 {
     // As editors write them: Notepad puts a byte-order mark first, and lines
     // end in LF, CRLF or, from old Mac editors, CR alone.
     const QByteArrayView mark("\xEF\xBB\xBF");
     if (text.startsWith(mark))
         text = text.sliced(mark.size());
-    RunsFile file;
+    std::vector<Run> runs;
     qsizetype number = 0;
     while (!text.isEmpty()) {
         const auto end = std::find_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; });
@@ -60,53 +86,34 @@ RunsFile parseRuns(QByteArrayView text, const QString &shown, std::size_t room)
         const bool crlf = QByteArrayView(end, text.end()).startsWith("\r\n");
         text = text.sliced(std::min(text.size(), line.size() + (crlf ? 2 : 1)));
         ++number;
-        const auto refuse = [&](const QString &why) {
-            return RunsFile {{}, translate("Renderer", "line %1 of %2: %3").arg(number).arg(shown, why)};
-        };
-        const QByteArray words = line.toByteArray().simplified();
-        if (words.isEmpty() || words.startsWith('#'))
-            continue;
-        const QList<QByteArray> fields = words.split(' ');
-        if (fields.size() != 3 && fields.size() != 4)
-            return refuse(translate("Renderer", "a run is R1 R2 R3 and maybe a colour RRGGBB, not %1")
-                              .arg(Argument(words).quoted()));
-        if (file.runs.size() == room)
-            return refuse(translate("Renderer", "the runs are more than the limit of %1").arg(LargestRunCount));
-        Run run;
-        COLORREF colour = 0;
-        for (const QString &refusal :
-            {readRadii(Argument(fields[0]), Argument(fields[1]), Argument(fields[2]), 0, run.radii),
-                fields.size() == 4 ? readColour(translate("Renderer", "the colour"), Argument(fields[3]), colour)
-                                   : QString()})
-            if (!refusal.isEmpty())
-                return refuse(refusal);
-        if (fields.size() == 4)
-            run.colour = colour;
-        file.runs.push_back(run);
+        try {
+            if (const std::optional<Run> run = readRun(line, runs.size() < room))
+                runs.push_back(*run);
+        } catch (const RuntimeError &refusal) {
+            refuseArgument(translate("Renderer", "line %1 of %2: %3").arg(number).arg(shown, refusal.errorText()));
+        }
     }
-    return file;
+    return runs;
 }
 
-QString addRunsFile(RenderOptions &options)
+void addRunsFile(RenderOptions &options)
 {
     if (!options.runsFile)
-        return {};
+        return;
     const QByteArray &name = *options.runsFile;
     const QString shown = name == "-" ? translate("Renderer", "standard input")
                                       : QLatin1Char('\'') + printable(name) + QLatin1Char('\'');
-    int error = 0;
-    const QByteArray text = readAtMost(name, error);
-    if (error != 0)
-        return translate("Renderer", "cannot read %1: %2").arg(shown, systemReason(error));
+    SystemResult<QByteArray> read = readAtMost(name);
+    if (!read)
+        refuseArgument(translate("Renderer", "cannot read %1: %2").arg(shown, systemReason(read.error())));
+    const QByteArray text = read.take();
     if (text.size() > LargestRunsFileSize)
-        return translate("Renderer", "%1 is larger than 1 MB, the limit for a runs file").arg(shown);
-    const RunsFile file = parseRuns(text, shown, LargestRunCount - options.runs.size());
-    if (!file.refusal.isEmpty())
-        return file.refusal;
-    if (file.runs.empty() && options.runs.empty())
-        return translate("Renderer", "%1 holds no runs, and none are given as arguments").arg(shown);
-    options.runs.insert(options.runs.end(), file.runs.begin(), file.runs.end());
-    return {};
+        refuseArgument(translate("Renderer", "%1 is larger than %2 MB, the limit for a runs file")
+                           .arg(shown, QString::number(LargestRunsFileSize / Megabyte)));
+    const std::vector<Run> runs = parseRuns(text, shown, LargestRunCount - options.runs.size());
+    if (runs.empty() && options.runs.empty())
+        refuseArgument(translate("Renderer", "%1 holds no runs, and none are given as arguments").arg(shown));
+    options.runs.insert(options.runs.end(), runs.begin(), runs.end());
 }
 
 } // namespace volvenda

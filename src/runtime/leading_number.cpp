@@ -1,6 +1,7 @@
 #include "leading_number.h"
 
 #include "runtime/detail/ascii_number.h"
+#include "runtime/digits.h"
 
 namespace volvenda {
 

@@ -1,6 +1,7 @@
 #include "locale_number.h"
 
 #include "runtime/detail/ascii_number.h"
+#include "runtime/digits.h"
 #include "runtime_error.h"
 
 #include <QString>

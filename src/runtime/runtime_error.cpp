@@ -38,6 +38,10 @@ const char *RuntimeError::what() const noexcept
         return QT_TRANSLATE_NOOP("Errors", "The file cannot be written");
     case ErrorKind::FileWriteFailed:
         return QT_TRANSLATE_NOOP("Errors", "The file could not be written");
+    case ErrorKind::BadArgument:
+        return QT_TRANSLATE_NOOP("Errors", "Bad argument");
+    case ErrorKind::WorkRefused:
+        return QT_TRANSLATE_NOOP("Errors", "The work is refused");
     }
     return QT_TRANSLATE_NOOP("Errors", "Run-time error");
 }

@@ -19,10 +19,17 @@ enum class ErrorKind {
     // The system failed while a file was being written: no space, no
     // permission, an input/output error.
     FileWriteFailed,
+    // An argument the command does not take, or a line of a file of them:
+    // what the user typed is to be put right.
+    BadArgument,
+    // Work that is refused before it starts: more than the limits allow, or
+    // nothing to do it on.
+    WorkRefused,
 };
 
-// The one error the runtime layer raises. Nothing in the core catches it; the
-// window catches it at its command boundary and reports errorText().
+// The one error the layers raise. Nothing in the core catches it; the
+// window's commands and the renderer's main catch it at their boundary and
+// report errorText().
 class RuntimeError final : public std::exception
 {
 public:

@@ -16,7 +16,7 @@ struct SystemError
 // errno as the failed call left it.
 [[nodiscard]] inline SystemError lastSystemError()
 {
-    return SystemError{errno};
+    return SystemError {errno};
 }
 
 // What a call into the system gives: its value, or the SystemError of why it

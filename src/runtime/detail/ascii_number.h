@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QChar>
-
 #include <string>
 #include <string_view>
 
@@ -16,11 +14,6 @@ struct AsciiNumber
     bool negative = false;
     std::string body;
 };
-
-[[nodiscard]] inline bool isAsciiDigit(QChar c) noexcept
-{
-    return c >= u'0' && c <= u'9';
-}
 
 // The exponent part of a body ("" or "e-12"), saturated: an exponent of a
 // million digits is just "very large".

@@ -1,0 +1,36 @@
+cmake_minimum_required(VERSION 3.25)
+# Run as a test (cmake -P): the renderer's limits as README.md states them are
+# the ones its --help gives, which it writes from the constants it works by.
+execute_process(COMMAND "${RENDER}" --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "volvenda-render --help failed: ${status}")
+endif()
+file(READ "${SOURCE_DIR}/README.md" readme)
+# Both wrap their lines anywhere.
+string(REGEX REPLACE "[ \n]+" " " help "${help}")
+string(REGEX REPLACE "[ \n]+" " " readme "${readme}")
+
+set(wrong "")
+# A limit, found in each text by a pattern whose first group is its figure.
+function(compare limit readme_pattern help_pattern)
+    string(REGEX MATCH "${readme_pattern}" found "${readme}")
+    set(stated "${CMAKE_MATCH_1}")
+    string(REGEX MATCH "${help_pattern}" found "${help}")
+    if(stated STREQUAL "")
+        string(APPEND wrong "\n  ${limit}: README.md no longer says it as '${readme_pattern}'")
+    elseif(NOT stated STREQUAL CMAKE_MATCH_1)
+        string(APPEND wrong "\n  ${limit}: README.md says ${stated}, --help ${CMAKE_MATCH_1}")
+    endif()
+    set(wrong "${wrong}" PARENT_SCOPE)
+endfunction()
+
+compare("runs" "at most ([0-9]+) runs," "at most ([0-9]+) runs,")
+compare("runs file" "a runs file at most ([0-9]+ [KMG]B)" "a runs file at most ([0-9]+ [KMG]B)")
+compare("--scale" "whole canvas at scale ([0-9]+)" "per logical pixel \\(1 to ([0-9]+)[^0-9]")
+compare("--animate" "`--animate SECONDS` \\(([0-9.]+ to [0-9.]+)\\)" "SECONDS together, ([0-9.]+ to [0-9.]+) ")
+compare("--fit" "MARGIN pixels \\(([0-9]+ to [0-9]+)[^0-9]" "MARGIN pixels \\(([0-9]+ to [0-9]+)\\)")
+compare("steps" "traces at most ([0-9,]+) steps" "trace at most ([0-9,]+) steps")
+compare("pixels" "\\(([0-9.]+ million): a wide" "and ([0-9.]+ million) pixels")
+if(wrong)
+    message(FATAL_ERROR "README.md's limits are not the renderer's:${wrong}")
+endif()

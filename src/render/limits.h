@@ -1,0 +1,50 @@
+#pragma once
+
+#include "trace/canvas_geometry.h"
+
+#include <QtGlobal>
+
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+
+namespace volvenda {
+
+// The renderer's limits: what its options take, and the most work a picture
+// may ask for. Its --help and its messages state them from here.
+
+// A picture has at most this many runs: 1000 of the window's 804 steps each
+// are still fewer steps than one curve traced until it closes may take.
+inline constexpr std::size_t LargestRunCount = 1000;
+
+inline constexpr qsizetype Megabyte = 1 << 20;
+// A runs file (--runs) holds at most this many bytes, 1 MB, ample for the
+// largest number of runs with a comment on each: more is refused unread.
+inline constexpr qsizetype LargestRunsFileSize = 1 * Megabyte;
+
+// --scale: device pixels per logical pixel.
+inline constexpr int LargestScale = 16;
+// --fit: the margin round what is drawn, in logical pixels.
+inline constexpr int LargestFitMargin = 1000;
+// --animate: from a tenth of a second (quicker is a flash) to an hour.
+inline constexpr double ShortestAnimation = 0.1;
+inline constexpr double LongestAnimation = 3600.0;
+// --seed: any seed the colours' generator takes.
+inline constexpr std::uint32_t LargestSeed = std::numeric_limits<std::uint32_t>::max();
+
+// The curves of a picture are traced to at most this many segments together:
+// working out the cost of drawing them takes one pass over them, and an SVG
+// file holds each.
+inline constexpr double LargestSegmentCount = 1'000'000;
+
+// The most raster work a picture may take, in the units of rasterWork: about
+// three seconds of drawing.
+inline constexpr double RasterWorkBudget = 1e9;
+
+// A PNG picture has at most as many device pixels as the whole canvas at the
+// largest scale, so that a fitted picture with a wide margin takes no more
+// memory, nor time to fill and write, than the largest picture without one.
+inline constexpr double LargestPicturePixels
+    = double(LargestScale) * CanvasSize.width() * double(LargestScale) * CanvasSize.height();
+
+} // namespace volvenda
