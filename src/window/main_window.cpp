@@ -3,13 +3,6 @@
 #include "accessibility.h"
 #include "canvas.h"
 #include "legible_palette.h"
-#include "remedies.h"
-#include "runtime/arithmetic.h"
-#include "runtime/clock.h"
-#include "runtime/color.h"
-#include "runtime/locale_number.h"
-#include "runtime/runtime_error.h"
-#include "trace/reference_circle.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,8 +19,6 @@
 #include <QMimeData>
 #include <QPushButton>
 
-#include <cmath>
-#include <new>
 #include <utility>
 
 namespace volvenda {
@@ -134,8 +125,7 @@ MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, ChooseFil
     , m_endProgram(std::move(endProgram))
     , m_reportError(std::move(reportError))
     , m_chooseFile(std::move(chooseFile))
-    , m_surface(CanvasSize, devicePixelRatioF(), Qt::white)
-    , m_drawing(m_surface, CanvasSize, Qt::white)
+    , m_commands(devicePixelRatioF())
 {
     installAccessibleRoles();
     setWindowTitle(QStringLiteral("Volvenda"));
@@ -152,17 +142,17 @@ MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, ChooseFil
     // Sees the keys typed into the controls, the theme change and, once the
     // program is ending, all the window's input.
     QCoreApplication::instance()->installEventFilter(this);
-    m_surface.setPresentHandler([this](const QRect &changed) { m_canvas->showChanged(changed); });
+    m_commands.setPresentHandler([this](const QRect &changed) { m_canvas->showChanged(changed); });
     // Queued: re-backing the picture is a command of its own, not part of a paint.
     connect(
         m_canvas, &Canvas::ratioChanged, this,
-        [this](qreal ratio) { runCommand([this, ratio] { m_surface.setDevicePixelRatio(ratio); }); },
+        [this](qreal ratio) { runCommand([this, ratio] { return m_commands.setDevicePixelRatio(ratio); }); },
         Qt::QueuedConnection);
     // What the first frame does not need waits until it is on the screen: the
     // icon, five pictures to decode for the window list and the title bar.
     connect(
         m_canvas, &Canvas::firstPainted, this, [this] { setWindowIcon(programIcon()); }, Qt::QueuedConnection);
-    runCommand([this] { startUp(); });
+    runCommand([this] { return m_commands.startUp(m_R11->text()); });
     m_R11->setFocus();
 }
 
@@ -176,7 +166,7 @@ MainWindow::~MainWindow()
 void MainWindow::buildControls()
 {
     // Created first, so it lies under every control.
-    m_canvas = new Canvas(m_surface, this);
+    m_canvas = new Canvas(m_commands.surface(), this);
     m_canvas->setGeometry(QRect(QPoint(0, 0), CanvasSize));
     m_canvas->setAccessibleName(QStringLiteral("Picture"));
 
@@ -203,14 +193,10 @@ void MainWindow::buildControls()
     setTabOrder(m_R33, m_clear);
     setTabOrder(m_clear, m_end);
 
-    connect(m_start, &QPushButton::clicked, this, [this] {
-        tellPicture(
-            runCommand([this] { start(); }, [this](ErrorKind kind) { return startRemedy(kind, fieldTexts()); }));
-    });
-    connect(m_clear, &QPushButton::clicked, this, [this] {
-        tellPicture(
-            runCommand([this] { clear(); }, [this](ErrorKind kind) { return clearRemedy(kind, m_R11->text()); }));
-    });
+    connect(m_start, &QPushButton::clicked, this,
+        [this] { tellPicture(runCommand([this] { return m_commands.start(fieldTexts()); })); });
+    connect(m_clear, &QPushButton::clicked, this,
+        [this] { tellPicture(runCommand([this] { return m_commands.clear(m_R11->text()); })); });
     connect(m_end, &QPushButton::clicked, this, [this] { end(); });
 }
 
@@ -218,7 +204,8 @@ void MainWindow::buildPictureMenu()
 {
     auto *copy = new QAction(QStringLiteral("&Copy Picture"), this);
     copy->setObjectName(QStringLiteral("copyPicture"));
-    connect(copy, &QAction::triggered, this, [this] { runCommand([this] { copyPicture(); }); });
+    connect(copy, &QAction::triggered, this,
+        [this] { runCommand([this] { return m_commands.run([this] { copyPicture(); }); }); });
     auto *save = new QAction(QStringLiteral("&Save Picture As…"), this);
     save->setObjectName(QStringLiteral("savePicture"));
     save->setShortcut(QKeySequence::Save);
@@ -275,69 +262,17 @@ void MainWindow::applyPalettes()
         field->setPalette(legibleOnWhite(QApplication::palette(field)));
 }
 
-bool MainWindow::runCommand(const std::function<void()> &command, const Remedy &remedy)
+bool MainWindow::runCommand(const std::function<std::optional<CommandFailure>()> &command)
 {
     // Clicks and keys given before the end may still be queued behind it.
     if (m_ending)
         return false;
-    // The command boundary: a run-time error ends the command, what it drew
-    // stays, and the window goes on. No exception crosses the event loop.
-    QString failure;
-    QString whatToDo;
-    try {
-        command();
-    } catch (const RuntimeError &error) {
-        failure = error.errorText();
-        whatToDo = remedy ? remedy(error.kind()) : QString();
-        if (whatToDo.isEmpty())
-            whatToDo = outOfMemoryRemedy(error.kind());
-    } catch (const std::bad_alloc &) {
-        failure = RuntimeError(ErrorKind::OutOfMemory).errorText();
-        whatToDo = outOfMemoryRemedy(ErrorKind::OutOfMemory);
-    } catch (const std::exception &error) {
-        failure = QString::fromLocal8Bit(error.what());
-    }
-    // Whatever the command drew is on screen, and told, before anything is reported.
-    m_drawing.Present();
-    if (!failure.isEmpty())
-        m_description.stopRun(failure);
-    m_canvas->setAccessibleDescription(m_description.text());
-    if (failure.isEmpty())
+    const std::optional<CommandFailure> failure = command();
+    m_canvas->setAccessibleDescription(m_commands.description());
+    if (!failure)
         return false;
-    m_reportError(this, whatToDo.isEmpty() ? failure : failure + QLatin1Char('\n') + whatToDo);
+    m_reportError(this, *failure);
     return true;
-}
-
-void MainWindow::startUp()
-{
-    m_random.reseed(secondsSinceMidnight());
-    m_state.X0 = CentreX;
-    m_state.Y0 = CentreY;
-    m_state.Dt = ParameterStep;
-    const float radius = readSingle(m_R11->text());
-    drawReferenceCircle(m_drawing, radius);
-    m_description.wipe(std::fabs(radius));
-}
-
-void MainWindow::start()
-{
-    const TracePlan plan = readStartCommand(m_state, fieldTexts(), m_random);
-    m_description.beginRun(plan.radii, plan.colour);
-    drawStartCommand(m_state, plan, m_drawing);
-    m_description.finishRun();
-}
-
-void MainWindow::clear()
-{
-    m_drawing.ClearSurface();
-    m_description.wipe(std::nullopt);
-    // The thin pen is taken before the radius is read, and kept when it cannot be.
-    m_drawing.PenWidth(ReferencePenWidth);
-    // Read strictly as a double and made non-negative; a radius beyond single
-    // precision becomes infinite, and the surface draws nothing for it.
-    const float radius = narrowToSingle(std::fabs(readNumber(m_R11->text())));
-    drawReferenceCircle(m_drawing, radius);
-    m_description.wipe(radius);
 }
 
 void MainWindow::tellPicture(bool afterErrorBox)
@@ -370,7 +305,8 @@ void MainWindow::end()
 
 void MainWindow::copyPicture()
 {
-    QGuiApplication::clipboard()->setMimeData(pictureMimeData(m_surface.image(), m_drawing.record()).release());
+    QGuiApplication::clipboard()->setMimeData(
+        pictureMimeData(m_commands.surface().image(), m_commands.drawing()).release());
 }
 
 void MainWindow::savePictureAs()
@@ -384,7 +320,8 @@ void MainWindow::savePictureAs()
     // Proposed again next time, also when this file cannot be written.
     m_saveFolder = QFileInfo(file.path).absolutePath();
     m_saveFormat = file.format;
-    runCommand([&] { savePicture(file, m_surface.image(), m_drawing.record()); });
+    runCommand(
+        [&] { return m_commands.run([&] { savePicture(file, m_commands.surface().image(), m_commands.drawing()); }); });
 }
 
 bool MainWindow::keyTyped(char16_t code)
@@ -459,12 +396,11 @@ void MainWindow::quitProgram()
     QCoreApplication::exit(0);
 }
 
-void MainWindow::showErrorBox(QWidget *window, const QString &text)
+void MainWindow::showErrorBox(QWidget *window, const CommandFailure &failure)
 {
     // The error's own words first, then what to do about it.
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Volvenda"), text.section(QLatin1Char('\n'), 0, 0),
-        QMessageBox::Ok, window);
-    box.setInformativeText(text.section(QLatin1Char('\n'), 1));
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Volvenda"), failure.error, QMessageBox::Ok, window);
+    box.setInformativeText(failure.remedy);
     box.exec();
 }
 

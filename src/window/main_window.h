@@ -1,13 +1,7 @@
 #pragma once
 
-#include "picture_description.h"
+#include "picture_commands.h"
 #include "picture_export.h"
-
-#include "drawing/raster_surface.h"
-#include "drawing/recording_surface.h"
-#include "runtime/random_generator.h"
-#include "runtime/runtime_error.h"
-#include "trace/start_command.h"
 
 #include <QWidget>
 
@@ -24,9 +18,9 @@ namespace volvenda {
 class Canvas;
 
 // The program's one window: three fields, their labels, three buttons and the
-// drawing surface under them. It builds the controls, wires them to the
-// commands and keeps the state the commands share; the drawing is done by the
-// core on the surface.
+// drawing surface under them. It builds the controls, applies their palettes
+// and key policy, and wires them to the commands, which keep the picture and
+// its runs; it shows what the commands report.
 class MainWindow final : public QWidget
 {
     Q_OBJECT
@@ -34,8 +28,8 @@ class MainWindow final : public QWidget
 public:
     // Ends the program; tests put an observer in its place. Called once.
     using EndProgram = std::function<void()>;
-    // Shows a run-time error's text to the user.
-    using ReportError = std::function<void(QWidget *window, const QString &text)>;
+    // Shows a command's failure to the user.
+    using ReportError = std::function<void(QWidget *window, const CommandFailure &failure)>;
     // Asks where to save the picture, proposing a file name; the file dialog,
     // or what a test puts in its place.
     using ChooseFile = std::function<ChosenFile(QWidget *window, const QString &proposal)>;
@@ -49,17 +43,17 @@ public:
     MainWindow(MainWindow &&) = delete;
     MainWindow &operator=(MainWindow &&) = delete;
 
-    [[nodiscard]] const RasterSurface &surface() const { return m_surface; }
+    [[nodiscard]] const RasterSurface &surface() const { return m_commands.surface(); }
     // The same picture as vectors, since the last Clear.
-    [[nodiscard]] const VectorSurface &drawing() const { return m_drawing.record(); }
-    [[nodiscard]] const TraceState &state() const { return m_state; }
+    [[nodiscard]] const VectorSurface &drawing() const { return m_commands.drawing(); }
+    [[nodiscard]] const TraceState &state() const { return m_commands.state(); }
     // Set by End, the Space key and the close box, and never cleared: from then
     // on no command runs, nothing is reported and the window's input is dropped,
     // also what was queued before the end.
     [[nodiscard]] bool isEnding() const { return m_ending; }
 
     static void quitProgram();
-    static void showErrorBox(QWidget *window, const QString &text);
+    static void showErrorBox(QWidget *window, const CommandFailure &failure);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -75,16 +69,11 @@ private:
     [[nodiscard]] bool isOwnWidget(const QObject *watched) const;
     [[nodiscard]] bool isDroppedOnTheWayOut(QObject *watched, const QEvent *event) const;
 
-    // The commands. Each runs through runCommand, which shows what was drawn
-    // and reports a run-time error instead of letting it escape.
-    // remedy, when given, says what to do about an error of the given kind.
-    using Remedy = std::function<QString(ErrorKind)>;
-    // Returns whether it reported an error.
-    bool runCommand(const std::function<void()> &command, const Remedy &remedy = {});
+    // Runs one of the commands unless the program is ending, tells the
+    // picture's new description and reports its failure. Returns whether it
+    // reported one.
+    bool runCommand(const std::function<std::optional<CommandFailure>()> &command);
     [[nodiscard]] FieldTexts fieldTexts() const;
-    void startUp();
-    void start();
-    void clear();
     // Tells a screen reader's user what the picture now shows, without moving
     // the focus: after Start or Clear, and after the error box either met.
     void tellPicture(bool afterErrorBox);
@@ -98,12 +87,7 @@ private:
     EndProgram m_endProgram;
     ReportError m_reportError;
     ChooseFile m_chooseFile;
-    TraceState m_state;
-    RandomGenerator m_random;
-    RasterSurface m_surface;
-    // Where the commands draw: on the surface shown, and recorded for SVG.
-    RecordingSurface m_drawing;
-    PictureDescription m_description;
+    PictureCommands m_commands;
     bool m_ending = false;
     // An error box is closing: the picture is told when the window is active again.
     bool m_tellPictureWhenActive = false;

@@ -346,7 +346,7 @@ private slots:
         int ended = 0;
         QStringList errors;
         const auto end = [&ended] { ++ended, MainWindow::quitProgram(); };
-        MainWindow window(end, [&errors](QWidget *, const QString &text) { errors << text; });
+        MainWindow window(end, [&errors](QWidget *, const CommandFailure &failure) { errors << failure.error; });
         window.show();
         window.findChild<QLineEdit *>("R11")->setText(R11);
         const QImage picture = window.surface().image();

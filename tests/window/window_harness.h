@@ -22,7 +22,11 @@ struct WindowHarness
     QStringList errors;
     QStringList proposals;
     ChosenFile choice;
-    MainWindow window {[this] { ++ended; }, [this](QWidget *, const QString &text) { errors << text; },
+    // Each error as its words and, on a line of its own, what to do about it.
+    MainWindow window {[this] { ++ended; },
+        [this](QWidget *, const CommandFailure &failure) {
+            errors << (failure.remedy.isEmpty() ? failure.error : failure.error + '\n' + failure.remedy);
+        },
         [this](QWidget *, const QString &proposal) {
             proposals << proposal;
             return choice;

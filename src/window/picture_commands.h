@@ -1,0 +1,88 @@
+#pragma once
+
+#include "drawing/raster_surface.h"
+#include "drawing/recording_surface.h"
+#include "runtime/random_generator.h"
+#include "runtime/runtime_error.h"
+#include "trace/start_command.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace volvenda {
+
+// One press of Start as it went: the radii read, the colour picked, and the
+// error's text when the run stopped part-way.
+struct DrawnRun
+{
+    Radii radii;
+    COLORREF colour = 0;
+    QString failure;
+};
+
+// What the picture holds: the grey circle drawn by the last start-up or
+// Clear (none when its radius could not be read), then each Start since.
+struct PictureContent
+{
+    std::optional<float> circle;
+    std::vector<DrawnRun> runs;
+};
+
+// Why a command stopped: the error's own words, then what to do about it
+// (empty where there is nothing more to say).
+struct CommandFailure
+{
+    QString error;
+    QString remedy;
+};
+
+// The window's commands and the state they share, with no widget: the
+// picture as pixels and as vectors, the runs it holds, the random colours,
+// and the history that Undo and Redo walk. Each command runs at a boundary
+// that turns a run-time error into the CommandFailure it returns; what was
+// drawn before the error stays, and is presented either way.
+class PictureCommands final
+{
+public:
+    explicit PictureCommands(qreal devicePixelRatio);
+
+    // Whoever shows the picture: told of each changed rectangle as it is
+    // presented, and once of the whole canvas after a redraw.
+    void setPresentHandler(RasterSurface::PresentHandler handler);
+
+    // The remedy, when given, says what to do about an error of the given kind.
+    using Remedy = std::function<QString(ErrorKind)>;
+    std::optional<CommandFailure> run(const std::function<void()> &command, const Remedy &remedy = {});
+
+    // Seeds the colours and draws the grey circle of R1 read strictly as a
+    // single; the first state of the picture, which nothing undoes.
+    std::optional<CommandFailure> startUp(const QString &R11);
+    // Traces the fields' curve over the picture, one step of history.
+    std::optional<CommandFailure> start(const FieldTexts &fields);
+    // Wipes the picture and draws the grey circle of |R1| again; one step of
+    // history that keeps what it wiped.
+    std::optional<CommandFailure> clear(const QString &R11);
+    std::optional<CommandFailure> setDevicePixelRatio(qreal ratio);
+
+    [[nodiscard]] const RasterSurface &surface() const { return m_surface; }
+    // The same picture as vectors.
+    [[nodiscard]] const VectorSurface &drawing() const { return m_drawing.record(); }
+    [[nodiscard]] const TraceState &state() const { return m_state; }
+    [[nodiscard]] const PictureContent &content() const { return m_content; }
+    // The picture in words, for those who cannot see it.
+    [[nodiscard]] QString description() const;
+
+private:
+    TraceState m_state;
+    RandomGenerator m_random;
+    RasterSurface m_surface;
+    // Where the commands draw: on the surface shown, and recorded for SVG.
+    RecordingSurface m_drawing;
+    PictureContent m_content;
+    RasterSurface::PresentHandler m_present;
+};
+
+} // namespace volvenda
