@@ -104,6 +104,23 @@ bool isReturnKey(const QKeyEvent *key)
         && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
+// The keys of Undo and of Redo. A field takes them for its own typing.
+QList<QKeySequence> undoKeys()
+{
+    return {QKeySequence(Qt::CTRL | Qt::Key_Z)};
+}
+
+QList<QKeySequence> redoKeys()
+{
+    return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)};
+}
+
+bool isHistoryKey(const QKeyEvent *key)
+{
+    const QKeySequence pressed(key->keyCombination());
+    return undoKeys().contains(pressed) || redoKeys().contains(pressed);
+}
+
 // The Menu key or Shift+F10, or the keyboard's context-menu event that some
 // window systems send after the Menu key.
 bool asksForMenuByKeyboard(const QEvent *event)
@@ -202,6 +219,16 @@ void MainWindow::buildControls()
 
 void MainWindow::buildPictureMenu()
 {
+    m_undo = new QAction(QStringLiteral("&Undo"), this);
+    m_undo->setObjectName(QStringLiteral("undo"));
+    m_undo->setShortcuts(undoKeys());
+    connect(
+        m_undo, &QAction::triggered, this, [this] { tellPicture(runCommand([this] { return m_commands.undo(); })); });
+    m_redo = new QAction(QStringLiteral("&Redo"), this);
+    m_redo->setObjectName(QStringLiteral("redo"));
+    m_redo->setShortcuts(redoKeys());
+    connect(
+        m_redo, &QAction::triggered, this, [this] { tellPicture(runCommand([this] { return m_commands.redo(); })); });
     auto *copy = new QAction(QStringLiteral("&Copy Picture"), this);
     copy->setObjectName(QStringLiteral("copyPicture"));
     connect(copy, &QAction::triggered, this,
@@ -210,17 +237,20 @@ void MainWindow::buildPictureMenu()
     save->setObjectName(QStringLiteral("savePicture"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] { savePictureAs(); });
-    // On the window itself, so that Ctrl+S works whichever control has the focus.
-    addAction(save);
+    // On the window itself, so that their keys work whichever control has the focus.
+    addActions({m_undo, m_redo, save});
 
     m_pictureMenu = new QMenu(this);
     m_pictureMenu->setAccessibleName(QStringLiteral("Picture"));
+    m_pictureMenu->addActions({m_undo, m_redo});
+    m_pictureMenu->addSeparator();
     m_pictureMenu->addAction(copy);
     m_pictureMenu->addAction(save);
     // What a screen reader says as it opens: how many items, and which.
     QStringList items;
     for (const QAction *action : m_pictureMenu->actions())
-        items << QString(action->text()).remove(u'&');
+        if (!action->isSeparator())
+            items << QString(action->text()).remove(u'&');
     m_pictureMenu->setAccessibleDescription(
         QStringLiteral("%1 items: %2").arg(items.size()).arg(items.join(QStringLiteral(", "))));
     // As it closes, the focus is told back on the control that kept it all
@@ -269,10 +299,17 @@ bool MainWindow::runCommand(const std::function<std::optional<CommandFailure>()>
         return false;
     const std::optional<CommandFailure> failure = command();
     m_canvas->setAccessibleDescription(m_commands.description());
+    updateHistory();
     if (!failure)
         return false;
     m_reportError(this, *failure);
     return true;
+}
+
+void MainWindow::updateHistory()
+{
+    m_undo->setEnabled(m_commands.canUndo());
+    m_redo->setEnabled(m_commands.canRedo());
 }
 
 void MainWindow::tellPicture(bool afterErrorBox)
@@ -361,9 +398,15 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         showPictureMenu(m_canvas->mapToGlobal(QPoint(CentreX, CentreY)));
         return true;
     }
+    // In a field, the keys of Undo and Redo undo its own typing, as a field's do.
+    const bool toField = watched == m_R11 || watched == m_R22 || watched == m_R33;
+    if (toField && event->type() == QEvent::ShortcutOverride && isHistoryKey(static_cast<QKeyEvent *>(event))) {
+        event->accept();
+        return true;
+    }
     // Typed characters reach the key handler before the control with the focus.
     const bool toButton = watched == m_start || watched == m_clear || watched == m_end;
-    const bool toControl = toButton || watched == m_R11 || watched == m_R22 || watched == m_R33;
+    const bool toControl = toButton || toField;
     if (toControl && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         const auto *key = static_cast<QKeyEvent *>(event);
         // A focused button takes Return and Enter as a press; held down, once.

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -63,8 +64,11 @@ private:
     void buildControls();
     // Labels and fields stay dark on white whatever the theme; the buttons follow it.
     void applyPalettes();
-    // Copy Picture and Save Picture As..., on the picture's menu and Ctrl+S.
+    // Undo and Redo, Copy Picture and Save Picture As..., on the picture's
+    // menu and their keys.
     void buildPictureMenu();
+    // Undo and Redo greyed when there is nothing to take back or do again.
+    void updateHistory();
     void showPictureMenu(const QPoint &globalPosition);
     [[nodiscard]] bool isOwnWidget(const QObject *watched) const;
     [[nodiscard]] bool isDroppedOnTheWayOut(QObject *watched, const QEvent *event) const;
@@ -75,7 +79,7 @@ private:
     bool runCommand(const std::function<std::optional<CommandFailure>()> &command);
     [[nodiscard]] FieldTexts fieldTexts() const;
     // Tells a screen reader's user what the picture now shows, without moving
-    // the focus: after Start or Clear, and after the error box either met.
+    // the focus: after Start, Clear, Undo or Redo, and after the error box any met.
     void tellPicture(bool afterErrorBox);
     void end();
     void copyPicture();
@@ -104,6 +108,8 @@ private:
     QPushButton *m_end = nullptr;
     std::array<QLabel *, 3> m_labels {};
     QMenu *m_pictureMenu = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
 };
 
 } // namespace volvenda

@@ -8,6 +8,8 @@
 #include "runtime/locale_number.h"
 #include "trace/reference_circle.h"
 
+#include <QScopeGuard>
+
 #include <cmath>
 #include <new>
 #include <utility>
@@ -19,7 +21,7 @@ PictureCommands::PictureCommands(qreal devicePixelRatio)
     , m_drawing(m_surface, CanvasSize, Qt::white)
 {
     m_surface.setPresentHandler([this](const QRect &changed) {
-        if (m_present)
+        if (m_present && !m_redrawing)
             m_present(changed);
     });
 }
@@ -71,6 +73,12 @@ std::optional<CommandFailure> PictureCommands::start(const FieldTexts &fields)
         [&] {
             const TracePlan plan = readStartCommand(m_state, fields, m_random);
             m_content.runs.push_back(DrawnRun {plan.radii, plan.colour, QString()});
+            try {
+                record(false);
+            } catch (...) {
+                m_content.runs.pop_back();
+                throw;
+            }
             tracing = true;
             drawStartCommand(m_state, plan, m_drawing);
             tracing = false;
@@ -86,8 +94,8 @@ std::optional<CommandFailure> PictureCommands::clear(const QString &R11)
 {
     return run(
         [&] {
+            record(true).other = std::exchange(m_content, PictureContent());
             m_drawing.ClearSurface();
-            m_content = PictureContent();
             // The thin pen is taken before the radius is read, and kept when it cannot be.
             m_drawing.PenWidth(ReferencePenWidth);
             // Read strictly as a double and made non-negative; a radius beyond single
@@ -97,6 +105,69 @@ std::optional<CommandFailure> PictureCommands::clear(const QString &R11)
             m_content.circle = radius;
         },
         [&](ErrorKind kind) { return clearRemedy(kind, R11); });
+}
+
+std::optional<CommandFailure> PictureCommands::undo()
+{
+    return run([this] { swapStep(m_done, m_undone); });
+}
+
+std::optional<CommandFailure> PictureCommands::redo()
+{
+    return run([this] { swapStep(m_undone, m_done); });
+}
+
+PictureCommands::Step &PictureCommands::record(bool replaces)
+{
+    m_done.push_back(Step {replaces, {}, {}});
+    m_undone.clear();
+    return m_done.back();
+}
+
+void PictureCommands::swapStep(std::vector<Step> &from, std::vector<Step> &to)
+{
+    if (from.empty())
+        return;
+    // Room first, so that running out of memory leaves the history as it was.
+    if (to.size() == to.capacity())
+        to.reserve(2 * to.size() + 1);
+    Step &step = from.back();
+    if (step.replaces) {
+        std::swap(m_content, step.other);
+    } else if (&from == &m_done) {
+        step.run = std::move(m_content.runs.back());
+        m_content.runs.pop_back();
+    } else {
+        m_content.runs.push_back(std::move(step.run));
+    }
+    to.push_back(std::move(step));
+    from.pop_back();
+    redraw();
+}
+
+void PictureCommands::redraw()
+{
+    // As start-up, Clear and each Start drew them, but without showing each step.
+    m_redrawing = true;
+    const auto shown = qScopeGuard([this] { m_redrawing = false; });
+    m_drawing.ClearSurface();
+    m_drawing.PenWidth(ReferencePenWidth);
+    if (m_content.circle)
+        drawReferenceCircle(m_drawing, *m_content.circle);
+    // The parameter is the loop's own; the last colour picked stays the state's.
+    TraceState state = m_state;
+    for (const DrawnRun &run : m_content.runs) {
+        try {
+            drawStartCommand(state, TracePlan {run.radii, run.colour, TraceEnd, false}, m_drawing);
+        } catch (const RuntimeError &) {
+            // A run that failed stops where it stopped the first time.
+            if (run.failure.isEmpty())
+                throw;
+        }
+    }
+    m_redrawing = false;
+    if (m_present)
+        m_present(QRect(QPoint(0, 0), CanvasSize));
 }
 
 std::optional<CommandFailure> PictureCommands::setDevicePixelRatio(qreal ratio)

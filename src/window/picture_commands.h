@@ -41,7 +41,8 @@ struct CommandFailure
 
 // The window's commands and the state they share, with no widget: the
 // picture as pixels and as vectors, the runs it holds, the random colours,
-// and the history that Undo and Redo walk. Each command runs at a boundary
+// and the history that Undo and Redo walk, of any depth: a step is the run
+// it added, or the runs it replaced, never a picture. Each command runs at a boundary
 // that turns a run-time error into the CommandFailure it returns; what was
 // drawn before the error stays, and is presented either way.
 class PictureCommands final
@@ -65,6 +66,14 @@ public:
     // Wipes the picture and draws the grey circle of |R1| again; one step of
     // history that keeps what it wiped.
     std::optional<CommandFailure> clear(const QString &R11);
+    // Takes back the last step, or does again the last one taken back, and
+    // redraws the picture from its runs at once: pixel for pixel what the
+    // step had before it, or after it. The random colours go on as they were.
+    // Nothing happens when there is no such step.
+    std::optional<CommandFailure> undo();
+    std::optional<CommandFailure> redo();
+    [[nodiscard]] bool canUndo() const { return !m_done.empty(); }
+    [[nodiscard]] bool canRedo() const { return !m_undone.empty(); }
     std::optional<CommandFailure> setDevicePixelRatio(qreal ratio);
 
     [[nodiscard]] const RasterSurface &surface() const { return m_surface; }
@@ -76,13 +85,31 @@ public:
     [[nodiscard]] QString description() const;
 
 private:
+    // A Start's step holds nothing while it is done, and its run once it is
+    // undone; a step that replaced the picture holds the runs it does not show.
+    struct Step
+    {
+        bool replaces = false;
+        DrawnRun run;
+        PictureContent other;
+    };
+    // Starts a step of history, forgetting what was undone.
+    Step &record(bool replaces);
+    // Takes the last step of from back or forward, and keeps it in to.
+    void swapStep(std::vector<Step> &from, std::vector<Step> &to);
+    // The circle and the runs drawn again from nothing, shown once.
+    void redraw();
+
     TraceState m_state;
     RandomGenerator m_random;
     RasterSurface m_surface;
     // Where the commands draw: on the surface shown, and recorded for SVG.
     RecordingSurface m_drawing;
     PictureContent m_content;
+    std::vector<Step> m_done;
+    std::vector<Step> m_undone;
     RasterSurface::PresentHandler m_present;
+    bool m_redrawing = false;
 };
 
 } // namespace volvenda
