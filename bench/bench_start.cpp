@@ -10,6 +10,7 @@
 
 #include "drawing/raster_surface.h"
 #include "runtime/random_generator.h"
+#include "trace/canvas_geometry.h"
 #include "trace/curve.h"
 #include "trace/start_command.h"
 
@@ -358,13 +359,13 @@ int main(int argc, char *argv[])
     report("tracer arithmetic (805 steps, no drawing)",
         measure(runs, [&] { runStartCommand(state, fields, random, null); }));
 
-    RasterSurface raster(QSize(400, 445), 1.0, Qt::white);
+    RasterSurface raster(CanvasSize, 1.0, Qt::white);
     report("Start on the raster surface, ratio 1", measure(runs, [&] {
         raster.ClearSurface();
         runStartCommand(state, fields, random, raster);
     }));
 
-    RasterSurface crisp(QSize(400, 445), 2.0, Qt::white);
+    RasterSurface crisp(CanvasSize, 2.0, Qt::white);
     report("Start on the raster surface, ratio 2", measure(runs, [&] {
         crisp.ClearSurface();
         runStartCommand(state, fields, random, crisp);

@@ -2,7 +2,16 @@
 
 #include "runtime/color.h"
 
+#include <algorithm>
+
 namespace volvenda {
+
+// The width a pen asked for width draws with: no line is thinner than a
+// pixel, so 0 and below draw one pixel wide.
+[[nodiscard]] constexpr int drawnPenWidth(int width)
+{
+    return std::max(width, 1);
+}
 
 // Where the commands draw: logical pixels with the origin at the top-left
 // corner, x to the right and y downwards, coordinates in single precision.
@@ -18,7 +27,7 @@ public:
 
     // The whole surface becomes the background colour.
     virtual void ClearSurface() = 0;
-    // Later circles and lines are this many pixels wide.
+    // Later circles and lines are this many pixels wide, at least one.
     virtual void PenWidth(int width) = 0;
     // The outline of a full circle, unfilled.
     virtual void DrawCircle(float x, float y, float radius, COLORREF colour) = 0;

@@ -92,7 +92,7 @@ QPainter &RasterSurface::painter(COLORREF colour)
 
 void RasterSurface::PenWidth(int width)
 {
-    m_penWidth = std::max(width, 1);
+    m_penWidth = drawnPenWidth(width);
 }
 
 void RasterSurface::DrawCircle(float x, float y, float radius, COLORREF colour)

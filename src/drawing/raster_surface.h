@@ -57,7 +57,7 @@ public:
     [[nodiscard]] QSize logicalSize() const { return m_logicalSize; }
     [[nodiscard]] QRect view() const { return m_view; }
     [[nodiscard]] qreal devicePixelRatio() const { return m_image.devicePixelRatio(); }
-    [[nodiscard]] int penWidth() const { return m_penWidth; }
+    [[nodiscard]] int lineWidth() const { return m_penWidth; }
 
 private:
     [[nodiscard]] QRectF bounds() const;

@@ -22,7 +22,7 @@ void VectorSurface::ClearSurface()
 
 void VectorSurface::PenWidth(int width)
 {
-    m_penWidth = std::max(width, 1);
+    m_penWidth = drawnPenWidth(width);
     endPath();
 }
 

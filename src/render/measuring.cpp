@@ -25,7 +25,7 @@ public:
     }
 
     void ClearSurface() override { }
-    void PenWidth(int width) override { m_penWidth = std::max(width, 1); }
+    void PenWidth(int width) override { m_penWidth = drawnPenWidth(width); }
     void DrawCircle(float x, float y, float radius, COLORREF) override
     {
         drawVisibleCircle(
@@ -63,7 +63,7 @@ class InkSurface final : public DrawingSurface
 {
 public:
     void ClearSurface() override { m_ink = QRectF(); }
-    void PenWidth(int width) override { m_penWidth = std::max(width, 1); }
+    void PenWidth(int width) override { m_penWidth = drawnPenWidth(width); }
     void DrawCircle(float x, float y, float radius, COLORREF) override
     {
         const QPointF centre(x, y);

@@ -1,10 +1,9 @@
 #include "closure.h"
 
-#include <QLocale>
-#include <QString>
+#include "runtime/number_spelling.h"
 
-#include <array>
-#include <charconv>
+#include <QLocale>
+
 #include <cmath>
 #include <cstdint>
 #include <numbers>
@@ -31,10 +30,7 @@ std::optional<std::uint64_t> scaled(const std::string &digits, long long shift)
 
 ExactDecimal shortestDecimal(double value)
 {
-    std::array<char, 32> text {};
-    const std::to_chars_result written = std::to_chars(text.data(), text.data() + text.size(), value);
-    return readExactDecimal(
-        QString::fromLatin1(text.data(), static_cast<qsizetype>(written.ptr - text.data())), QLocale::c());
+    return readExactDecimal(shortestSpelling(value), QLocale::c());
 }
 
 } // namespace

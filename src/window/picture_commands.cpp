@@ -57,9 +57,8 @@ std::optional<CommandFailure> PictureCommands::startUp(const QString &R11)
 {
     return run([&] {
         m_random.reseed(secondsSinceMidnight());
-        m_state.X0 = CentreX;
-        m_state.Y0 = CentreY;
-        m_state.Dt = ParameterStep;
+        // The centre and the step every run is traced with.
+        m_state = TraceState {};
         const float radius = readSingle(R11);
         drawReferenceCircle(m_drawing, radius);
         m_content.circle = radius;

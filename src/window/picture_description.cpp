@@ -1,25 +1,13 @@
 #include "picture_description.h"
 
+#include "runtime/number_spelling.h"
+#include "trace/radii_wording.h"
+
 #include <QStringList>
 
-#include <array>
-#include <charconv>
 #include <cmath>
 
 namespace volvenda {
-
-namespace {
-
-// The shortest spelling that reads back as the number: 120, -45, 60.5, 1e+39.
-template<typename Real>
-QString shortest(Real value)
-{
-    std::array<char, 32> text {};
-    const std::to_chars_result written = std::to_chars(text.data(), text.data() + text.size(), value);
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(written.ptr - text.data()));
-}
-
-} // namespace
 
 void PictureDescription::wipe(std::optional<float> circle)
 {
@@ -46,15 +34,14 @@ void PictureDescription::stopRun(const QString &error)
 
 QString PictureDescription::text() const
 {
-    QString text = m_circle ? QStringLiteral("Grey circle, radius %1.").arg(shortest(*m_circle))
+    QString text = m_circle ? QStringLiteral("Grey circle, radius %1.").arg(shortestSpelling(*m_circle))
                             : QStringLiteral("No grey circle.");
     if (m_runs.empty())
         return text + QStringLiteral(" No curves.");
     QStringList runs;
     for (const Run &run : m_runs) {
-        QString words = QStringLiteral("R1 %1, R2 %2, R3 %3 in %4 (%5)")
-                            .arg(shortest(run.radii.R1), shortest(run.radii.R2), shortest(run.radii.R3),
-                                colourInWords(run.colour), toQColor(run.colour).name());
+        QString words = QStringLiteral("%1 in %2 (%3)")
+                            .arg(radiiInWords(run.radii), colourInWords(run.colour), toQColor(run.colour).name());
         if (!run.stoppedBy.isEmpty())
             words += QStringLiteral(", stopped part-way by \"%1\"").arg(run.stoppedBy);
         runs << words;

@@ -3,6 +3,7 @@
 #include "runtime/arithmetic.h"
 #include "runtime/leading_number.h"
 #include "runtime/locale_number.h"
+#include "runtime/number_spelling.h"
 #include "runtime/runtime_error.h"
 
 #include <QLocale>
@@ -38,6 +39,14 @@ struct Rounding
     double value = 0;
     float rounded = 0;
     MaybeError error = std::nullopt;
+};
+
+// A number as the programs spell it for people, as a double or as a float.
+struct Spelling
+{
+    double value = 0;
+    QString asDouble;
+    QString asFloat;
 };
 
 } // namespace
@@ -119,6 +128,26 @@ private slots:
         int rounded = 0;
         QCOMPARE(errorKindOf([&] { rounded = roundToInt16(row.value); }), row.error);
         QCOMPARE(rounded, int(row.rounded));
+    }
+
+    void spellsShortestForPeople_data()
+    {
+        addRows<Spelling>({
+            {"zero keeps its sign", {-0.0, "-0", "-0"}},
+            {"whole", {600000, "600000", "600000"}},
+            {"smallest written out", {0.0001, "0.0001", "0.0001"}},
+            {"just below it", {0.0000999, "9.99e-05", "9.99e-05"}},
+            {"largest written out", {999999999999999, "999999999999999", "1e+15"}},
+            {"ten to the fifteen", {1e15, "1e+15", "1e+15"}},
+            {"a tenth, in its own precision", {0.1, "0.1", "0.1"}},
+            {"negative and large", {-1e30, "-1e+30", "-1e+30"}},
+        });
+    }
+    void spellsShortestForPeople()
+    {
+        QFETCH(Spelling, row);
+        QCOMPARE(shortestSpelling(row.value), row.asDouble);
+        QCOMPARE(shortestSpelling(static_cast<float>(row.value)), row.asFloat);
     }
 };
 

@@ -137,7 +137,7 @@ private slots:
         QVERIFY(harness.window.minimumSize() == QSize(400, 445) && harness.window.maximumSize() == QSize(400, 445));
         // One grey circle, one logical pixel wide at every ratio, and nothing else.
         QCOMPARE(differences(harness.picture(), {120}), QString());
-        QCOMPARE(harness.window.surface().penWidth(), 1);
+        QCOMPARE(harness.window.surface().lineWidth(), 1);
 
         QVERIFY(harness.showActive());
         // Where a label meets its field, the field's own left column shows.
@@ -223,7 +223,7 @@ private slots:
                                      : harness.errors.size() == 1 && harness.errors[0].startsWith(row.error)
                     && harness.errors[0].size() > row.error.size() + 10,
             qPrintable(harness.errors.join("")));
-        QCOMPARE(harness.window.surface().penWidth(), row.button == "Clear" ? 1 : 2);
+        QCOMPARE(harness.window.surface().lineWidth(), row.button == "Clear" ? 1 : 2);
         if (row.radius >= 0)
             QCOMPARE(differences(harness.picture(), {row.radius}), QString());
         else if (row.radius == -1)
