@@ -7,7 +7,7 @@
 
 #include "property.h"
 
-#include "render/runs_file.h"
+#include "runs/runs_file.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,6 +1,6 @@
 #include "command_line.h"
 
-#include "argument_values.h"
+#include "runs/argument_values.h"
 
 #include "output/printable.h"
 
@@ -419,6 +419,24 @@ QString usageText()
         "The window's first picture at scale 2, cut to the curve and the grey circle\n"
         "with 8 logical pixels round them:\n"
         "  $ volvenda-render -o cut.png --fit 8 --scale 2 120 33 40\n");
+}
+
+QString addRunsFile(RenderOptions &options)
+{
+    if (!options.runsFile)
+        return {};
+    const QByteArray &name = *options.runsFile;
+    const QString shown
+        = name == "-" ? QStringLiteral("standard input") : QLatin1Char('\'') + printable(name) + QLatin1Char('\'');
+    const RunsFile file = readRunsFile(name, shown, LargestRunCount - options.runs.size());
+    if (!file.refusal.isEmpty())
+        return file.refusal;
+    if (file.runs.empty() && options.runs.empty() && !file.circleGiven)
+        return QStringLiteral("%1 holds no runs, and none are given as arguments").arg(shown);
+    options.runs.insert(options.runs.end(), file.runs.begin(), file.runs.end());
+    options.circleGiven = file.circleGiven;
+    options.circle = file.circle;
+    return {};
 }
 
 } // namespace volvenda

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/picture_format.h"
+#include "runs/runs_file.h"
 #include "runtime/color.h"
 #include "trace/curve.h"
 
@@ -15,18 +16,6 @@
 
 namespace volvenda {
 
-// One press of Start: the radii, and the colour it is drawn in when one is
-// given instead of the random one.
-struct Run
-{
-    Radii radii;
-    std::optional<COLORREF> colour;
-};
-
-// A picture has at most this many runs: 1000 of the window's 804 steps each
-// are still fewer steps than one curve traced until it closes may take.
-inline constexpr std::size_t LargestRunCount = 1000;
-
 // What to render, as the command line gave it.
 struct RenderOptions
 {
@@ -38,6 +27,9 @@ struct RenderOptions
     // --runs: a file of further runs, drawn after those; "-" is standard
     // input. The name as the system gave it.
     std::optional<QByteArray> runsFile;
+    // The grey circle as the runs file gives it, instead of the first run's |R1|.
+    bool circleGiven = false;
+    std::optional<float> circle;
     std::optional<std::uint32_t> seed;
     int scale = 1;
     bool untilClosed = false;
@@ -68,5 +60,10 @@ struct CommandLine
 [[nodiscard]] CommandLine parseCommandLine(const QList<QByteArray> &arguments);
 
 [[nodiscard]] QString usageText();
+
+// Reads the runs file that the options name, if any, and adds its runs, and
+// its circle, to theirs. Returns why it cannot: the file cannot be read or is
+// too large, a line is bad, there are too many runs, or none at all.
+[[nodiscard]] QString addRunsFile(RenderOptions &options);
 
 } // namespace volvenda

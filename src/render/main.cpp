@@ -3,7 +3,7 @@
 #include "command_line.h"
 #include "planning.h"
 #include "progress.h"
-#include "runs_file.h"
+#include "runs/runs_file.h"
 
 #include "drawing/raster_surface.h"
 #include "output/atomic_file.h"

@@ -4,11 +4,14 @@
 #include "canvas.h"
 #include "legible_palette.h"
 
+#include "runtime/number_spelling.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
@@ -137,11 +140,13 @@ bool asksForMenuByKeyboard(const QEvent *event)
 
 } // namespace
 
-MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, ChooseFile chooseFile, QWidget *parent)
+MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, ChooseFile chooseFile,
+    ChooseRunsFile chooseRunsFile, QWidget *parent)
     : QWidget(parent)
     , m_endProgram(std::move(endProgram))
     , m_reportError(std::move(reportError))
     , m_chooseFile(std::move(chooseFile))
+    , m_chooseRunsFile(std::move(chooseRunsFile))
     , m_commands(devicePixelRatioF())
 {
     installAccessibleRoles();
@@ -237,8 +242,19 @@ void MainWindow::buildPictureMenu()
     save->setObjectName(QStringLiteral("savePicture"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] { savePictureAs(); });
+    auto *open = new QAction(QStringLiteral("&Open Runs…"), this);
+    open->setObjectName(QStringLiteral("openRuns"));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, [this] {
+        if (const QString path = m_ending ? QString() : m_chooseRunsFile(this, false, proposedRunsFile());
+            !path.isEmpty())
+            openRuns(path);
+    });
+    auto *saveRuns = new QAction(QStringLiteral("Save &Runs As…"), this);
+    saveRuns->setObjectName(QStringLiteral("saveRuns"));
+    connect(saveRuns, &QAction::triggered, this, [this] { saveRunsAs(); });
     // On the window itself, so that their keys work whichever control has the focus.
-    addActions({m_undo, m_redo, save});
+    addActions({m_undo, m_redo, save, open});
 
     m_pictureMenu = new QMenu(this);
     m_pictureMenu->setAccessibleName(QStringLiteral("Picture"));
@@ -246,6 +262,8 @@ void MainWindow::buildPictureMenu()
     m_pictureMenu->addSeparator();
     m_pictureMenu->addAction(copy);
     m_pictureMenu->addAction(save);
+    m_pictureMenu->addSeparator();
+    m_pictureMenu->addActions({open, saveRuns});
     // What a screen reader says as it opens: how many items, and which.
     QStringList items;
     for (const QAction *action : m_pictureMenu->actions())
@@ -359,6 +377,38 @@ void MainWindow::savePictureAs()
     m_saveFormat = file.format;
     runCommand(
         [&] { return m_commands.run([&] { savePicture(file, m_commands.surface().image(), m_commands.drawing()); }); });
+}
+
+QString MainWindow::proposedRunsFile() const
+{
+    return m_runsFile.isEmpty()
+        ? QDir(proposedFolder(m_saveFolder)).filePath(QStringLiteral("runs.") + QLatin1String(RunsExtension))
+        : m_runsFile;
+}
+
+void MainWindow::openRuns(const QString &path)
+{
+    m_runsFile = QFileInfo(path).absoluteFilePath();
+    const bool failed = runCommand([&] { return m_commands.openRuns(path); });
+    if (!failed && !m_commands.content().runs.empty()) {
+        // The fields show the last run's radii, ready for the next Start.
+        const Radii &last = m_commands.content().runs.back().radii;
+        m_R11->setText(shortestSpelling(last.R1));
+        m_R22->setText(shortestSpelling(last.R2));
+        m_R33->setText(shortestSpelling(last.R3));
+    }
+    tellPicture(failed);
+}
+
+void MainWindow::saveRunsAs()
+{
+    if (m_ending)
+        return;
+    const QString path = m_chooseRunsFile(this, true, proposedRunsFile());
+    if (path.isEmpty())
+        return;
+    m_runsFile = QFileInfo(path).absoluteFilePath();
+    runCommand([&] { return m_commands.saveRuns(path); });
 }
 
 bool MainWindow::keyTyped(char16_t code)

@@ -34,9 +34,12 @@ public:
     // Asks where to save the picture, proposing a file name; the file dialog,
     // or what a test puts in its place.
     using ChooseFile = std::function<ChosenFile(QWidget *window, const QString &proposal)>;
+    // Asks for a runs file to open or to save as; the file dialog, or a test's stand-in.
+    using ChooseRunsFile = std::function<QString(QWidget *window, bool saving, const QString &proposal)>;
 
     explicit MainWindow(EndProgram endProgram = quitProgram, ReportError reportError = showErrorBox,
-        ChooseFile chooseFile = askForPictureFile, QWidget *parent = nullptr);
+        ChooseFile chooseFile = askForPictureFile, ChooseRunsFile chooseRunsFile = askForRunsFile,
+        QWidget *parent = nullptr);
     ~MainWindow() override;
 
     MainWindow(const MainWindow &) = delete;
@@ -53,6 +56,10 @@ public:
     // also what was queued before the end.
     [[nodiscard]] bool isEnding() const { return m_ending; }
 
+    // Replaces the picture with a runs file's, as Open Runs does; an error
+    // box names the file and its bad line.
+    void openRuns(const QString &path);
+
     static void quitProgram();
     static void showErrorBox(QWidget *window, const CommandFailure &failure);
 
@@ -64,8 +71,8 @@ private:
     void buildControls();
     // Labels and fields stay dark on white whatever the theme; the buttons follow it.
     void applyPalettes();
-    // Undo and Redo, Copy Picture and Save Picture As..., on the picture's
-    // menu and their keys.
+    // Undo and Redo, Copy Picture and Save Picture As..., Open Runs... and
+    // Save Runs As..., on the picture's menu and their keys.
     void buildPictureMenu();
     // Undo and Redo greyed when there is nothing to take back or do again.
     void updateHistory();
@@ -83,14 +90,17 @@ private:
     void tellPicture(bool afterErrorBox);
     void end();
     void copyPicture();
-    // Asks for a file name, then saves as a command.
+    // Ask for a file name, then save as a command.
     void savePictureAs();
+    void saveRunsAs();
+    [[nodiscard]] QString proposedRunsFile() const;
     // Returns whether the character was taken (Space ends the program).
     bool keyTyped(char16_t code);
 
     EndProgram m_endProgram;
     ReportError m_reportError;
     ChooseFile m_chooseFile;
+    ChooseRunsFile m_chooseRunsFile;
     PictureCommands m_commands;
     bool m_ending = false;
     // An error box is closing: the picture is told when the window is active again.
@@ -98,6 +108,8 @@ private:
     // Proposed for the next picture saved; the folder is empty until the first save.
     QString m_saveFolder;
     PictureFormat m_saveFormat = PictureFormat::Png;
+    // The runs file last opened or saved, proposed next time.
+    QString m_runsFile;
 
     Canvas *m_canvas = nullptr;
     QLineEdit *m_R11 = nullptr;

@@ -3,11 +3,14 @@
 #include "picture_description.h"
 #include "remedies.h"
 
+#include "output/atomic_file.h"
+#include "output/printable.h"
 #include "runtime/arithmetic.h"
 #include "runtime/clock.h"
 #include "runtime/locale_number.h"
 #include "trace/reference_circle.h"
 
+#include <QFile>
 #include <QScopeGuard>
 
 #include <cmath>
@@ -155,13 +158,16 @@ void PictureCommands::redraw()
         drawReferenceCircle(m_drawing, *m_content.circle);
     // The parameter is the loop's own; the last colour picked stays the state's.
     TraceState state = m_state;
-    for (const DrawnRun &run : m_content.runs) {
+    for (DrawnRun &run : m_content.runs) {
         try {
             drawStartCommand(state, TracePlan {run.radii, run.colour, TraceEnd, false}, m_drawing);
-        } catch (const RuntimeError &) {
-            // A run that failed stops where it stopped the first time.
-            if (run.failure.isEmpty())
+        } catch (const RuntimeError &error) {
+            // A run that failed stops where it stopped the first time; one
+            // from a file fails here first.
+            if (error.kind() == ErrorKind::OutOfMemory)
                 throw;
+            if (run.failure.isEmpty())
+                run.failure = error.errorText();
         }
     }
     m_redrawing = false;
@@ -172,6 +178,31 @@ void PictureCommands::redraw()
 std::optional<CommandFailure> PictureCommands::setDevicePixelRatio(qreal ratio)
 {
     return run([&] { m_surface.setDevicePixelRatio(ratio); });
+}
+
+std::optional<CommandFailure> PictureCommands::openRuns(const QString &path)
+{
+    return run(
+        [&] {
+            const QString shown = QLatin1Char('\'') + printable(path) + QLatin1Char('\'');
+            const RunsFile file = readRunsFile(QFile::encodeName(path), shown, LargestRunCount);
+            if (!file.refusal.isEmpty())
+                throw RuntimeError(ErrorKind::FileRefused, file.refusal);
+            if (file.runs.empty() && !file.circleGiven)
+                throw RuntimeError(ErrorKind::FileRefused, QStringLiteral("%1 holds no runs").arg(shown));
+            PictureContent opened {circleOf(file.circleGiven, file.circle, file.runs), {}};
+            for (const Run &run : file.runs)
+                opened.runs.push_back(
+                    DrawnRun {run.radii, run.colour ? *run.colour : pickRunColour(m_state, m_random), {}});
+            record(true).other = std::exchange(m_content, std::move(opened));
+            redraw();
+        },
+        [](ErrorKind) { return QStringLiteral("The picture stays as it was."); });
+}
+
+std::optional<CommandFailure> PictureCommands::saveRuns(const QString &path)
+{
+    return run([&] { writeFileAtomically(path, runsFileText(m_content)); });
 }
 
 QString PictureCommands::description() const

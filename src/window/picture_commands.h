@@ -2,6 +2,7 @@
 
 #include "drawing/raster_surface.h"
 #include "drawing/recording_surface.h"
+#include "runs/runs_file.h"
 #include "runtime/random_generator.h"
 #include "runtime/runtime_error.h"
 #include "trace/start_command.h"
@@ -13,23 +14,6 @@
 #include <vector>
 
 namespace volvenda {
-
-// One press of Start as it went: the radii read, the colour picked, and the
-// error's text when the run stopped part-way.
-struct DrawnRun
-{
-    Radii radii;
-    COLORREF colour = 0;
-    QString failure;
-};
-
-// What the picture holds: the grey circle drawn by the last start-up or
-// Clear (none when its radius could not be read), then each Start since.
-struct PictureContent
-{
-    std::optional<float> circle;
-    std::vector<DrawnRun> runs;
-};
 
 // Why a command stopped: the error's own words, then what to do about it
 // (empty where there is nothing more to say).
@@ -75,6 +59,12 @@ public:
     [[nodiscard]] bool canUndo() const { return !m_done.empty(); }
     [[nodiscard]] bool canRedo() const { return !m_undone.empty(); }
     std::optional<CommandFailure> setDevicePixelRatio(qreal ratio);
+    // Replaces the picture with the runs of a runs file, drawn at once, as
+    // one step of history; a run without a colour takes the next random one.
+    // A file that cannot be read, or has a bad line, leaves it as it was.
+    std::optional<CommandFailure> openRuns(const QString &path);
+    // Writes the picture's runs as a runs file, whole or not at all.
+    std::optional<CommandFailure> saveRuns(const QString &path);
 
     [[nodiscard]] const RasterSurface &surface() const { return m_surface; }
     // The same picture as vectors.
@@ -97,7 +87,8 @@ private:
     Step &record(bool replaces);
     // Takes the last step of from back or forward, and keeps it in to.
     void swapStep(std::vector<Step> &from, std::vector<Step> &to);
-    // The circle and the runs drawn again from nothing, shown once.
+    // The circle and the runs drawn again from nothing, shown once. A run
+    // that fails is kept as far as it gets, with its error.
     void redraw();
 
     TraceState m_state;

@@ -1,6 +1,7 @@
 #include "support/renderer.h"
 
-#include "render/runs_file.h"
+#include "render/command_line.h"
+#include "runs/runs_file.h"
 
 #include <cerrno>
 

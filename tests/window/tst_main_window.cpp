@@ -320,7 +320,8 @@ private slots:
         for (int i = 0; menu && i < menu->childCount(); ++i)
             if (const QString name = menu->child(i)->text(QAccessible::Name); !name.isEmpty())
                 items << name + (menu->child(i)->state().disabled ? " (greyed)" : "");
-        const QStringList ourItems {"Undo (greyed)", "Redo (greyed)", "Copy Picture", "Save Picture As…"};
+        const QStringList ourItems {
+            "Undo (greyed)", "Redo (greyed)", "Copy Picture", "Save Picture As…", "Open Runs…", "Save Runs As…"};
         const bool ours = menu && menu->role() == QAccessible::PopupMenu && menu->text(QAccessible::Name) == "Picture"
             && items == ourItems && menu->parent()->child(menu->parent()->indexOfChild(menu)) == menu
             && !accessible(&harness.window)->state().active

@@ -6,6 +6,10 @@
 #include "output/picture_writing.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cerrno>
 
 #include <QTest>
 
@@ -135,6 +139,44 @@ private slots:
                 QCOMPARE(commands.canRedo(), at < steps.size() - 1);
             }
         }
+    }
+
+    void badRunsFilesLeaveThePicture_data()
+    {
+        // A file's contents (none: no file; "folder": a folder), and the error naming it (%1).
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("missing") << QByteArray() << "cannot read '%1': " + systemReason(ENOENT);
+        QTest::newRow("a folder") << QByteArray("folder") << "cannot read '%1': " + systemReason(EISDIR);
+        QTest::newRow("empty") << QByteArray("# nothing\n") << "'%1' holds no runs";
+        QTest::newRow("a bad line") << QByteArray("120 33 40\n120 33\n")
+                                    << "line 2 of '%1': a run is R1 R2 R3 and maybe a colour RRGGBB, not '120 33'";
+        QTest::newRow("two circles") << QByteArray("circle 5\ncircle none\n")
+                                     << "line 2 of '%1': the picture has one circle, given as 'circle R' or "
+                                        "'circle none', not 'circle none'";
+        QTest::newRow("1001 runs") << QByteArray("1 2 3\n").repeated(1001)
+                                   << "line 1001 of '%1': the runs are more than the limit of 1000";
+    }
+    void badRunsFilesLeaveThePicture()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, error);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("runs.volvenda");
+        QFile file(path);
+        QVERIFY(contents.isEmpty()
+            || (contents == "folder" ? QDir().mkdir(path)
+                                     : file.open(QIODevice::WriteOnly) && file.write(contents) > 0));
+        file.close();
+        PictureCommands commands(1);
+        QVERIFY(!commands.startUp("120") && !commands.start({"120", "33", "40"}));
+        const QImage picture = commands.surface().image();
+        const std::optional<CommandFailure> failure = commands.openRuns(path);
+        QCOMPARE(failure.value_or(CommandFailure()).error, error.arg(path));
+        QCOMPARE(failure.value_or(CommandFailure()).remedy, "The picture stays as it was.");
+        QCOMPARE(commands.surface().image(), picture);
+        // Undo takes back the Start, not the file.
+        QVERIFY(!commands.undo() && commands.content().runs.empty());
     }
 };
 

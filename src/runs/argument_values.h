@@ -25,6 +25,9 @@ struct Argument
 // The values runs are made of, wherever they are given. Each returns why the
 // argument is refused, naming it as name, or an empty text once value is set.
 
+// A radius, named as name in a refusal: a number as for readRadii.
+[[nodiscard]] QString readRadius(const QString &name, const Argument &argument, double &value);
+
 // A run's three radii from three arguments, each such as "120", "-45" or
 // "1e-3": a number with the period as the decimal mark and nothing else
 // around it, neither beyond a double's range nor too small for one (other

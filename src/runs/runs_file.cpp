@@ -2,8 +2,10 @@
 
 #include "argument_values.h"
 
-#include "output/printable.h"
+#include "runtime/arithmetic.h"
+#include "runtime/number_spelling.h"
 #include "runtime/system_reason.h"
+#include "runtime/version.h"
 
 #include <QByteArray>
 #include <QList>
@@ -11,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cmath>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -60,12 +63,27 @@ RunsFile parseRuns(QByteArrayView text, const QString &shown, std::size_t room)
         text = text.sliced(std::min(text.size(), line.size() + (crlf ? 2 : 1)));
         ++number;
         const auto refuse = [&](const QString &why) {
-            return RunsFile {{}, QStringLiteral("line %1 of %2: %3").arg(number).arg(shown, why)};
+            return RunsFile {{}, false, {}, QStringLiteral("line %1 of %2: %3").arg(number).arg(shown, why)};
         };
         const QByteArray words = line.toByteArray().simplified();
         if (words.isEmpty() || words.startsWith('#'))
             continue;
         const QList<QByteArray> fields = words.split(' ');
+        if (fields[0] == "circle") {
+            if (fields.size() != 2 || file.circleGiven)
+                return refuse(QStringLiteral("the picture has one circle, given as 'circle R' or 'circle none', "
+                                             "not %1")
+                                  .arg(Argument(words).quoted()));
+            file.circleGiven = true;
+            double radius = 0.0;
+            if (fields[1] == "none")
+                continue;
+            if (const QString refusal = readRadius(QStringLiteral("the circle's radius"), Argument(fields[1]), radius);
+                !refusal.isEmpty())
+                return refuse(refusal);
+            file.circle = narrowToSingle(std::fabs(radius));
+            continue;
+        }
         if (fields.size() != 3 && fields.size() != 4)
             return refuse(
                 QStringLiteral("a run is R1 R2 R3 and maybe a colour RRGGBB, not %1").arg(Argument(words).quoted()));
@@ -85,26 +103,48 @@ RunsFile parseRuns(QByteArrayView text, const QString &shown, std::size_t room)
     return file;
 }
 
-QString addRunsFile(RenderOptions &options)
+RunsFile readRunsFile(const QByteArray &name, const QString &shown, std::size_t room)
 {
-    if (!options.runsFile)
-        return {};
-    const QByteArray &name = *options.runsFile;
-    const QString shown
-        = name == "-" ? QStringLiteral("standard input") : QLatin1Char('\'') + printable(name) + QLatin1Char('\'');
     int error = 0;
     const QByteArray text = readAtMost(name, error);
     if (error != 0)
-        return QStringLiteral("cannot read %1: %2").arg(shown, systemReason(error));
+        return {{}, false, {}, QStringLiteral("cannot read %1: %2").arg(shown, systemReason(error))};
     if (text.size() > LargestRunsFileSize)
-        return QStringLiteral("%1 is larger than 1 MB, the limit for a runs file").arg(shown);
-    const RunsFile file = parseRuns(text, shown, LargestRunCount - options.runs.size());
-    if (!file.refusal.isEmpty())
-        return file.refusal;
-    if (file.runs.empty() && options.runs.empty())
-        return QStringLiteral("%1 holds no runs, and none are given as arguments").arg(shown);
-    options.runs.insert(options.runs.end(), file.runs.begin(), file.runs.end());
-    return {};
+        return {{}, false, {}, QStringLiteral("%1 is larger than 1 MB, the limit for a runs file").arg(shown)};
+    return parseRuns(text, shown, room);
+}
+
+std::optional<float> circleOf(bool given, std::optional<float> circle, const std::vector<Run> &runs)
+{
+    if (given || runs.empty())
+        return circle;
+    return narrowToSingle(std::fabs(runs.front().radii.R1));
+}
+
+QByteArray runsFileText(const PictureContent &picture)
+{
+    QString text
+        = QStringLiteral("# Volvenda %1: runs, one a line as R1 R2 R3 RRGGBB\n").arg(QLatin1String(ProgramVersion));
+    std::vector<Run> drawn;
+    QString runs;
+    for (const DrawnRun &run : picture.runs) {
+        const QString line = QStringLiteral("%1 %2 %3 %4")
+                                 .arg(shortestSpelling(run.radii.R1), shortestSpelling(run.radii.R2),
+                                     shortestSpelling(run.radii.R3), toQColor(run.colour).name().mid(1));
+        if (run.failure.isEmpty()) {
+            runs += line + QLatin1Char('\n');
+            drawn.push_back(Run {run.radii, run.colour});
+        } else {
+            runs += QStringLiteral("# failed with \"%1\": %2\n").arg(run.failure, line);
+        }
+    }
+    // A circle too large to draw is drawn as none; a file of no runs says
+    // what its picture is all the same.
+    const std::optional<float> circle
+        = picture.circle && std::isfinite(*picture.circle) ? std::optional(std::fabs(*picture.circle)) : std::nullopt;
+    if (drawn.empty() || circle != circleOf(false, std::nullopt, drawn))
+        text += QStringLiteral("circle %1\n").arg(circle ? shortestSpelling(*circle) : QStringLiteral("none"));
+    return (text + runs).toUtf8();
 }
 
 } // namespace volvenda

@@ -20,7 +20,8 @@ QLocale commandLineLocale()
     return locale;
 }
 
-// A radius, named as name in a refusal.
+} // namespace
+
 QString readRadius(const QString &name, const Argument &argument, double &value)
 {
     bool outOfRange = false;
@@ -39,8 +40,6 @@ QString readRadius(const QString &name, const Argument &argument, double &value)
     return (outOfRange ? QStringLiteral("%1 is out of range: %2") : QStringLiteral("%1 is not a number: %2"))
         .arg(name, argument.quoted());
 }
-
-} // namespace
 
 Argument::Argument(const QByteArray &given)
     : bytes(given)
