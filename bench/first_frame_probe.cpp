@@ -98,6 +98,8 @@ union WlArgument {
     std::int32_t h;
 };
 
+// The libraries' own names, which the functions below stand in for.
+// NOLINTBEGIN(readability-identifier-naming)
 extern "C" {
 
 XcbCookie xcb_map_window(XcbConnection *connection, std::uint32_t window)
@@ -185,3 +187,4 @@ WlProxy *wl_proxy_marshal_flags(
 }
 
 } // extern "C"
+// NOLINTEND(readability-identifier-naming)

@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const RenderOptions &options = commandLine.options;
     try {
         // All in one colour, so that no run's path is told from the last one's by its colour.
-        const std::vector<COLORREF> colours(options.runs.size(), composeColor(data[1], 90, 200));
+        const std::vector<COLORREF> colours(options.runs.size(), composeColour(data[1], 90, 200));
         const PicturePlan plan = planPicture(options, colours, fuzzBudget);
         if (!plan.request) {
             check(!plan.refusal.isEmpty());

@@ -32,10 +32,10 @@ double farthestDistance(QPointF p, const QRectF &rect)
 // Circles up to this radius go to the paint engine as they are; larger ones,
 // where its fixed-point arithmetic would fail, are drawn as the polyline of
 // the arc that crosses the surface.
-constexpr double largestEngineRadius = 4096.0;
+constexpr double LargestEngineRadius = 4096.0;
 
 // Vertices of the polyline of a large circle are at most this far apart.
-constexpr double arcStep = 1.0;
+constexpr double ArcStep = 1.0;
 
 // For a circle too large to hand to the paint engine: the arc of it that can
 // cross bounds, as a polyline with vertices no further apart than maxStep
@@ -146,10 +146,10 @@ std::optional<QLineF> clipSegment(const QLineF &segment, const QRectF &bounds)
     // the opposite end. Unlike a parametric clip this stays exact for
     // axis-parallel lines whatever their length, and keeps the error of
     // others to that of their own far coordinates.
-    constexpr unsigned Left = 1U, Right = 2U, Top = 4U, Bottom = 8U;
+    constexpr unsigned toLeft = 1U, toRight = 2U, above = 4U, below = 8U;
     const auto outcode = [&](QPointF p) {
-        return (p.x() < bounds.left() ? Left : 0U) | (p.x() > bounds.right() ? Right : 0U)
-            | (p.y() < bounds.top() ? Top : 0U) | (p.y() > bounds.bottom() ? Bottom : 0U);
+        return (p.x() < bounds.left() ? toLeft : 0U) | (p.x() > bounds.right() ? toRight : 0U)
+            | (p.y() < bounds.top() ? above : 0U) | (p.y() > bounds.bottom() ? below : 0U);
     };
     // Each pass puts one end on an edge; rounding may cost one more per end.
     for (int pass = 0; pass < 8; ++pass) {
@@ -171,11 +171,11 @@ std::optional<QLineF> clipSegment(const QLineF &segment, const QRectF &bounds)
             const double ratio = (y - anchor.y()) / (outside.y() - anchor.y());
             return QPointF(anchor.x() + (outside.x() - anchor.x()) * ratio, y);
         };
-        if ((code & Left) != 0U)
+        if ((code & toLeft) != 0U)
             outside = acrossX(bounds.left());
-        else if ((code & Right) != 0U)
+        else if ((code & toRight) != 0U)
             outside = acrossX(bounds.right());
-        else if ((code & Top) != 0U)
+        else if ((code & above) != 0U)
             outside = acrossY(bounds.top());
         else
             outside = acrossY(bounds.bottom());
@@ -199,9 +199,9 @@ VisibleCircle visiblePart(QPointF centre, double radius, double strokeWidth, con
     const double r = std::fabs(radius);
     if (!circleMeetsRect(centre, r, strokeWidth, bounds))
         return {};
-    if (r <= largestEngineRadius)
+    if (r <= LargestEngineRadius)
         return {true, {}};
-    return {false, arcAcross(centre, r, bounds, arcStep)};
+    return {false, arcAcross(centre, r, bounds, ArcStep)};
 }
 
 } // namespace volvenda

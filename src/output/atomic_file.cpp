@@ -1,20 +1,19 @@
 #include "atomic_file.h"
 
-#include "file_descriptor.h"
-#include "file_metadata.h"
-#include "file_sink.h"
 #include "file_target.h"
+#include "output/detail/file_descriptor.h"
+#include "output/detail/file_metadata.h"
+#include "output/detail/file_sink.h"
+#include "output/detail/temporary_name.h"
+#include "output/detail/unnamed_file.h"
 #include "printable.h"
 #include "runtime/system_reason.h"
-#include "temporary_name.h"
-#include "unnamed_file.h"
 
 #include <QIODevice>
 
 #include <array>
 #include <cerrno>
 #include <functional>
-#include <optional>
 
 #include <fcntl.h>
 #include <linux/capability.h>
@@ -37,7 +36,7 @@ struct AtomicFile::State
 
     [[noreturn]] void failWrite(int error) const { cannotWrite(ErrorKind::FileWriteFailed, path, systemReason(error)); }
     void checkReplaceable() const;
-    int createNamed();
+    SystemResult<int> createNamed();
     void replaceTarget();
 };
 
@@ -80,18 +79,17 @@ void AtomicFile::State::checkReplaceable() const
 }
 
 // A temporary file with a name of its own, for file systems without unnamed
-// ones: the fd, or minus errno.
-int AtomicFile::State::createNamed()
+// ones: its fd, kept in file.
+SystemResult<int> AtomicFile::State::createNamed()
 {
-    int error = 0;
-    const std::optional<QByteArray> created = withFreshName(target.name, error, [this](const QByteArray &temporary) {
+    SystemResult<QByteArray> created = withFreshName(target.name, [this](const QByteArray &temporary) {
         file.reset(
             ::openat(folder.get(), temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666));
-        return file.valid() ? 0 : errno;
+        return file.valid() ? SystemResult<void>() : lastSystemError();
     });
     if (!created)
-        return -error;
-    temporaryName = *created;
+        return SystemError {created.error()};
+    temporaryName = created.take();
     return file.get();
 }
 
@@ -105,26 +103,25 @@ void AtomicFile::State::replaceTarget()
             ErrorKind::FileRefused, path, QStringLiteral("it has become %1").arg(describeType(existing.st_mode)));
     if (exists) {
         const QByteArray existingPath = target.folder + '/' + name;
-        if (const int error = keepMetadata(existingPath, existing, file.get()))
-            failWrite(error);
+        if (const SystemResult<void> kept = keepMetadata(existingPath, existing, file.get()); !kept)
+            failWrite(kept.error());
     }
 
     if (temporaryName.isEmpty()) {
         // A new name takes the file at once; an existing one is replaced
         // through a short-lived name, since a link cannot replace a file.
         if (!exists) {
-            const int error = linkUnnamedFile(file.get(), folder.get(), name);
-            if (error == 0)
+            const SystemResult<void> linked = linkUnnamedFile(file.get(), folder.get(), name);
+            if (linked)
                 return;
-            if (error != EEXIST)
-                failWrite(error);
+            if (linked.error() != EEXIST)
+                failWrite(linked.error());
         }
-        int error = 0;
-        const std::optional<QByteArray> linked = withFreshName(name, error,
-            [this](const QByteArray &temporary) { return linkUnnamedFile(file.get(), folder.get(), temporary); });
+        SystemResult<QByteArray> linked = withFreshName(
+            name, [this](const QByteArray &temporary) { return linkUnnamedFile(file.get(), folder.get(), temporary); });
         if (!linked)
-            failWrite(error);
-        temporaryName = *linked;
+            failWrite(linked.error());
+        temporaryName = linked.take();
     }
     if (::renameat(folder.get(), temporaryName.constData(), folder.get(), name.constData()) != 0)
         failWrite(errno);
@@ -147,16 +144,17 @@ AtomicFile::AtomicFile(const QString &path)
     if (target.exists)
         d->checkReplaceable();
 
-    d->file.reset(openUnnamedFile(d->folder.get()));
-    if (d->file.valid()) {
-        d->sink = std::make_unique<FileSink>([fd = d->file.get()] { return fd; });
+    SystemResult<FileDescriptor> unnamed = openUnnamedFile(d->folder.get());
+    if (unnamed) {
+        d->file = unnamed.take();
+        d->sink = std::make_unique<FileSink>([fd = d->file.get()] { return SystemResult<int>(fd); });
         return;
     }
     // Where the file system has no unnamed files, a named file is made only
     // when writing begins, so that a run killed while it works leaves nothing
     // behind; whether the folder takes one is asked now.
-    if (const int error = errno; !hasNoUnnamedFiles(error))
-        d->failWrite(error);
+    if (!hasNoUnnamedFiles(unnamed.error()))
+        d->failWrite(unnamed.error());
     if (::faccessat(d->folder.get(), ".", W_OK | X_OK, AT_EACCESS) != 0)
         d->failWrite(errno);
     d->sink = std::make_unique<FileSink>([state = d.get()] { return state->createNamed(); });
@@ -177,8 +175,8 @@ void AtomicFile::commit(bool written)
 {
     if (d->committed)
         return;
-    if (!d->sink->drain())
-        d->failWrite(d->sink->failure());
+    if (const SystemResult<void> drained = d->sink->drain(); !drained)
+        d->failWrite(drained.error());
     if (!written)
         cannotWrite(ErrorKind::FileWriteFailed, d->path, QStringLiteral("the file would not be whole"));
     d->sink->close();

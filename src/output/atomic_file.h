@@ -14,7 +14,7 @@ namespace volvenda {
 // the target's folder, which takes the target's place only once all of it is
 // written and on disk. The temporary file has no name where the file system
 // allows; elsewhere it is named after the target, cut short
-// (temporaryNameFor, temporary_name.h), and a run killed while writing may
+// (temporaryNameFor, detail/temporary_name.h), and a run killed while writing may
 // leave it behind.
 // A replaced file keeps its permissions, access ACL and user.* extended
 // attributes, and its owner and group where the writer may set them (see

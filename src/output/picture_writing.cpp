@@ -7,13 +7,19 @@
 
 namespace volvenda {
 
+Picture::Picture(const QImage *image, const VectorSurface *drawing)
+    : image(image)
+    , drawing(drawing)
+{
+    if (image && image->isNull())
+        throw RuntimeError(ErrorKind::OutOfMemory);
+}
+
 bool writePicture(QIODevice &device, PictureFormat format, const Picture &picture, const SvgOptions &svg,
     const std::function<void(double)> &progress)
 {
     if (format == PictureFormat::Svg)
         return writeSvg(*picture.drawing, device, svg);
-    if (picture.image->isNull())
-        throw RuntimeError(ErrorKind::OutOfMemory);
     return writePng(*picture.image, device, progress);
 }
 

@@ -16,8 +16,8 @@ namespace volvenda {
 
 namespace {
 
-constexpr std::size_t largestPalette = 256;
-constexpr std::size_t outputChunk = 1 << 16;
+constexpr std::size_t LargestPalette = 256;
+constexpr std::size_t OutputChunk = 1 << 16;
 
 enum ColourType : std::uint8_t { Rgb = 2, Palette = 3, Rgba = 6 };
 
@@ -99,7 +99,7 @@ std::optional<std::vector<QRgb>> paletteOf(const QImage &image)
             first = false;
             last = pixel;
             if (std::find(colours.begin(), colours.end(), pixel) == colours.end()) {
-                if (colours.size() == largestPalette)
+                if (colours.size() == LargestPalette)
                     return std::nullopt;
                 colours.push_back(pixel);
             }
@@ -127,7 +127,7 @@ public:
     {
         if (deflateInit(&m_zlib, Z_DEFAULT_COMPRESSION) != Z_OK)
             throw std::bad_alloc();
-        m_compressed.resize(outputChunk);
+        m_compressed.resize(OutputChunk);
     }
     ~PngStream() { deflateEnd(&m_zlib); }
     PngStream(const PngStream &) = delete;
@@ -164,12 +164,12 @@ private:
         m_zlib.avail_in = static_cast<uInt>(size);
         for (;;) {
             m_zlib.next_out = reinterpret_cast<Bytef *>(m_compressed.data()) + m_filled;
-            m_zlib.avail_out = static_cast<uInt>(outputChunk - m_filled);
+            m_zlib.avail_out = static_cast<uInt>(OutputChunk - m_filled);
             const int result = deflate(&m_zlib, flush);
             if (result != Z_OK && result != Z_STREAM_END && result != Z_BUF_ERROR)
                 return false;
-            m_filled = outputChunk - m_zlib.avail_out;
-            if (m_filled == outputChunk || (result == Z_STREAM_END && m_filled > 0)) {
+            m_filled = OutputChunk - m_zlib.avail_out;
+            if (m_filled == OutputChunk || (result == Z_STREAM_END && m_filled > 0)) {
                 if (!chunk("IDAT", m_compressed.first(static_cast<qsizetype>(m_filled))))
                     return false;
                 m_filled = 0;

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "runtime/system_result.h"
+
 #include <QByteArrayView>
-#include <QString>
 
 namespace volvenda {
 
 // Writes text to standard output and makes sure it left the program, as any
-// standard tool must for --help and --version: returns the system's reason
-// when it did not ("No space left on device", "Bad file descriptor" for a
-// closed output), or an empty text.
-[[nodiscard]] QString writeStandardOutput(QByteArrayView text);
+// standard tool must for --help and --version: fails with the errno of why
+// it did not (ENOSPC, EBADF for a closed output; EIO where the C library
+// gave none).
+[[nodiscard]] SystemResult<void> writeStandardOutput(QByteArrayView text);
 
 } // namespace volvenda

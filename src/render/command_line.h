@@ -2,7 +2,7 @@
 
 #include "output/picture_format.h"
 #include "runs/runs_file.h"
-#include "runtime/color.h"
+#include "runtime/colour.h"
 #include "trace/curve.h"
 
 #include <QByteArray>

@@ -14,6 +14,7 @@
 #include "runtime/process_setup.h"
 #include "runtime/random_generator.h"
 #include "runtime/runtime_error.h"
+#include "runtime/system_reason.h"
 #include "runtime/version.h"
 #include "trace/start_command.h"
 
@@ -39,9 +40,10 @@ int complain(const QString &message, ExitStatus status)
 // Output nobody receives is a failure, as for any standard tool.
 int printOut(const QByteArray &text)
 {
-    const QString failure = writeStandardOutput(text);
-    return failure.isEmpty() ? Success
-                             : complain(QStringLiteral("cannot write to standard output: ") + failure, Failure);
+    const SystemResult<void> written = writeStandardOutput(text);
+    return written
+        ? Success
+        : complain(QStringLiteral("cannot write to standard output: ") + systemReason(written.error()), Failure);
 }
 
 // Each run's colour: its own, or else the one the window's Start would pick

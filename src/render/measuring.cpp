@@ -42,13 +42,13 @@ public:
     [[nodiscard]] double work() const { return m_work; }
 
 private:
-    static constexpr double narrowestStroke = 16.0;
+    static constexpr double NarrowestStroke = 16.0;
 
     [[nodiscard]] QRectF bounds() const { return viewStrokeBounds(QSizeF(CanvasSize), QRectF(m_view), m_penWidth); }
     void addStroke(double length)
     {
         const double width = double(m_penWidth) * m_scale;
-        m_work += (length * m_scale + width) * std::max(width, narrowestStroke);
+        m_work += (length * m_scale + width) * std::max(width, NarrowestStroke);
     }
 
     int m_scale;

@@ -3,7 +3,7 @@
 #include "command_line.h"
 #include "picture.h"
 
-#include "runtime/color.h"
+#include "runtime/colour.h"
 
 #include <QString>
 

@@ -75,7 +75,7 @@ QString readColour(const QString &name, const Argument &argument, COLORREF &valu
     if (!digits)
         return QStringLiteral("%1 takes six hex digits RRGGBB, not %2").arg(name, argument.quoted());
     const uint rgb = hex.toUInt(nullptr, 16);
-    value = composeColor(int((rgb >> 16U) & 0xFFU), int((rgb >> 8U) & 0xFFU), int(rgb & 0xFFU));
+    value = composeColour(int((rgb >> 16U) & 0xFFU), int((rgb >> 8U) & 0xFFU), int(rgb & 0xFFU));
     return {};
 }
 

@@ -1,6 +1,6 @@
 #include "leading_number.h"
 
-#include "ascii_number.h"
+#include "runtime/detail/ascii_number.h"
 
 namespace volvenda {
 

@@ -1,6 +1,6 @@
 #include "locale_number.h"
 
-#include "ascii_number.h"
+#include "runtime/detail/ascii_number.h"
 #include "runtime_error.h"
 
 #include <QString>

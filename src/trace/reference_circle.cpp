@@ -3,7 +3,7 @@
 #include "canvas_geometry.h"
 
 #include "drawing/drawing_surface.h"
-#include "runtime/color.h"
+#include "runtime/colour.h"
 
 namespace volvenda {
 

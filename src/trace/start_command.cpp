@@ -24,7 +24,7 @@ COLORREF pickRunColour(TraceState &state, RandomGenerator &random)
     state.Red = random.next() * ColourScale;
     state.Green = roundToInt16(random.next() * ColourScale);
     state.Blue = random.next() * ColourScale;
-    return composeColor(roundToInt16(state.Red), state.Green, roundToInt16(state.Blue));
+    return composeColour(roundToInt16(state.Red), state.Green, roundToInt16(state.Blue));
 }
 
 TracePlan readStartCommand(TraceState &state, const FieldTexts &fields, RandomGenerator &random)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "canvas_geometry.h"
-#include "runtime/color.h"
+#include "runtime/colour.h"
 #include "tracer.h"
 
 #include <QString>

@@ -2,7 +2,7 @@
 
 #include "canvas_geometry.h"
 #include "curve.h"
-#include "runtime/color.h"
+#include "runtime/colour.h"
 
 #include <cstdint>
 

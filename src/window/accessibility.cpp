@@ -206,7 +206,7 @@ public:
     [[nodiscard]] QAccessible::State state() const override { return {}; }
 };
 
-const QString pictureNews = QStringLiteral("pictureNews");
+const QString PictureNews = QStringLiteral("pictureNews");
 #endif
 
 // The application with its open menus among its windows. The toolkit's
@@ -257,7 +257,7 @@ QAccessibleInterface *accessibleRole(const QString &, QObject *object)
     if (auto *field = qobject_cast<QLineEdit *>(object); field && qobject_cast<MainWindow *>(field->parent()))
         return new FieldAccessible(field);
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    if (object->objectName() == pictureNews && qobject_cast<Canvas *>(object->parent()))
+    if (object->objectName() == PictureNews && qobject_cast<Canvas *>(object->parent()))
         return new PictureNewsAccessible(object);
 #endif
     return nullptr;
@@ -276,10 +276,10 @@ void announcePicture(QWidget *picture)
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent told(picture, picture->accessibleDescription());
 #else
-    auto *news = picture->findChild<QObject *>(pictureNews, Qt::FindDirectChildrenOnly);
+    auto *news = picture->findChild<QObject *>(PictureNews, Qt::FindDirectChildrenOnly);
     if (news == nullptr) {
         news = new QObject(picture);
-        news->setObjectName(pictureNews);
+        news->setObjectName(PictureNews);
     }
     // New words first: a screen reader may keep the last ones it read.
     QAccessibleEvent changed(news, QAccessible::DescriptionChanged);

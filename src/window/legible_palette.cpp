@@ -8,9 +8,9 @@ namespace volvenda {
 namespace {
 
 // WCAG AA for normal text.
-constexpr double readableText = 4.5;
+constexpr double ReadableText = 4.5;
 // WCAG AA for what is not text: a selection must stand out from the field.
-constexpr double visibleShape = 3.0;
+constexpr double VisibleShape = 3.0;
 
 double relativeLuminance(const QColor &colour)
 {
@@ -24,7 +24,7 @@ double relativeLuminance(const QColor &colour)
 
 QColor readableOnWhite(const QColor &themed)
 {
-    return contrastRatio(themed, Qt::white) >= readableText ? themed : QColor(Qt::black);
+    return contrastRatio(themed, Qt::white) >= ReadableText ? themed : QColor(Qt::black);
 }
 
 } // namespace
@@ -41,11 +41,11 @@ QPalette legibleOnWhite(const QPalette &theme)
     const QColor white(Qt::white);
     QColor highlight = theme.color(QPalette::Active, QPalette::Highlight);
     QColor highlightedText = theme.color(QPalette::Active, QPalette::HighlightedText);
-    if (contrastRatio(highlightedText, highlight) < readableText || contrastRatio(highlight, white) < visibleShape) {
+    if (contrastRatio(highlightedText, highlight) < ReadableText || contrastRatio(highlight, white) < VisibleShape) {
         // The theme's own accent, darkened until white text reads on it; black
         // ends the search at the latest.
         highlightedText = white;
-        while (contrastRatio(highlightedText, highlight) < readableText)
+        while (contrastRatio(highlightedText, highlight) < ReadableText)
             highlight = highlight.darker(110);
     }
 

@@ -7,6 +7,7 @@
 #include "output/standard_output.h"
 #include "runtime/process_setup.h"
 #include "runtime/runtime_error.h"
+#include "runtime/system_reason.h"
 #include "runtime/version.h"
 
 #include <QApplication>
@@ -51,9 +52,9 @@ int main(int argc, char *argv[])
     case volvenda::ProgramOptions::Action::ShowHelp:
     case volvenda::ProgramOptions::Action::ShowVersion:
         // Output nobody receives is a failure, as for any standard tool.
-        if (const QString failure = volvenda::writeStandardOutput(options.text.toLocal8Bit()); !failure.isEmpty()) {
-            std::fprintf(
-                stderr, "%s: cannot write to standard output: %s\n", volvenda::ProgramName, qPrintable(failure));
+        if (const auto written = volvenda::writeStandardOutput(options.text.toLocal8Bit()); !written) {
+            std::fprintf(stderr, "%s: cannot write to standard output: %s\n", volvenda::ProgramName,
+                qPrintable(volvenda::systemReason(written.error())));
             return 1;
         }
         return 0;

@@ -28,7 +28,7 @@ namespace volvenda {
 
 namespace {
 
-constexpr char16_t spaceCode = 32;
+constexpr char16_t SpaceCode = 32;
 
 // The window's own font; no text is drawn in it.
 QFont windowFont()
@@ -413,7 +413,7 @@ void MainWindow::saveRunsAs()
 
 bool MainWindow::keyTyped(char16_t code)
 {
-    if (code != spaceCode)
+    if (code != SpaceCode)
         return false;
     end();
     return true;
@@ -466,11 +466,11 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         const QString text = key->text();
-        if (text.size() == 1 && text.front() == QChar(spaceCode)) {
+        if (text.size() == 1 && text.front() == QChar(SpaceCode)) {
             // The press ends the program; its release is swallowed too, so a
             // focused button is never clicked by it.
             if (event->type() == QEvent::KeyPress)
-                keyTyped(spaceCode);
+                keyTyped(SpaceCode);
             return true;
         }
     }

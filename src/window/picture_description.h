@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/color.h"
+#include "runtime/colour.h"
 #include "trace/curve.h"
 
 #include <QString>

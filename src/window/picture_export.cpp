@@ -24,12 +24,12 @@ namespace volvenda {
 
 namespace {
 
-const QString pngFilter = QStringLiteral("PNG image (*.png)");
-const QString svgFilter = QStringLiteral("SVG drawing (*.svg)");
+const QString PngFilter = QStringLiteral("PNG image (*.png)");
+const QString SvgFilter = QStringLiteral("SVG drawing (*.svg)");
 
 PictureFormat filterFormat(const QString &filter)
 {
-    return filter == svgFilter ? PictureFormat::Svg : PictureFormat::Png;
+    return filter == SvgFilter ? PictureFormat::Svg : PictureFormat::Png;
 }
 
 QByteArray written(const std::function<bool(QIODevice &)> &write)
@@ -80,14 +80,14 @@ ChosenFile askForPictureFile(QWidget *window, const QString &proposal)
     const QFileInfo proposed(proposal);
     QFileDialog dialog(window, QStringLiteral("Save Picture As"), proposed.absolutePath());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({pngFilter, svgFilter});
+    dialog.setNameFilters({PngFilter, SvgFilter});
     // Asked below, about the name written: a native dialog would ask about
     // the name as typed, before the extension is added.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     // The dialog adds the filter's extension to a name without one.
     const auto useFilter
         = [&dialog](const QString &filter) { dialog.setDefaultSuffix(extension(filterFormat(filter))); };
-    const QString filter = proposed.suffix() == extension(PictureFormat::Svg) ? svgFilter : pngFilter;
+    const QString filter = proposed.suffix() == extension(PictureFormat::Svg) ? SvgFilter : PngFilter;
     dialog.selectNameFilter(filter);
     useFilter(filter);
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, useFilter);

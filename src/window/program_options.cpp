@@ -25,7 +25,7 @@ struct ToolkitOption
 
 // The options the toolkit itself reads from the command line (QGuiApplication,
 // QApplication and the X platform plugin).
-constexpr std::array toolkitOptions {
+constexpr std::array ToolkitOptions {
     ToolkitOption {"platform", "name[:options]", "Opens the window through this platform plugin: xcb, wayland, ..."},
     ToolkitOption {"display", "display", "Opens the window on this X display."},
     ToolkitOption {"style", "style", "Draws the buttons in this widget style, such as Fusion."},
@@ -86,7 +86,7 @@ ProgramOptions parseProgramOptions(const QStringList &arguments)
         {QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Displays the version and exits."));
     parser.addOption(help);
     parser.addOption(version);
-    for (const ToolkitOption &known : toolkitOptions) {
+    for (const ToolkitOption &known : ToolkitOptions) {
         QCommandLineOption option(QString::fromLatin1(known.name), QString::fromLatin1(known.description),
             QString::fromLatin1(known.valueName));
         if (*known.description == '\0')

@@ -19,9 +19,9 @@ Q_DECLARE_METATYPE(Drawing)
 
 namespace {
 
-constexpr COLORREF red = composeColor(255, 0, 0);
-constexpr float inf = std::numeric_limits<float>::infinity();
-constexpr float largest = std::numeric_limits<float>::max();
+constexpr COLORREF Red = composeColour(255, 0, 0);
+constexpr float Inf = std::numeric_limits<float>::infinity();
+constexpr float Largest = std::numeric_limits<float>::max();
 
 // A huge line, a short piece of the same line, and where it crosses a column.
 struct Clipping
@@ -52,20 +52,20 @@ private slots:
     void clipsHugeLines_data()
     {
         addRows<Clipping>({
-            {"horizontal, widest floats", {{-largest, 100, largest, 100}, {0, 100, 1, 100}, {0, 100}}},
-            {"horizontal, far right end", {{200, 100, largest, 100}, {0, 100, 1, 100}, {399, 100}}},
-            {"vertical, widest floats", {{50, -largest, 50, largest}, {50, 0, 50, 1}, {50, 444}}},
+            {"horizontal, widest floats", {{-Largest, 100, Largest, 100}, {0, 100, 1, 100}, {0, 100}}},
+            {"horizontal, far right end", {{200, 100, Largest, 100}, {0, 100, 1, 100}, {399, 100}}},
+            {"vertical, widest floats", {{50, -Largest, 50, Largest}, {50, 0, 50, 1}, {50, 444}}},
             {"slanted from far away", {{-3e12, -1e12, 3e12, 1e12}, {0, 0, 3, 1}, {300, 100}}},
             {"steep from far away", {{-1e12, -3e12, 1e12, 3e12}, {0, 0, 1, 3}, {100, 300}}},
             // Ends 1e38 away are known to about 1e22 pixels; the crossing still lands within a few.
-            {"diagonal, widest floats", {{-largest, -largest, largest, largest}, {0, 0, 1, 1}, {300, 300}, 3}},
+            {"diagonal, widest floats", {{-Largest, -Largest, Largest, Largest}, {0, 0, 1, 1}, {300, 300}, 3}},
         });
     }
     void clipsHugeLines()
     {
         QFETCH(Clipping, row);
         RasterSurface surface(CanvasSize, 1.0, Qt::white);
-        surface.DrawLine(float(row.line.x1()), float(row.line.y1()), float(row.line.x2()), float(row.line.y2()), red);
+        surface.DrawLine(float(row.line.x1()), float(row.line.y1()), float(row.line.x2()), float(row.line.y2()), Red);
         const QImage &image = surface.image();
         // The part that crosses the surface is drawn where it lies, and only there.
         const std::vector<int> rows = paintedRows(image, row.crossing.x());
@@ -84,13 +84,13 @@ private slots:
     {
         QTest::addColumn<Drawing>("draw");
         const auto row = [](const char *name, const Drawing &draw) { QTest::newRow(name) << draw; };
-        row("line above the surface", [](auto &s) { s.DrawLine(-largest, -10, largest, -10, red); });
-        row("line to infinity", [](auto &s) { s.DrawLine(10, 10, inf, 10, red); });
-        row("line to not-a-number", [](auto &s) { s.DrawLine(10, 10, std::nanf(""), 10, red); });
-        row("circle of infinite radius", [](auto &s) { s.DrawCircle(200, 250, inf, red); });
-        row("circle at infinity", [](auto &s) { s.DrawCircle(inf, 250, 10, red); });
-        row("circle round the surface", [](auto &s) { s.DrawCircle(200, 250, 1000, red); });
-        row("huge circle far away", [](auto &s) { s.DrawCircle(-1e30F, 0, 1e20F, red); });
+        row("line above the surface", [](auto &s) { s.DrawLine(-Largest, -10, Largest, -10, Red); });
+        row("line to infinity", [](auto &s) { s.DrawLine(10, 10, Inf, 10, Red); });
+        row("line to not-a-number", [](auto &s) { s.DrawLine(10, 10, std::nanf(""), 10, Red); });
+        row("circle of infinite radius", [](auto &s) { s.DrawCircle(200, 250, Inf, Red); });
+        row("circle at infinity", [](auto &s) { s.DrawCircle(Inf, 250, 10, Red); });
+        row("circle round the surface", [](auto &s) { s.DrawCircle(200, 250, 1000, Red); });
+        row("huge circle far away", [](auto &s) { s.DrawCircle(-1e30F, 0, 1e20F, Red); });
     }
     void drawsNothingOutsideOrNotFinite()
     {
@@ -119,8 +119,8 @@ private slots:
         for (const auto &[radius, left, right] : {std::tuple(5000.0F, 151, 159), std::tuple(1e7F, 150, 150)}) {
             RasterSurface raster(CanvasSize, 1.0, Qt::white);
             VectorSurface vector(CanvasSize, Qt::white);
-            raster.DrawCircle(100, 150 + radius, radius, red);
-            vector.DrawCircle(100, 150 + radius, radius, red);
+            raster.DrawCircle(100, 150 + radius, radius, Red);
+            vector.DrawCircle(100, 150 + radius, radius, Red);
             for (const auto &[column, row] : {std::pair(100, 150), std::pair(0, left), std::pair(399, right)}) {
                 const std::vector<int> rows = paintedRows(raster.image(), column);
                 QVERIFY2(!rows.empty() && rows.size() <= 2 && std::abs(rows[0] - row) <= 1,
@@ -151,17 +151,17 @@ private slots:
         std::vector<QRect> reports;
         surface.setPresentHandler([&](const QRect &changed) { reports.push_back(changed); });
         surface.PenWidth(2);
-        surface.DrawLine(100, 100, 150, 120, red);
-        surface.DrawLine(150, 120, 160, 90, red);
+        surface.DrawLine(100, 100, 150, 120, Red);
+        surface.DrawLine(150, 120, 160, 90, Red);
         // The next run's colour with the same pen.
-        surface.DrawLine(100, 60, 150, 60, composeColor(0, 0, 255));
+        surface.DrawLine(100, 60, 150, 60, composeColour(0, 0, 255));
         QCOMPARE(surface.image().pixelColor(125, 60), QColor(0, 0, 255));
         surface.Present();
         surface.Present(); // nothing new: nothing to show
         QCOMPARE(reports.size(), std::size_t(1));
         // The segments with the pen's width around them, not the whole surface.
         QVERIFY(reports[0].contains(QRect(98, 58, 64, 64)) && reports[0].width() < 80 && reports[0].height() < 80);
-        surface.DrawCircle(200, 250, 40, red);
+        surface.DrawCircle(200, 250, 40, Red);
         surface.Present();
         QVERIFY(reports[1].contains(QRect(159, 209, 82, 82)) && reports[1].width() < 90 && reports[1].height() < 90);
         surface.ClearSurface();
@@ -175,7 +175,7 @@ private slots:
         RasterSurface surface(CanvasSize, 2.0, Qt::white);
         QCOMPARE(surface.image().size(), CanvasSize * 2);
         // Logical coordinates: a one-pixel line at y = 100 covers device rows 200 and 201.
-        surface.DrawLine(10, 100, 300, 100, red);
+        surface.DrawLine(10, 100, 300, 100, Red);
         QCOMPARE(paintedRows(surface.image(), 300), (std::vector<int> {200, 201}));
         QVERIFY(!painted(surface.image(), 16, 200) && !painted(surface.image(), 604, 200));
         // Moved to a screen of another ratio, the picture stays and is shown whole.
@@ -187,7 +187,7 @@ private slots:
         QCOMPARE(reported, QRect(QPoint(0, 0), CanvasSize));
         // The painter kept open between drawings follows the new image, the wipe and the pen.
         surface.PenWidth(5);
-        surface.DrawLine(10, 10, 390, 400, red);
+        surface.DrawLine(10, 10, 390, 400, Red);
         surface.setDevicePixelRatio(2.0);
         surface.ClearSurface();
         surface.PenWidth(1);
@@ -202,7 +202,7 @@ private slots:
     void recordsEachRunAsAPathOfItsOwn()
     {
         // A closed curve ends where it began: a second run in its colour would continue its path.
-        const TracePlan closed {{100, 25, 30}, red, 20.0, true};
+        const TracePlan closed {{100, 25, 30}, Red, 20.0, true};
         RasterSurface shown(CanvasSize, 2.0, Qt::white);
         RecordingSurface recording(shown, CanvasSize, Qt::white);
         for (int run = 0; run < 2; ++run) {

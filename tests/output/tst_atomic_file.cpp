@@ -2,8 +2,8 @@
 #include "unnamed_files.h"
 
 #include "output/atomic_file.h"
+#include "output/detail/temporary_name.h"
 #include "output/file_target.h"
-#include "output/temporary_name.h"
 #include "runtime/runtime_error.h"
 
 #include <QDir>

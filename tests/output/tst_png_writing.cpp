@@ -1,4 +1,6 @@
+#include "output/picture_writing.h"
 #include "output/png_writing.h"
+#include "support/cases.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -72,9 +74,6 @@ private slots:
         buffer.open(QIODevice::WriteOnly);
         std::vector<double> progress;
         QVERIFY(writePng(image, buffer, [&](double done) { progress.push_back(done); }));
-        QBuffer nothing;
-        nothing.open(QIODevice::WriteOnly);
-        QVERIFY(!writePng(QImage(), nothing) && nothing.data().isEmpty());
 
         const QByteArray png = buffer.data();
         // IHDR: bit depth and colour type, the smallest that hold the picture.
@@ -86,6 +85,18 @@ private slots:
         QCOMPARE(read.dotsPerMeterX(), 7559);
         QVERIFY(std::is_sorted(progress.begin(), progress.end()));
         QVERIFY(!progress.empty() && progress.back() == 1.0);
+    }
+
+    void refusesANullImage()
+    {
+        // Never written as an empty picture: the writer writes nothing, and
+        // no picture is made of it, whose memory could not be had.
+        QBuffer nothing;
+        nothing.open(QIODevice::WriteOnly);
+        QVERIFY(!writePng(QImage(), nothing) && nothing.data().isEmpty());
+        const QImage null;
+        const std::optional<RuntimeError> refused = failureOf([&] { (void)Picture(&null, nullptr); });
+        QVERIFY(refused && refused->kind() == ErrorKind::OutOfMemory);
     }
 };
 

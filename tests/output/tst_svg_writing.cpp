@@ -35,7 +35,7 @@ private slots:
     {
         QFETCH(View, row);
         VectorSurface surface(QSize(200, 150), Qt::white);
-        surface.DrawCircle(50, 60, 20, composeColor(100, 100, 100));
+        surface.DrawCircle(50, 60, 20, composeColour(100, 100, 100));
         surface.Present();
         // Drawn as the tracer draws, from each new point back to the last; 7
         // significant digits, as a float may need.
@@ -43,7 +43,7 @@ private slots:
         surface.PenWidth(3);
         for (qsizetype i = 1; i < polyline.size(); ++i)
             surface.DrawLine(float(polyline[i].x()), float(polyline[i].y()), float(polyline[i - 1].x()),
-                float(polyline[i - 1].y()), composeColor(31, 111, 209));
+                float(polyline[i - 1].y()), composeColour(31, 111, 209));
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         QVERIFY(writeSvg(surface, buffer, row.options));

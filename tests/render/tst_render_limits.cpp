@@ -88,7 +88,7 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QList<int>, limits);
-        if (underAddressSanitizer)
+        if (UnderAddressSanitizer)
             QSKIP("the address sanitizer reserves more address space than the limit");
         QFile runs(QStringLiteral("runs.txt"));
         QVERIFY(runs.open(QIODevice::WriteOnly));

@@ -1,4 +1,4 @@
-#include "runtime/color.h"
+#include "runtime/colour.h"
 
 #include <QColor>
 #include <QTest>
@@ -27,7 +27,7 @@ private slots:
     {
         QFETCH(QColor, colour);
         QFETCH(QString, words);
-        QCOMPARE(colourInWords(composeColor(colour.red(), colour.green(), colour.blue())), words);
+        QCOMPARE(colourInWords(composeColour(colour.red(), colour.green(), colour.blue())), words);
     }
 };
 

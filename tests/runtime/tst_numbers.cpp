@@ -18,9 +18,9 @@ using namespace volvenda;
 namespace {
 
 using MaybeError = std::optional<ErrorKind>;
-constexpr ErrorKind mismatch = ErrorKind::TypeMismatch;
-constexpr ErrorKind overflow = ErrorKind::Overflow;
-constexpr double inf = std::numeric_limits<double>::infinity();
+constexpr ErrorKind Mismatch = ErrorKind::TypeMismatch;
+constexpr ErrorKind Overflow = ErrorKind::Overflow;
+constexpr double Inf = std::numeric_limits<double>::infinity();
 
 // A text as Start reads it (leniently) and as Clear reads it (strictly, in a
 // locale): a number or the error raised.
@@ -65,26 +65,26 @@ private slots:
         ungrouped.setNumberOptions(QLocale::RejectGroupSeparator);
         addRows<Reading>({
             {"blanks around", {" \t 120 ", 120, 120.0}},
-            {"junk after the number", {"12abc", 12, mismatch}},
+            {"junk after the number", {"12abc", 12, Mismatch}},
             {"exponent", {"3.25E-2", 0.0325, 0.0325}},
-            {"e and sign without digits", {"2e-", 2, mismatch}},
-            {"sign apart from its digits", {"- 5", 0, mismatch}},
-            {"empty", {"", 0, mismatch}},
+            {"e and sign without digits", {"2e-", 2, Mismatch}},
+            {"sign apart from its digits", {"- 5", 0, Mismatch}},
+            {"empty", {"", 0, Mismatch}},
             {"correctly rounded tie to even", {"9007199254740993", 9007199254740992.0, 9007199254740992.0}},
             {"below double", {"1e-400", 0, 0.0}},
             {"leading zeros, then tiny", {"0.000000000000000000001e-300", 0, 0.0}},
             {"tiny by its zeros, whatever the exponent", {"0." + QString(400, u'0') + "1e50", 0, 0.0}},
-            {"beyond double", {"-1e400", -inf, overflow}},
-            {"long digit string beyond double", {QString(400, u'9'), inf, overflow}},
+            {"beyond double", {"-1e400", -Inf, Overflow}},
+            {"long digit string beyond double", {QString(400, u'9'), Inf, Overflow}},
             {"largest single, exactly", {"3.4028234663852886e38", 3.4028234663852886e38, 3.4028234663852886e38}},
             {"beyond single only", {"-1e39", -1e39, -1e39, QLocale::c(), true}},
             {"grouped with fraction", {"1,000.25", 1, 1000.25}},
-            {"short group", {"1,5", 1, mismatch}},
-            {"a group after four digits", {"1234,567", 1234, mismatch}},
+            {"short group", {"1,5", 1, Mismatch}},
+            {"a group after four digits", {"1234,567", 1234, Mismatch}},
             {"German decimal comma", {"-1.000,25", -1, -1000.25, german}},
-            {"German point is no decimal mark", {"1.5", 1.5, mismatch, german}},
+            {"German point is no decimal mark", {"1.5", 1.5, Mismatch, german}},
             {"Arabic-Indic digits", {"\u0661\u0662\u0660", 0, 120.0, QLocale(QLocale::Arabic, QLocale::Egypt)}},
-            {"groups where the locale rejects them", {"1,000", 1, mismatch, ungrouped}},
+            {"groups where the locale rejects them", {"1,000", 1, Mismatch, ungrouped}},
         });
     }
     void readsNumbers()
@@ -100,14 +100,14 @@ private slots:
         QCOMPARE(errorKindOf([&] { value = readNumber(row.text, row.locale); }), error);
         float single = 0.0F;
         QCOMPARE(errorKindOf([&] { single = readSingle(row.text, row.locale); }),
-            row.singleOverflows ? MaybeError(overflow) : error);
+            row.singleOverflows ? MaybeError(Overflow) : error);
         if (!error) {
             QCOMPARE(value, std::get<double>(row.strict));
             if (!row.singleOverflows)
                 QCOMPARE(single, static_cast<float>(value));
             // Clear's narrowing: infinite beyond single precision, never an error.
             QCOMPARE(
-                narrowToSingle(value), row.singleOverflows ? static_cast<float>(std::copysign(inf, value)) : single);
+                narrowToSingle(value), row.singleOverflows ? static_cast<float>(std::copysign(Inf, value)) : single);
         }
     }
 
@@ -117,9 +117,9 @@ private slots:
             {"two and a half down", {2.5, 2}},
             {"just above a half", {2.5000001, 3}},
             {"smallest tie stays even", {-32768.5, -32768}},
-            {"tie above largest", {32767.5, 0, overflow}},
-            {"below smallest", {-32769, 0, overflow}},
-            {"not a number", {std::nan(""), 0, overflow}},
+            {"tie above largest", {32767.5, 0, Overflow}},
+            {"below smallest", {-32769, 0, Overflow}},
+            {"not a number", {std::nan(""), 0, Overflow}},
         });
     }
     void roundsHalfToEvenInto16Bits()

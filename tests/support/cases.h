@@ -13,9 +13,9 @@
 #include <utility>
 
 #if defined(__has_feature) // the sanitizer builds are clang's
-constexpr bool underAddressSanitizer = __has_feature(address_sanitizer);
+constexpr bool UnderAddressSanitizer = __has_feature(address_sanitizer);
 #else
-constexpr bool underAddressSanitizer = false;
+constexpr bool UnderAddressSanitizer = false;
 #endif
 
 // A test table of one column, "row", holding a whole case: the table reads as

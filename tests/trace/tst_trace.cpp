@@ -106,7 +106,7 @@ private slots:
         QCOMPARE(lines.back().p1(), QPointF(235, 142));
         QCOMPARE(run.state.T, 201.25);
         // One colour for the whole run.
-        QCOMPARE(run.surface.colours, std::set<COLORREF> {composeColor(41, 98, 59)});
+        QCOMPARE(run.surface.colours, std::set<COLORREF> {composeColour(41, 98, 59)});
         // The pen at 2, a present for the first point with nothing drawn, then
         // each segment followed by its present: 805 steps.
         QCOMPARE(run.surface.calls, QStringLiteral("WWP") + QStringLiteral("LP").repeated(804));

@@ -51,7 +51,7 @@ private slots:
             = !arguments.isEmpty() && arguments.constLast().startsWith(u'>') ? arguments.takeLast() : QString();
         const QString limits
             = !arguments.isEmpty() && arguments.constFirst().startsWith("ulimit") ? arguments.takeFirst() : QString();
-        if (!limits.isEmpty() && underAddressSanitizer)
+        if (!limits.isEmpty() && UnderAddressSanitizer)
             QSKIP("the address sanitizer reserves more address space than the limit");
         // A runtime folder of its own, of which the toolkit would otherwise warn first.
         QTemporaryDir runtime;

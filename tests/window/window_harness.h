@@ -4,7 +4,7 @@
 #include "window/picture_description.h"
 
 #include "runtime/arithmetic.h"
-#include "runtime/color.h"
+#include "runtime/colour.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -63,13 +63,13 @@ struct WindowHarness
 inline QColor runColour(const MainWindow &window)
 {
     const TraceState &state = window.state();
-    return toQColor(composeColor(roundToInt16(state.Red), state.Green, roundToInt16(state.Blue)));
+    return toQColor(composeColour(roundToInt16(state.Red), state.Green, roundToInt16(state.Blue)));
 }
 
 // A colour as the picture's description gives it.
 inline QString colourOf(const QColor &colour)
 {
-    return colourInWords(composeColor(colour.red(), colour.green(), colour.blue())) + " (" + colour.name() + ")";
+    return colourInWords(composeColour(colour.red(), colour.green(), colour.blue())) + " (" + colour.name() + ")";
 }
 
 inline QAccessibleInterface *accessible(QObject *object)

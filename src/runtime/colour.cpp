@@ -1,4 +1,4 @@
-#include "color.h"
+#include "colour.h"
 
 #include <array>
 
@@ -17,7 +17,7 @@ struct HueName
 };
 
 // The hue circle in order; red wraps round past 335 degrees.
-constexpr std::array hueNames {
+constexpr std::array HueNames {
     HueName {15, "red", "dark red", "pink"},
     HueName {45, "orange", "brown", "light orange"},
     HueName {70, "yellow", "olive", "light yellow"},
@@ -30,8 +30,8 @@ constexpr std::array hueNames {
     HueName {360, "red", "dark red", "pink"},
 };
 
-constexpr double darkBelow = 0.3;
-constexpr double lightAbove = 0.7;
+constexpr double DarkBelow = 0.3;
+constexpr double LightAbove = 0.7;
 
 } // namespace
 
@@ -46,20 +46,20 @@ QString colourInWords(COLORREF colour)
             return QStringLiteral("black");
         if (lightness > 0.92)
             return QStringLiteral("white");
-        if (lightness < darkBelow)
+        if (lightness < DarkBelow)
             return QStringLiteral("dark grey");
-        return lightness > lightAbove ? QStringLiteral("light grey") : QStringLiteral("grey");
+        return lightness > LightAbove ? QStringLiteral("light grey") : QStringLiteral("grey");
     }
-    const HueName *hue = hueNames.data();
+    const HueName *hue = HueNames.data();
     while (hsl.hslHue() >= hue->below)
         ++hue;
     if (saturation < 0.35) {
-        const QString shade = lightness < darkBelow ? QStringLiteral("dark ")
-            : lightness > lightAbove                ? QStringLiteral("light ")
+        const QString shade = lightness < DarkBelow ? QStringLiteral("dark ")
+            : lightness > LightAbove                ? QStringLiteral("light ")
                                                     : QString();
         return shade + QStringLiteral("greyish ") + QLatin1String(hue->name);
     }
-    return QLatin1String(lightness < darkBelow ? hue->dark : lightness > lightAbove ? hue->light : hue->name);
+    return QLatin1String(lightness < DarkBelow ? hue->dark : lightness > LightAbove ? hue->light : hue->name);
 }
 
 } // namespace volvenda

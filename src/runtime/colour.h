@@ -12,7 +12,7 @@ namespace volvenda {
 using COLORREF = std::uint32_t;
 
 // Components outside 0...255 are clamped rather than spilling into their neighbours.
-[[nodiscard]] constexpr COLORREF composeColor(int red, int green, int blue) noexcept
+[[nodiscard]] constexpr COLORREF composeColour(int red, int green, int blue) noexcept
 {
     const auto component = [](int value) { return static_cast<COLORREF>(std::clamp(value, 0, 255)); };
     return component(red) | (component(green) << 8U) | (component(blue) << 16U);
@@ -29,6 +29,6 @@ using COLORREF = std::uint32_t;
 [[nodiscard]] QString colourInWords(COLORREF colour);
 
 // The grey of the reference circle.
-inline constexpr COLORREF ReferenceGray = composeColor(100, 100, 100);
+inline constexpr COLORREF ReferenceGray = composeColour(100, 100, 100);
 
 } // namespace volvenda

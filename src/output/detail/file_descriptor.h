@@ -1,10 +1,13 @@
 #pragma once
 
+#include <utility>
+
 #include <unistd.h>
 
 namespace volvenda {
 
 // An open file descriptor, closed when another takes its place or it goes.
+// Moved, never copied: one owner closes it, once.
 class FileDescriptor
 {
 public:
@@ -16,8 +19,16 @@ public:
     ~FileDescriptor() { reset(); }
     FileDescriptor(const FileDescriptor &) = delete;
     FileDescriptor &operator=(const FileDescriptor &) = delete;
-    FileDescriptor(FileDescriptor &&) = delete;
-    FileDescriptor &operator=(FileDescriptor &&) = delete;
+    FileDescriptor(FileDescriptor &&other) noexcept
+        : m_fd(std::exchange(other.m_fd, -1))
+    {
+    }
+    FileDescriptor &operator=(FileDescriptor &&other) noexcept
+    {
+        if (this != &other)
+            reset(std::exchange(other.m_fd, -1));
+        return *this;
+    }
 
     [[nodiscard]] int get() const { return m_fd; }
     [[nodiscard]] bool valid() const { return m_fd >= 0; }

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "runtime/system_result.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 
 #include <cerrno>
-#include <optional>
 
 namespace volvenda {
 
@@ -16,21 +17,22 @@ namespace volvenda {
 [[nodiscard]] QByteArray temporaryNameFor(QByteArrayView name);
 
 // Makes one attempt at a fresh temporary name for name and hands it to
-// create, which returns 0 or errno; tries again while the name is taken.
-// Gives the name taken, or nothing with create's last errno in error.
+// create, which returns a SystemResult<void>; tries again while the name is
+// taken (EEXIST). Gives the name taken, or create's last error.
 template<typename Create>
-std::optional<QByteArray> withFreshName(const QByteArray &name, int &error, Create &&create)
+SystemResult<QByteArray> withFreshName(const QByteArray &name, Create &&create)
 {
     constexpr int attempts = 100;
+    SystemResult<void> created;
     for (int attempt = 0; attempt < attempts; ++attempt) {
         QByteArray temporary = temporaryNameFor(name);
-        error = create(temporary);
-        if (error == 0)
+        created = create(temporary);
+        if (created)
             return temporary;
-        if (error != EEXIST)
-            return std::nullopt;
+        if (created.error() != EEXIST)
+            break;
     }
-    return std::nullopt;
+    return SystemError {created.error()};
 }
 
 } // namespace volvenda

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/system_result.h"
+
 #include <QByteArray>
 #include <QList>
 
@@ -20,10 +22,9 @@ namespace volvenda {
 // Attributes of the namespaces only the system sets (security.*, trusted.*)
 // are left as the system gives them, and all of them on a file system that
 // keeps none.
-// Returns 0, or the errno of what failed and must fail the write (an
-// input/output error, no space for the attributes, a user.* attribute the
-// writer may not read).
-[[nodiscard]] int keepMetadata(const QByteArray &path, const struct stat &existing, int fd);
+// Fails with the errno of what must fail the write (an input/output error, no
+// space for the attributes, a user.* attribute the writer may not read).
+[[nodiscard]] SystemResult<void> keepMetadata(const QByteArray &path, const struct stat &existing, int fd);
 
 // The user.* attributes of the file at path that the writer may not read, and
 // so could not keep: those of a file that others may replace but not read.

@@ -14,7 +14,7 @@ namespace volvenda {
 
 namespace {
 
-constexpr char accessAcl[] = "system.posix_acl_access";
+constexpr char AccessAcl[] = "system.posix_acl_access";
 
 // Whether a failure only means that this attribute cannot be kept here: the
 // file system keeps none, or the writer may not read or set it.
@@ -25,68 +25,83 @@ bool cannotKeep(int error)
 
 // What a call that fills a buffer of a given size gives (getxattr,
 // listxattr): its size asked first, and asked again if it grew meanwhile.
-// False with errno set when there is nothing to have.
 template<typename Read>
-bool readWhole(QByteArray &into, Read &&read)
+SystemResult<QByteArray> readWhole(Read &&read)
 {
     for (;;) {
         const ssize_t size = read(nullptr, 0);
         if (size < 0)
-            return false;
+            return lastSystemError();
+        QByteArray into;
         into.resize(size);
         const ssize_t got = read(into.data(), std::size_t(into.size()));
         if (got < 0 && errno == ERANGE)
             continue;
         if (got < 0)
-            return false;
+            return lastSystemError();
         into.resize(got);
-        return true;
+        return into;
     }
 }
 
 // The value of the attribute name of the file at path.
-bool readAttribute(const QByteArray &path, const char *name, QByteArray &value)
+SystemResult<QByteArray> readAttribute(const QByteArray &path, const char *name)
 {
-    return readWhole(
-        value, [&](char *data, std::size_t size) { return ::lgetxattr(path.constData(), name, data, size); });
+    return readWhole([&](char *data, std::size_t size) { return ::lgetxattr(path.constData(), name, data, size); });
 }
 
 // The names of the file's user.* attributes; empty where it has none to read.
 QList<QByteArray> userAttributes(const QByteArray &path)
 {
-    QByteArray names;
-    if (!readWhole(names, [&](char *data, std::size_t size) { return ::llistxattr(path.constData(), data, size); }))
+    SystemResult<QByteArray> names
+        = readWhole([&](char *data, std::size_t size) { return ::llistxattr(path.constData(), data, size); });
+    if (!names)
         return {};
     QList<QByteArray> user;
-    for (const QByteArray &name : names.split('\0'))
+    for (const QByteArray &name : names.value().split('\0'))
         if (name.startsWith("user."))
             user << name;
     return user;
 }
 
-int keepOwnerAndMode(const struct stat &existing, int fd)
+// What a call that sets or removes an attribute gave (0, or -1 with errno
+// set), failing only where the write must fail: not where the attribute
+// just cannot be kept here.
+SystemResult<void> attributeKept(int result)
 {
-    int ownership = ::fchown(fd, existing.st_uid, existing.st_gid) == 0 ? 0 : errno;
-    if (ownership == EPERM)
-        ownership = ::fchown(fd, static_cast<uid_t>(-1), existing.st_gid) == 0 ? 0 : errno;
-    if (ownership != 0 && ownership != EPERM)
-        return ownership;
+    if (result != 0 && !cannotKeep(errno))
+        return lastSystemError();
+    return {};
+}
+
+SystemResult<void> keepOwnerAndMode(const struct stat &existing, int fd)
+{
+    // The owner and the group, or else the group alone; where neither may
+    // be given, the file stays the writer's.
+    if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+        if (errno != EPERM)
+            return lastSystemError();
+        if (::fchown(fd, static_cast<uid_t>(-1), existing.st_gid) != 0 && errno != EPERM)
+            return lastSystemError();
+    }
     // After the owner, whose change clears the set-id bits.
-    return ::fchmod(fd, existing.st_mode & 0777U) == 0 ? 0 : errno;
+    if (::fchmod(fd, existing.st_mode & 0777U) != 0)
+        return lastSystemError();
+    return {};
 }
 
 // After the mode: an ACL sets the group's bits to its mask, where the mode
 // would set the mask to the group's bits.
-int keepAcl(const QByteArray &path, int fd)
+SystemResult<void> keepAcl(const QByteArray &path, int fd)
 {
-    QByteArray acl;
-    if (readAttribute(path, accessAcl, acl))
-        return ::fsetxattr(fd, accessAcl, acl.constData(), acl.size(), 0) == 0 || cannotKeep(errno) ? 0 : errno;
-    if (!cannotKeep(errno))
-        return errno;
+    SystemResult<QByteArray> acl = readAttribute(path, AccessAcl);
+    if (acl)
+        return attributeKept(::fsetxattr(fd, AccessAcl, acl.value().constData(), acl.value().size(), 0));
+    if (!cannotKeep(acl.error()))
+        return SystemError {acl.error()};
     // None on the old file: none on the new one either, whatever the folder's
     // default gave it; the mode alone then says who may do what.
-    return ::fremovexattr(fd, accessAcl) == 0 || cannotKeep(errno) ? 0 : errno;
+    return attributeKept(::fremovexattr(fd, AccessAcl));
 }
 
 // Whether the writer is the file's owner, who may read its attributes even
@@ -96,7 +111,7 @@ bool ownedByWriter(const struct stat &existing)
     return existing.st_uid == ::geteuid();
 }
 
-int keepUserAttributes(const QByteArray &path, const struct stat &existing, int fd)
+SystemResult<void> keepUserAttributes(const QByteArray &path, const struct stat &existing, int fd)
 {
     const QList<QByteArray> names = userAttributes(path);
     // Lent only for the moment the attributes are read, whatever happens.
@@ -108,29 +123,31 @@ int keepUserAttributes(const QByteArray &path, const struct stat &existing, int 
             ::chmod(path.constData(), mode);
     });
     for (const QByteArray &name : names) {
-        QByteArray value;
-        if (!readAttribute(path, name.constData(), value)) {
+        SystemResult<QByteArray> value = readAttribute(path, name.constData());
+        if (!value) {
             // One the writer may not read is not lost in silence: the file
             // was refused before any work (unreadableAttributes), and one
             // that has become so meanwhile fails the write.
-            if (cannotKeep(errno) && errno != EACCES)
+            if (cannotKeep(value.error()) && value.error() != EACCES)
                 continue;
-            return errno;
+            return SystemError {value.error()};
         }
-        if (::fsetxattr(fd, name.constData(), value.constData(), value.size(), 0) != 0 && !cannotKeep(errno))
-            return errno;
+        const SystemResult<void> kept
+            = attributeKept(::fsetxattr(fd, name.constData(), value.value().constData(), value.value().size(), 0));
+        if (!kept)
+            return kept;
     }
-    return 0;
+    return {};
 }
 
 } // namespace
 
-int keepMetadata(const QByteArray &path, const struct stat &existing, int fd)
+SystemResult<void> keepMetadata(const QByteArray &path, const struct stat &existing, int fd)
 {
-    if (const int error = keepOwnerAndMode(existing, fd))
-        return error;
-    if (const int error = keepAcl(path, fd))
-        return error;
+    if (const SystemResult<void> kept = keepOwnerAndMode(existing, fd); !kept)
+        return kept;
+    if (const SystemResult<void> kept = keepAcl(path, fd); !kept)
+        return kept;
     return keepUserAttributes(path, existing, fd);
 }
 
