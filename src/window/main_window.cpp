@@ -12,6 +12,8 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
@@ -160,6 +162,7 @@ MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, ChooseFil
     setFont(windowFont());
 
     buildPictureMenu();
+    setAcceptDrops(true);
     applyPalettes();
     // Sees the keys typed into the controls, the theme change and, once the
     // program is ending, all the window's input.
@@ -388,6 +391,8 @@ QString MainWindow::proposedRunsFile() const
 
 void MainWindow::openRuns(const QString &path)
 {
+    if (m_ending)
+        return;
     m_runsFile = QFileInfo(path).absoluteFilePath();
     const bool failed = runCommand([&] { return m_commands.openRuns(path); });
     if (!failed && !m_commands.content().runs.empty()) {
@@ -482,6 +487,32 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // The close box ends the program as End does.
     event->accept();
     end();
+}
+
+namespace {
+
+// The one local file a drag brings, if that is what it brings.
+QString droppedFile(const QMimeData *data)
+{
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls[0].isLocalFile() ? urls[0].toLocalFile() : QString();
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!m_ending && !droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openRuns(path);
 }
 
 void MainWindow::quitProgram()
