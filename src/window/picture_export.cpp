@@ -110,6 +110,17 @@ ChosenFile askForPictureFile(QWidget *window, const QString &proposal)
     return {};
 }
 
+QString askForRunsFile(QWidget *window, bool saving, const QString &proposal)
+{
+    QFileDialog dialog(window, saving ? QStringLiteral("Save Runs As") : QStringLiteral("Open Runs"), proposal);
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters(
+        {QStringLiteral("Volvenda runs (*.%1)").arg(QLatin1String(RunsExtension)), QStringLiteral("All files (*)")});
+    dialog.setDefaultSuffix(QLatin1String(RunsExtension));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
 void savePicture(const PictureFile &file, const QImage &image, const VectorSurface &drawing)
 {
     // A write the device refuses is kept by the file and reported with the

@@ -2,10 +2,12 @@
 
 #include "argument_values.h"
 
-#include "output/printable.h"
+#include "runtime/arithmetic.h"
+#include "runtime/number_spelling.h"
 #include "runtime/runtime_error.h"
 #include "runtime/system_reason.h"
 #include "runtime/system_result.h"
+#include "runtime/version.h"
 
 #include <QByteArray>
 #include <QList>
@@ -14,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cmath>
 #include <optional>
 
 #include <fcntl.h>
@@ -49,35 +52,45 @@ SystemResult<QByteArray> readAtMost(const QByteArray &name)
     return text;
 }
 
-// The run on a line of a runs file; nothing for a blank line or a comment.
-// room is whether another run may come from the file.
-std::optional<Run> readRun(QByteArrayView line, bool room)
+// Adds what a line of a runs file gives to file: a run, or the circle;
+// nothing for a blank line or a comment. At most room runs may come from it.
+void readLine(QByteArrayView line, RunsFile &file, std::size_t room)
 {
     const QByteArray words = line.toByteArray().simplified();
     if (words.isEmpty() || words.startsWith('#'))
-        return std::nullopt;
+        return;
     const QList<QByteArray> fields = words.split(' ');
+    if (fields[0] == "circle") {
+        if (fields.size() != 2 || file.circleGiven)
+            refuseArgument(QStringLiteral("the picture has one circle, given as 'circle R' or 'circle none', not %1")
+                               .arg(Argument(words).quoted()));
+        file.circleGiven = true;
+        if (fields[1] != "none")
+            file.circle
+                = narrowToSingle(std::fabs(readRadius(QStringLiteral("the circle's radius"), Argument(fields[1]))));
+        return;
+    }
     if (fields.size() != 3 && fields.size() != 4)
         refuseArgument(
             QStringLiteral("a run is R1 R2 R3 and maybe a colour RRGGBB, not %1").arg(Argument(words).quoted()));
-    if (!room)
+    if (file.runs.size() >= room)
         refuseArgument(QStringLiteral("the runs are more than the limit of %1").arg(LargestRunCount));
     Run run {readRadii(Argument(fields[0]), Argument(fields[1]), Argument(fields[2]), QString()), std::nullopt};
     if (fields.size() == 4)
         run.colour = readColour(QStringLiteral("the colour"), Argument(fields[3]));
-    return run;
+    file.runs.push_back(run);
 }
 
 } // namespace
 
-std::vector<Run> parseRuns(QByteArrayView text, const QString &shown, std::size_t room)
+RunsFile parseRuns(QByteArrayView text, const QString &shown, std::size_t room)
 {
     // As editors write them: Notepad puts a byte-order mark first, and lines
     // end in LF, CRLF or, from old Mac editors, CR alone.
     const QByteArrayView mark("\xEF\xBB\xBF");
     if (text.startsWith(mark))
         text = text.sliced(mark.size());
-    std::vector<Run> runs;
+    RunsFile file;
     qsizetype number = 0;
     while (!text.isEmpty()) {
         const auto end = std::find_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; });
@@ -86,22 +99,16 @@ std::vector<Run> parseRuns(QByteArrayView text, const QString &shown, std::size_
         text = text.sliced(std::min(text.size(), line.size() + (crlf ? 2 : 1)));
         ++number;
         try {
-            if (const std::optional<Run> run = readRun(line, runs.size() < room))
-                runs.push_back(*run);
+            readLine(line, file, room);
         } catch (const RuntimeError &refusal) {
             refuseArgument(QStringLiteral("line %1 of %2: %3").arg(number).arg(shown, refusal.errorText()));
         }
     }
-    return runs;
+    return file;
 }
 
-void addRunsFile(RenderOptions &options)
+RunsFile readRunsFile(const QByteArray &name, const QString &shown, std::size_t room)
 {
-    if (!options.runsFile)
-        return;
-    const QByteArray &name = *options.runsFile;
-    const QString shown
-        = name == "-" ? QStringLiteral("standard input") : QLatin1Char('\'') + printable(name) + QLatin1Char('\'');
     SystemResult<QByteArray> read = readAtMost(name);
     if (!read)
         refuseArgument(QStringLiteral("cannot read %1: %2").arg(shown, systemReason(read.error())));
@@ -109,10 +116,40 @@ void addRunsFile(RenderOptions &options)
     if (text.size() > LargestRunsFileSize)
         refuseArgument(QStringLiteral("%1 is larger than %2 MB, the limit for a runs file")
                            .arg(shown, QString::number(LargestRunsFileSize / Megabyte)));
-    const std::vector<Run> runs = parseRuns(text, shown, LargestRunCount - options.runs.size());
-    if (runs.empty() && options.runs.empty())
-        refuseArgument(QStringLiteral("%1 holds no runs, and none are given as arguments").arg(shown));
-    options.runs.insert(options.runs.end(), runs.begin(), runs.end());
+    return parseRuns(text, shown, room);
+}
+
+std::optional<float> circleOf(bool given, std::optional<float> circle, const std::vector<Run> &runs)
+{
+    if (given || runs.empty())
+        return circle;
+    return narrowToSingle(std::fabs(runs.front().radii.R1));
+}
+
+QByteArray runsFileText(const PictureContent &picture)
+{
+    QString text
+        = QStringLiteral("# Volvenda %1: runs, one a line as R1 R2 R3 RRGGBB\n").arg(QLatin1String(ProgramVersion));
+    std::vector<Run> drawn;
+    QString runs;
+    for (const DrawnRun &run : picture.runs) {
+        const QString line = QStringLiteral("%1 %2 %3 %4")
+                                 .arg(shortestSpelling(run.radii.R1), shortestSpelling(run.radii.R2),
+                                     shortestSpelling(run.radii.R3), toQColor(run.colour).name().mid(1));
+        if (run.failure.isEmpty()) {
+            runs += line + QLatin1Char('\n');
+            drawn.push_back(Run {run.radii, run.colour});
+        } else {
+            runs += QStringLiteral("# failed with \"%1\": %2\n").arg(run.failure, line);
+        }
+    }
+    // A circle too large to draw is drawn as none; a file of no runs says
+    // what its picture is all the same.
+    const std::optional<float> circle
+        = picture.circle && std::isfinite(*picture.circle) ? std::optional(std::fabs(*picture.circle)) : std::nullopt;
+    if (drawn.empty() || circle != circleOf(false, std::nullopt, drawn))
+        text += QStringLiteral("circle %1\n").arg(circle ? shortestSpelling(*circle) : QStringLiteral("none"));
+    return (text + runs).toUtf8();
 }
 
 } // namespace volvenda
