@@ -40,6 +40,8 @@ private slots:
         // a thread's default stack is 4 GB here.
         QTest::newRow("too little memory") << QStringList {"ulimit -s 4194304; ulimit -v 2097152;", "-platform",
             "offscreen"} << 1 << "volvenda: Out of memory: the window needs about ";
+        QTest::newRow("past the display check, -display for Qt")
+            << QStringList {"-display", ":9876"} << -1 << "qt.qpa.xcb: could not connect to display :9876";
         QTest::newRow("past the display check, -platform for Qt") << QStringList {
             "-platform", "none"} << -1 << "qt.qpa.plugin: Could not find the Qt platform plugin \"none\"";
     }
