@@ -375,7 +375,8 @@ int main(int argc, char *argv[])
     benchmarkRenderer(std::min(runs, 10));
     benchmarkAnimatedSvg(std::min(runs, 5));
 
-    MainWindow window([] {}, [](QWidget *, const QString &text) { std::fprintf(stderr, "%s\n", qPrintable(text)); });
+    MainWindow window([] {},
+        [](QWidget *, const CommandFailure &failure) { std::fprintf(stderr, "%s\n", qPrintable(failure.error)); });
     showExposed(window);
     auto *start = window.findChild<QPushButton *>(QStringLiteral("Start"));
     auto *clear = window.findChild<QPushButton *>(QStringLiteral("Clear"));

@@ -7,8 +7,9 @@ set(allowed_runtime "runtime")
 set(allowed_drawing "runtime;drawing")
 set(allowed_output "runtime;drawing;output")
 set(allowed_trace "runtime;drawing;trace")
-set(allowed_window "runtime;drawing;output;trace;window")
-set(allowed_render "runtime;drawing;output;trace;render")
+set(allowed_runs "runtime;drawing;output;trace;runs")
+set(allowed_window "runtime;drawing;output;trace;runs;window")
+set(allowed_render "runtime;drawing;output;trace;runs;render")
 
 # Appends to out each include, in the C++ files under folder, that matches
 # pattern and names a first folder ("output" in "output/png_writing.h") not
@@ -29,7 +30,7 @@ function(check_includes folder pattern allowed out)
 endfunction()
 
 set(upwards "")
-foreach(folder runtime drawing output trace window render)
+foreach(folder runtime drawing output trace runs window render)
     check_includes("src/${folder}" "^#include \"[a-z_]+/" "${allowed_${folder}}" upwards)
 endforeach()
 

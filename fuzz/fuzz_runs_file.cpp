@@ -8,7 +8,7 @@
 #include "property.h"
 
 #include "output/printable.h"
-#include "render/runs_file.h"
+#include "runs/runs_file.h"
 #include "runtime/runtime_error.h"
 
 #include <QByteArray>
@@ -34,9 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Lines as editors end them, LF, CRLF or CR alone, after a byte-order mark.
     QByteArray unified = text.startsWith("\xEF\xBB\xBF") ? text.mid(3) : text;
     const QList<QByteArray> lines = unified.replace("\r\n", "\n").replace('\r', '\n').split('\n');
-    std::vector<Run> runs;
+    RunsFile file;
     try {
-        runs = parseRuns(text, QStringLiteral("'f'"), room);
+        file = parseRuns(text, QStringLiteral("'f'"), room);
     } catch (const RuntimeError &refusal) {
         const QString why = refusal.errorText();
         const qsizetype of = why.indexOf(QLatin1String(" of 'f': "));
@@ -52,8 +52,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const QByteArray words = line.simplified();
         return !words.isEmpty() && !words.startsWith('#');
     });
-    check(std::size_t(counted) == runs.size() && runs.size() <= room);
-    for (const Run &run : runs)
+    // Every line that is not blank or a comment is a run or the one circle.
+    check(std::size_t(counted) == file.runs.size() + (file.circleGiven ? 1 : 0) && file.runs.size() <= room);
+    check(file.circleGiven || !file.circle);
+    check(!file.circle || *file.circle >= 0);
+    for (const Run &run : file.runs)
         check(std::isfinite(run.radii.R1) && std::isfinite(run.radii.R2) && std::isfinite(run.radii.R3));
     return 0;
 }

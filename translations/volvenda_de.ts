@@ -322,56 +322,6 @@ der graue Kreis ist der des ersten R1.
 </translation>
     </message>
     <message>
-        <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png or .svg
-  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
-                      an argument, in order; a run without one takes a random
-                      colour (a runs file gives a run&apos;s colour on its line)
-  --seed N            seed the random colours, so the same command gives the same file
-  --runs FILE         draw the runs of FILE (- for standard input) after those given
-                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
-                      blank lines and lines that begin with # are skipped
-  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
-  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
-  --no-reference      leave out the grey reference circle
-  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
-                      pace, over SECONDS together, %2 to %3 (a viewer that does
-                      not animate shows them finished)
-  --loop              with --animate: draw them again and again, a second apart
-  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
-  -h, --help          show this help
-  -v, --version       show the version
-</source>
-        <translation>Optionen:
-  -o, --output FILE   wohin geschrieben wird; das Format folgt der Endung: .png
-                      oder .svg
-  --color RRGGBB      die Farbe einer Kurve (hexadezimal), einmal für jeden als
-                      Argument angegebenen Lauf, der Reihe nach; ein Lauf ohne
-                      sie bekommt eine zufällige Farbe (eine Lauf-Datei gibt die
-                      Farbe eines Laufs auf seiner Zeile an)
-  --seed N            die Zufallsfarben festlegen, sodass derselbe Befehl
-                      dieselbe Datei ergibt
-  --runs FILE         die Läufe aus FILE (- für die Standardeingabe) nach den
-                      als Argumente angegebenen zeichnen: einer pro Zeile, R1 R2
-                      R3 und vielleicht eine Farbe RRGGBB; leere Zeilen und
-                      Zeilen, die mit # beginnen, werden übersprungen
-  --scale K           nur PNG: K Gerätepixel je logischem Pixel (1 bis %1;
-                      Vorgabe 1)
-  --until-closed      jede Kurve weiterzeichnen, bis sie sich schließt, statt
-                      dort aufzuhören, wo das Fenster aufhört
-  --no-reference      den grauen Bezugskreis weglassen
-  --animate SECONDS   nur SVG: Die Kurven zeichnen sich nacheinander, in einem
-                      Tempo, zusammen über SECONDS, %2 bis %3 (ein Betrachter,
-                      der nicht animiert, zeigt sie fertig)
-  --loop              mit --animate: sie immer wieder zeichnen, mit einer
-                      Sekunde Pause
-  --fit MARGIN        auf das Gezeichnete zuschneiden, mit MARGIN Pixeln (0 bis
-                      %4) ringsum
-  -h, --help          diese Hilfe zeigen
-  -v, --version       die Version zeigen
-</translation>
-    </message>
-    <message>
         <source>Without --fit the picture is the window&apos;s canvas, %1 x %2 pixels. --fit cuts
 that canvas to the box of what is drawn on it (all the curves, and the grey
 circle unless --no-reference), widths of the strokes included; MARGIN is in
@@ -461,6 +411,58 @@ grauen Kreis mit 8 logischen Pixeln ringsum:
   $ %1 -o cut.png --fit 8 --scale 2 120 33 40
 </translation>
     </message>
+    <message>
+        <source>Options:
+  -o, --output FILE   where to write; the format follows the extension: .png or .svg
+  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
+                      an argument, in order; a run without one takes a random
+                      colour (a runs file gives a run&apos;s colour on its line)
+  --seed N            seed the random colours, so the same command gives the same file
+  --runs FILE         draw the runs of FILE (- for standard input) after those given
+                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
+                      blank lines and lines that begin with # are skipped; a line
+                      &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
+                      the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
+  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
+  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
+  --no-reference      leave out the grey reference circle
+  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
+                      pace, over SECONDS together, %2 to %3 (a viewer that does
+                      not animate shows them finished)
+  --loop              with --animate: draw them again and again, a second apart
+  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
+  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <translation>Optionen:
+  -o, --output FILE   wohin geschrieben wird; das Format folgt der Endung: .png
+                      oder .svg
+  --color RRGGBB      die Farbe einer Kurve (hexadezimal), einmal für jeden als
+                      Argument angegebenen Lauf, der Reihe nach; ein Lauf ohne
+                      sie bekommt eine zufällige Farbe (eine Lauf-Datei gibt die
+                      Farbe eines Laufs auf seiner Zeile an)
+  --seed N            die Zufallsfarben festlegen, sodass derselbe Befehl
+                      dieselbe Datei ergibt
+  --runs FILE         die Läufe aus FILE (- für die Standardeingabe) nach den
+                      als Argumente angegebenen zeichnen: einer pro Zeile, R1 R2
+                      R3 und vielleicht eine Farbe RRGGBB; leere Zeilen und
+                      Zeilen, die mit # beginnen, werden übersprungen
+  --scale K           nur PNG: K Gerätepixel je logischem Pixel (1 bis %1;
+                      Vorgabe 1)
+  --until-closed      jede Kurve weiterzeichnen, bis sie sich schließt, statt
+                      dort aufzuhören, wo das Fenster aufhört
+  --no-reference      den grauen Bezugskreis weglassen
+  --animate SECONDS   nur SVG: Die Kurven zeichnen sich nacheinander, in einem
+                      Tempo, zusammen über SECONDS, %2 bis %3 (ein Betrachter,
+                      der nicht animiert, zeigt sie fertig)
+  --loop              mit --animate: sie immer wieder zeichnen, mit einer
+                      Sekunde Pause
+  --fit MARGIN        auf das Gezeichnete zuschneiden, mit MARGIN Pixeln (0 bis
+                      %4) ringsum
+  -h, --help          diese Hilfe zeigen
+  -v, --version       die Version zeigen
+</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -512,10 +514,6 @@ grauen Kreis mit 8 logischen Pixeln ringsum:
         <translation>Zeigt die Version an und beendet sich.</translation>
     </message>
     <message>
-        <source>Usage: %1 [options]</source>
-        <translation>Aufruf: %1 [Optionen]</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
@@ -528,6 +526,14 @@ grauen Kreis mit 8 logischen Pixeln ringsum:
         <source>%1: %2: the window needs about %3 MB of address space beyond the program itself, and the limit (ulimit -v) leaves %4 MB; raise the limit to open it</source>
         <extracomment>%1 is the program&apos;s name, %2 the error &quot;Out of memory&quot;; %3 and %4 are sizes in megabytes.</extracomment>
         <translation>%1: %2: Das Fenster braucht über das Programm selbst hinaus etwa %3 MB Adressraum, und die Grenze (ulimit -v) lässt %4 MB; heben Sie die Grenze an, um es zu öffnen</translation>
+    </message>
+    <message>
+        <source>A runs file to open, as Open Runs does: one run a line, R1 R2 R3 RRGGBB.</source>
+        <translation>Eine Lauf-Datei zum Öffnen, wie „Läufe öffnen“ sie öffnet: ein Lauf pro Zeile, R1 R2 R3 RRGGBB.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [FILE]</source>
+        <translation>Aufruf: %1 [Optionen] [FILE]</translation>
     </message>
 </context>
 <context>
@@ -809,28 +815,8 @@ grauen Kreis mit 8 logischen Pixeln ringsum:
         <translation>diese Kurve bei Maßstab %1 zu zeichnen heißt, etwa %2 Pixel zu überstreichen, mehr als die Grenze von %3; %4</translation>
     </message>
     <message>
-        <source>line %1 of %2: %3</source>
-        <translation>Zeile %1 von %2: %3</translation>
-    </message>
-    <message>
-        <source>a run is R1 R2 R3 and maybe a colour RRGGBB, not %1</source>
-        <translation>ein Lauf ist R1 R2 R3 und vielleicht eine Farbe RRGGBB, nicht %1</translation>
-    </message>
-    <message>
-        <source>the runs are more than the limit of %1</source>
-        <translation>die Läufe sind mehr als die Grenze von %1</translation>
-    </message>
-    <message>
-        <source>the colour</source>
-        <translation>die Farbe</translation>
-    </message>
-    <message>
         <source>standard input</source>
         <translation>die Standardeingabe</translation>
-    </message>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>%1 holds no runs, and none are given as arguments</source>
@@ -848,6 +834,37 @@ grauen Kreis mit 8 logischen Pixeln ringsum:
         <source>%1: %2 %3%</source>
         <extracomment>A render&apos;s progress: %1 is the program&apos;s name, %2 what it is doing (drawing, writing), %3 how far, in percent.</extracomment>
         <translation>%1: %2 %3 %</translation>
+    </message>
+</context>
+<context>
+    <name>Runs</name>
+    <message>
+        <source>the picture has one circle, given as &apos;circle R&apos; or &apos;circle none&apos;, not %1</source>
+        <translation>das Bild hat einen Kreis, angegeben als 'circle R' oder 'circle none', nicht %1</translation>
+    </message>
+    <message>
+        <source>the circle&apos;s radius</source>
+        <translation>der Radius des Kreises</translation>
+    </message>
+    <message>
+        <source>a run is R1 R2 R3 and maybe a colour RRGGBB, not %1</source>
+        <translation>ein Lauf ist R1 R2 R3 und vielleicht eine Farbe RRGGBB, nicht %1</translation>
+    </message>
+    <message>
+        <source>the runs are more than the limit of %1</source>
+        <translation>die Läufe sind mehr als die Grenze von %1</translation>
+    </message>
+    <message>
+        <source>the colour</source>
+        <translation>die Farbe</translation>
+    </message>
+    <message>
+        <source>line %1 of %2: %3</source>
+        <translation>Zeile %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB, the limit for a runs file</source>
@@ -874,6 +891,22 @@ Do you want to replace it?</source>
         <extracomment>%1 is a file&apos;s name.</extracomment>
         <translation>%1 existiert bereits.
 Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>Save Runs As</source>
+        <translation>Läufe speichern unter</translation>
+    </message>
+    <message>
+        <source>Open Runs</source>
+        <translation>Läufe öffnen</translation>
+    </message>
+    <message>
+        <source>Volvenda runs (*.%1)</source>
+        <translation>Volvenda-Läufe (*.%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -946,6 +979,30 @@ Möchten Sie die Datei ersetzen?</translation>
         <source>, </source>
         <comment>between the items of a list</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Open Runs…</source>
+        <translation>Läufe ö&amp;ffnen…</translation>
+    </message>
+    <message>
+        <source>Save &amp;Runs As…</source>
+        <translation>Läufe s&amp;peichern unter…</translation>
+    </message>
+    <message>
+        <source>%1 holds no runs</source>
+        <translation>%1 enthält keine Läufe</translation>
+    </message>
+    <message>
+        <source>The picture stays as it was.</source>
+        <translation>Das Bild bleibt, wie es war.</translation>
     </message>
 </context>
 </TS>

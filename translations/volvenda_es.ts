@@ -322,56 +322,6 @@ primer R1.
 </translation>
     </message>
     <message>
-        <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png or .svg
-  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
-                      an argument, in order; a run without one takes a random
-                      colour (a runs file gives a run&apos;s colour on its line)
-  --seed N            seed the random colours, so the same command gives the same file
-  --runs FILE         draw the runs of FILE (- for standard input) after those given
-                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
-                      blank lines and lines that begin with # are skipped
-  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
-  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
-  --no-reference      leave out the grey reference circle
-  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
-                      pace, over SECONDS together, %2 to %3 (a viewer that does
-                      not animate shows them finished)
-  --loop              with --animate: draw them again and again, a second apart
-  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
-  -h, --help          show this help
-  -v, --version       show the version
-</source>
-        <translation>Opciones:
-  -o, --output FILE   dónde escribir; el formato sigue a la extensión: .png o
-                      .svg
-  --color RRGGBB      el color de una curva (hexadecimal), indicado una vez por
-                      cada trazado indicado como argumento, en orden; un trazado
-                      sin él toma un color al azar (un archivo de trazados da el
-                      color de un trazado en su línea)
-  --seed N            fija los colores al azar, para que la misma orden dé el
-                      mismo archivo
-  --runs FILE         dibuja los trazados de FILE (- para la entrada estándar)
-                      después de los indicados como argumentos: uno por línea,
-                      R1 R2 R3 y quizá un color RRGGBB; se omiten las líneas
-                      vacías y las que empiezan por #
-  --scale K           solo PNG: K píxeles del dispositivo por píxel lógico (de 1
-                      a %1; 1 por omisión)
-  --until-closed      sigue cada curva hasta que se cierra, en vez de detenerse
-                      donde se detiene la ventana
-  --no-reference      omite el círculo gris de referencia
-  --animate SECONDS   solo SVG: las curvas se dibujan una tras otra, a un mismo
-                      ritmo, en SECONDS en total, de %2 a %3 (un visor que no
-                      anima las muestra terminadas)
-  --loop              con --animate: las dibuja una y otra vez, con un segundo
-                      entre medias
-  --fit MARGIN        recorta a lo dibujado, con MARGIN píxeles (de 0 a %4)
-                      alrededor
-  -h, --help          muestra esta ayuda
-  -v, --version       muestra la versión
-</translation>
-    </message>
-    <message>
         <source>Without --fit the picture is the window&apos;s canvas, %1 x %2 pixels. --fit cuts
 that canvas to the box of what is drawn on it (all the curves, and the grey
 circle unless --no-reference), widths of the strokes included; MARGIN is in
@@ -461,6 +411,58 @@ gris con 8 píxeles lógicos alrededor:
   $ %1 -o cut.png --fit 8 --scale 2 120 33 40
 </translation>
     </message>
+    <message>
+        <source>Options:
+  -o, --output FILE   where to write; the format follows the extension: .png or .svg
+  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
+                      an argument, in order; a run without one takes a random
+                      colour (a runs file gives a run&apos;s colour on its line)
+  --seed N            seed the random colours, so the same command gives the same file
+  --runs FILE         draw the runs of FILE (- for standard input) after those given
+                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
+                      blank lines and lines that begin with # are skipped; a line
+                      &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
+                      the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
+  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
+  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
+  --no-reference      leave out the grey reference circle
+  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
+                      pace, over SECONDS together, %2 to %3 (a viewer that does
+                      not animate shows them finished)
+  --loop              with --animate: draw them again and again, a second apart
+  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
+  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <translation>Opciones:
+  -o, --output FILE   dónde escribir; el formato sigue a la extensión: .png o
+                      .svg
+  --color RRGGBB      el color de una curva (hexadecimal), indicado una vez por
+                      cada trazado indicado como argumento, en orden; un trazado
+                      sin él toma un color al azar (un archivo de trazados da el
+                      color de un trazado en su línea)
+  --seed N            fija los colores al azar, para que la misma orden dé el
+                      mismo archivo
+  --runs FILE         dibuja los trazados de FILE (- para la entrada estándar)
+                      después de los indicados como argumentos: uno por línea,
+                      R1 R2 R3 y quizá un color RRGGBB; se omiten las líneas
+                      vacías y las que empiezan por #
+  --scale K           solo PNG: K píxeles del dispositivo por píxel lógico (de 1
+                      a %1; 1 por omisión)
+  --until-closed      sigue cada curva hasta que se cierra, en vez de detenerse
+                      donde se detiene la ventana
+  --no-reference      omite el círculo gris de referencia
+  --animate SECONDS   solo SVG: las curvas se dibujan una tras otra, a un mismo
+                      ritmo, en SECONDS en total, de %2 a %3 (un visor que no
+                      anima las muestra terminadas)
+  --loop              con --animate: las dibuja una y otra vez, con un segundo
+                      entre medias
+  --fit MARGIN        recorta a lo dibujado, con MARGIN píxeles (de 0 a %4)
+                      alrededor
+  -h, --help          muestra esta ayuda
+  -v, --version       muestra la versión
+</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -512,10 +514,6 @@ gris con 8 píxeles lógicos alrededor:
         <translation>Muestra la versión y termina.</translation>
     </message>
     <message>
-        <source>Usage: %1 [options]</source>
-        <translation>Uso: %1 [opciones]</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado «%1».</translation>
     </message>
@@ -528,6 +526,14 @@ gris con 8 píxeles lógicos alrededor:
         <source>%1: %2: the window needs about %3 MB of address space beyond the program itself, and the limit (ulimit -v) leaves %4 MB; raise the limit to open it</source>
         <extracomment>%1 is the program&apos;s name, %2 the error &quot;Out of memory&quot;; %3 and %4 are sizes in megabytes.</extracomment>
         <translation>%1: %2: la ventana necesita unos %3 MB de espacio de direcciones además del propio programa, y el límite (ulimit -v) deja %4 MB; aumente el límite para abrirla</translation>
+    </message>
+    <message>
+        <source>A runs file to open, as Open Runs does: one run a line, R1 R2 R3 RRGGBB.</source>
+        <translation>Un archivo de trazados que abrir, como hace «Abrir trazados»: un trazado por línea, R1 R2 R3 RRGGBB.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [FILE]</source>
+        <translation>Uso: %1 [opciones] [FILE]</translation>
     </message>
 </context>
 <context>
@@ -809,28 +815,8 @@ gris con 8 píxeles lógicos alrededor:
         <translation>dibujar esta curva a escala %1 supone recorrer unos %2 píxeles, más que el límite de %3; %4</translation>
     </message>
     <message>
-        <source>line %1 of %2: %3</source>
-        <translation>línea %1 de %2: %3</translation>
-    </message>
-    <message>
-        <source>a run is R1 R2 R3 and maybe a colour RRGGBB, not %1</source>
-        <translation>un trazado es R1 R2 R3 y quizá un color RRGGBB, no %1</translation>
-    </message>
-    <message>
-        <source>the runs are more than the limit of %1</source>
-        <translation>los trazados superan el límite de %1</translation>
-    </message>
-    <message>
-        <source>the colour</source>
-        <translation>el color</translation>
-    </message>
-    <message>
         <source>standard input</source>
         <translation>la entrada estándar</translation>
-    </message>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>no se puede leer %1: %2</translation>
     </message>
     <message>
         <source>%1 holds no runs, and none are given as arguments</source>
@@ -848,6 +834,37 @@ gris con 8 píxeles lógicos alrededor:
         <source>%1: %2 %3%</source>
         <extracomment>A render&apos;s progress: %1 is the program&apos;s name, %2 what it is doing (drawing, writing), %3 how far, in percent.</extracomment>
         <translation>%1: %2 %3 %</translation>
+    </message>
+</context>
+<context>
+    <name>Runs</name>
+    <message>
+        <source>the picture has one circle, given as &apos;circle R&apos; or &apos;circle none&apos;, not %1</source>
+        <translation>la imagen tiene un solo círculo, indicado como 'circle R' o 'circle none', no %1</translation>
+    </message>
+    <message>
+        <source>the circle&apos;s radius</source>
+        <translation>el radio del círculo</translation>
+    </message>
+    <message>
+        <source>a run is R1 R2 R3 and maybe a colour RRGGBB, not %1</source>
+        <translation>un trazado es R1 R2 R3 y quizá un color RRGGBB, no %1</translation>
+    </message>
+    <message>
+        <source>the runs are more than the limit of %1</source>
+        <translation>los trazados superan el límite de %1</translation>
+    </message>
+    <message>
+        <source>the colour</source>
+        <translation>el color</translation>
+    </message>
+    <message>
+        <source>line %1 of %2: %3</source>
+        <translation>línea %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB, the limit for a runs file</source>
@@ -874,6 +891,22 @@ Do you want to replace it?</source>
         <extracomment>%1 is a file&apos;s name.</extracomment>
         <translation>%1 ya existe.
 ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Save Runs As</source>
+        <translation>Guardar trazados como</translation>
+    </message>
+    <message>
+        <source>Open Runs</source>
+        <translation>Abrir trazados</translation>
+    </message>
+    <message>
+        <source>Volvenda runs (*.%1)</source>
+        <translation>Trazados de Volvenda (*.%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
@@ -946,6 +979,30 @@ Do you want to replace it?</source>
         <source>, </source>
         <comment>between the items of a list</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Open Runs…</source>
+        <translation>A&amp;brir trazados…</translation>
+    </message>
+    <message>
+        <source>Save &amp;Runs As…</source>
+        <translation>Guardar &amp;trazados como…</translation>
+    </message>
+    <message>
+        <source>%1 holds no runs</source>
+        <translation>%1 no contiene trazados</translation>
+    </message>
+    <message>
+        <source>The picture stays as it was.</source>
+        <translation>La imagen sigue como estaba.</translation>
     </message>
 </context>
 </TS>

@@ -322,55 +322,6 @@ celui du premier R1.
 </translation>
     </message>
     <message>
-        <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png or .svg
-  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
-                      an argument, in order; a run without one takes a random
-                      colour (a runs file gives a run&apos;s colour on its line)
-  --seed N            seed the random colours, so the same command gives the same file
-  --runs FILE         draw the runs of FILE (- for standard input) after those given
-                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
-                      blank lines and lines that begin with # are skipped
-  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
-  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
-  --no-reference      leave out the grey reference circle
-  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
-                      pace, over SECONDS together, %2 to %3 (a viewer that does
-                      not animate shows them finished)
-  --loop              with --animate: draw them again and again, a second apart
-  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
-  -h, --help          show this help
-  -v, --version       show the version
-</source>
-        <translation>Options :
-  -o, --output FILE   où écrire ; le format suit l’extension : .png ou .svg
-  --color RRGGBB      la couleur d’une courbe (hexadécimale), donnée une fois
-                      pour chaque tracé donné en argument, dans l’ordre ; un
-                      tracé sans couleur en prend une au hasard (un fichier de
-                      tracés donne la couleur d’un tracé sur sa ligne)
-  --seed N            fixe les couleurs au hasard, pour que la même commande
-                      donne le même fichier
-  --runs FILE         trace les tracés de FILE (- pour l’entrée standard) après
-                      ceux donnés en arguments : un par ligne, R1 R2 R3 et
-                      peut-être une couleur RRGGBB ; les lignes vides et celles
-                      qui commencent par # sont ignorées
-  --scale K           PNG seulement : K pixels de l’appareil par pixel logique
-                      (1 à %1 ; 1 par défaut)
-  --until-closed      poursuit chaque courbe jusqu’à ce qu’elle se referme, au
-                      lieu de s’arrêter où la fenêtre s’arrête
-  --no-reference      omet le cercle gris de référence
-  --animate SECONDS   SVG seulement : les courbes se tracent l’une après
-                      l’autre, à une même allure, en SECONDS au total, de %2 à
-                      %3 (un visualiseur qui n’anime pas les montre finies)
-  --loop              avec --animate : les retrace encore et encore, à une
-                      seconde d’intervalle
-  --fit MARGIN        recadre sur ce qui est tracé, avec MARGIN pixels (0 à %4)
-                      autour
-  -h, --help          affiche cette aide
-  -v, --version       affiche la version
-</translation>
-    </message>
-    <message>
         <source>Without --fit the picture is the window&apos;s canvas, %1 x %2 pixels. --fit cuts
 that canvas to the box of what is drawn on it (all the curves, and the grey
 circle unless --no-reference), widths of the strokes included; MARGIN is in
@@ -461,6 +412,57 @@ cercle gris avec 8 pixels logiques autour :
   $ %1 -o cut.png --fit 8 --scale 2 120 33 40
 </translation>
     </message>
+    <message>
+        <source>Options:
+  -o, --output FILE   where to write; the format follows the extension: .png or .svg
+  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
+                      an argument, in order; a run without one takes a random
+                      colour (a runs file gives a run&apos;s colour on its line)
+  --seed N            seed the random colours, so the same command gives the same file
+  --runs FILE         draw the runs of FILE (- for standard input) after those given
+                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
+                      blank lines and lines that begin with # are skipped; a line
+                      &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
+                      the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
+  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
+  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
+  --no-reference      leave out the grey reference circle
+  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
+                      pace, over SECONDS together, %2 to %3 (a viewer that does
+                      not animate shows them finished)
+  --loop              with --animate: draw them again and again, a second apart
+  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
+  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <translation>Options :
+  -o, --output FILE   où écrire ; le format suit l’extension : .png ou .svg
+  --color RRGGBB      la couleur d’une courbe (hexadécimale), donnée une fois
+                      pour chaque tracé donné en argument, dans l’ordre ; un
+                      tracé sans couleur en prend une au hasard (un fichier de
+                      tracés donne la couleur d’un tracé sur sa ligne)
+  --seed N            fixe les couleurs au hasard, pour que la même commande
+                      donne le même fichier
+  --runs FILE         trace les tracés de FILE (- pour l’entrée standard) après
+                      ceux donnés en arguments : un par ligne, R1 R2 R3 et
+                      peut-être une couleur RRGGBB ; les lignes vides et celles
+                      qui commencent par # sont ignorées
+  --scale K           PNG seulement : K pixels de l’appareil par pixel logique
+                      (1 à %1 ; 1 par défaut)
+  --until-closed      poursuit chaque courbe jusqu’à ce qu’elle se referme, au
+                      lieu de s’arrêter où la fenêtre s’arrête
+  --no-reference      omet le cercle gris de référence
+  --animate SECONDS   SVG seulement : les courbes se tracent l’une après
+                      l’autre, à une même allure, en SECONDS au total, de %2 à
+                      %3 (un visualiseur qui n’anime pas les montre finies)
+  --loop              avec --animate : les retrace encore et encore, à une
+                      seconde d’intervalle
+  --fit MARGIN        recadre sur ce qui est tracé, avec MARGIN pixels (0 à %4)
+                      autour
+  -h, --help          affiche cette aide
+  -v, --version       affiche la version
+</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -512,10 +514,6 @@ cercle gris avec 8 pixels logiques autour :
         <translation>Affiche la version et quitte.</translation>
     </message>
     <message>
-        <source>Usage: %1 [options]</source>
-        <translation>Utilisation : %1 [options]</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu « %1 ».</translation>
     </message>
@@ -528,6 +526,14 @@ cercle gris avec 8 pixels logiques autour :
         <source>%1: %2: the window needs about %3 MB of address space beyond the program itself, and the limit (ulimit -v) leaves %4 MB; raise the limit to open it</source>
         <extracomment>%1 is the program&apos;s name, %2 the error &quot;Out of memory&quot;; %3 and %4 are sizes in megabytes.</extracomment>
         <translation>%1 : %2 : la fenêtre a besoin d’environ %3 Mo d’espace d’adressage en plus du programme lui-même, et la limite (ulimit -v) en laisse %4 Mo ; relevez la limite pour l’ouvrir</translation>
+    </message>
+    <message>
+        <source>A runs file to open, as Open Runs does: one run a line, R1 R2 R3 RRGGBB.</source>
+        <translation>Un fichier de tracés à ouvrir, comme le fait « Ouvrir des tracés » : un tracé par ligne, R1 R2 R3 RRGGBB.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [FILE]</source>
+        <translation>Utilisation : %1 [options] [FILE]</translation>
     </message>
 </context>
 <context>
@@ -809,28 +815,8 @@ cercle gris avec 8 pixels logiques autour :
         <translation>tracer cette courbe à l’échelle %1 revient à parcourir environ %2 pixels, plus que la limite de %3 ; %4</translation>
     </message>
     <message>
-        <source>line %1 of %2: %3</source>
-        <translation>ligne %1 de %2 : %3</translation>
-    </message>
-    <message>
-        <source>a run is R1 R2 R3 and maybe a colour RRGGBB, not %1</source>
-        <translation>un tracé s’écrit R1 R2 R3 et peut-être une couleur RRGGBB, et non %1</translation>
-    </message>
-    <message>
-        <source>the runs are more than the limit of %1</source>
-        <translation>les tracés dépassent la limite de %1</translation>
-    </message>
-    <message>
-        <source>the colour</source>
-        <translation>la couleur</translation>
-    </message>
-    <message>
         <source>standard input</source>
         <translation>l’entrée standard</translation>
-    </message>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>impossible de lire %1 : %2</translation>
     </message>
     <message>
         <source>%1 holds no runs, and none are given as arguments</source>
@@ -848,6 +834,37 @@ cercle gris avec 8 pixels logiques autour :
         <source>%1: %2 %3%</source>
         <extracomment>A render&apos;s progress: %1 is the program&apos;s name, %2 what it is doing (drawing, writing), %3 how far, in percent.</extracomment>
         <translation>%1 : %2 %3 %</translation>
+    </message>
+</context>
+<context>
+    <name>Runs</name>
+    <message>
+        <source>the picture has one circle, given as &apos;circle R&apos; or &apos;circle none&apos;, not %1</source>
+        <translation>l’image a un seul cercle, donné par 'circle R' ou 'circle none', et non %1</translation>
+    </message>
+    <message>
+        <source>the circle&apos;s radius</source>
+        <translation>le rayon du cercle</translation>
+    </message>
+    <message>
+        <source>a run is R1 R2 R3 and maybe a colour RRGGBB, not %1</source>
+        <translation>un tracé s’écrit R1 R2 R3 et peut-être une couleur RRGGBB, et non %1</translation>
+    </message>
+    <message>
+        <source>the runs are more than the limit of %1</source>
+        <translation>les tracés dépassent la limite de %1</translation>
+    </message>
+    <message>
+        <source>the colour</source>
+        <translation>la couleur</translation>
+    </message>
+    <message>
+        <source>line %1 of %2: %3</source>
+        <translation>ligne %1 de %2 : %3</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB, the limit for a runs file</source>
@@ -874,6 +891,22 @@ Do you want to replace it?</source>
         <extracomment>%1 is a file&apos;s name.</extracomment>
         <translation>%1 existe déjà.
 Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Save Runs As</source>
+        <translation>Enregistrer les tracés sous</translation>
+    </message>
+    <message>
+        <source>Open Runs</source>
+        <translation>Ouvrir des tracés</translation>
+    </message>
+    <message>
+        <source>Volvenda runs (*.%1)</source>
+        <translation>Tracés Volvenda (*.%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
@@ -946,6 +979,30 @@ Voulez-vous le remplacer ?</translation>
         <source>, </source>
         <comment>between the items of a list</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Open Runs…</source>
+        <translation>&amp;Ouvrir des tracés…</translation>
+    </message>
+    <message>
+        <source>Save &amp;Runs As…</source>
+        <translation>Enregistrer les &amp;tracés sous…</translation>
+    </message>
+    <message>
+        <source>%1 holds no runs</source>
+        <translation>%1 ne contient aucun tracé</translation>
+    </message>
+    <message>
+        <source>The picture stays as it was.</source>
+        <translation>L’image reste telle qu’elle était.</translation>
     </message>
 </context>
 </TS>

@@ -318,51 +318,6 @@ in order, each curve in a colour of its own; the grey circle is the first R1&apo
 </translation>
     </message>
     <message>
-        <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png or .svg
-  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
-                      an argument, in order; a run without one takes a random
-                      colour (a runs file gives a run&apos;s colour on its line)
-  --seed N            seed the random colours, so the same command gives the same file
-  --runs FILE         draw the runs of FILE (- for standard input) after those given
-                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
-                      blank lines and lines that begin with # are skipped
-  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
-  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
-  --no-reference      leave out the grey reference circle
-  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
-                      pace, over SECONDS together, %2 to %3 (a viewer that does
-                      not animate shows them finished)
-  --loop              with --animate: draw them again and again, a second apart
-  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
-  -h, --help          show this help
-  -v, --version       show the version
-</source>
-        <translation>オプション:
-  -o, --output FILE   書き込み先。形式は拡張子 (.png または .svg) で決まります
-  --color RRGGBB      曲線の色 (16 進数)。引数で指定した実行ごとに順に 1 つず
-                      つ指定します。指定のない実行にはランダムな色が付きます
-                      (実行ファイルでは色をその行に書きます)
-  --seed N            ランダムな色の種。同じコマンドで同じファイルになります
-  --runs FILE         引数の実行のあとに FILE (標準入力なら -) の実行を描きま
-                      す。1 行に 1 つ、R1 R2 R3 と必要なら色 RRGGBB を書きます。
-                      空行と # で始まる行は読み飛ばします
-  --scale K           PNG のみ: 論理ピクセルあたりのデバイスピクセル数 K (1 か
-                      ら %1、既定は 1)
-  --until-closed      ウィンドウが止まる位置で止めず、各曲線が閉じるまで描きま
-                      す
-  --no-reference      灰色の基準円を描きません
-  --animate SECONDS   SVG のみ: 曲線が順に同じ速さで、合わせて SECONDS 秒 (%2
-                      から %3) かけて描かれます (アニメーションしないビューア
-                      ーでは完成した姿が見えます)
-  --loop              --animate と一緒に使い、1 秒おいて何度も描き直します
-  --fit MARGIN        描いた部分に合わせて切り取り、周りに MARGIN ピクセル (0
-                      から %4) の余白を残します
-  -h, --help          このヘルプを表示します
-  -v, --version       バージョンを表示します
-</translation>
-    </message>
-    <message>
         <source>Without --fit the picture is the window&apos;s canvas, %1 x %2 pixels. --fit cuts
 that canvas to the box of what is drawn on it (all the curves, and the grey
 circle unless --no-reference), widths of the strokes included; MARGIN is in
@@ -446,6 +401,53 @@ with 8 logical pixels round them:
   $ %1 -o cut.png --fit 8 --scale 2 120 33 40
 </translation>
     </message>
+    <message>
+        <source>Options:
+  -o, --output FILE   where to write; the format follows the extension: .png or .svg
+  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
+                      an argument, in order; a run without one takes a random
+                      colour (a runs file gives a run&apos;s colour on its line)
+  --seed N            seed the random colours, so the same command gives the same file
+  --runs FILE         draw the runs of FILE (- for standard input) after those given
+                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
+                      blank lines and lines that begin with # are skipped; a line
+                      &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
+                      the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
+  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
+  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
+  --no-reference      leave out the grey reference circle
+  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
+                      pace, over SECONDS together, %2 to %3 (a viewer that does
+                      not animate shows them finished)
+  --loop              with --animate: draw them again and again, a second apart
+  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
+  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <translation>オプション:
+  -o, --output FILE   書き込み先。形式は拡張子 (.png または .svg) で決まります
+  --color RRGGBB      曲線の色 (16 進数)。引数で指定した実行ごとに順に 1 つず
+                      つ指定します。指定のない実行にはランダムな色が付きます
+                      (実行ファイルでは色をその行に書きます)
+  --seed N            ランダムな色の種。同じコマンドで同じファイルになります
+  --runs FILE         引数の実行のあとに FILE (標準入力なら -) の実行を描きま
+                      す。1 行に 1 つ、R1 R2 R3 と必要なら色 RRGGBB を書きます。
+                      空行と # で始まる行は読み飛ばします
+  --scale K           PNG のみ: 論理ピクセルあたりのデバイスピクセル数 K (1 か
+                      ら %1、既定は 1)
+  --until-closed      ウィンドウが止まる位置で止めず、各曲線が閉じるまで描きま
+                      す
+  --no-reference      灰色の基準円を描きません
+  --animate SECONDS   SVG のみ: 曲線が順に同じ速さで、合わせて SECONDS 秒 (%2
+                      から %3) かけて描かれます (アニメーションしないビューア
+                      ーでは完成した姿が見えます)
+  --loop              --animate と一緒に使い、1 秒おいて何度も描き直します
+  --fit MARGIN        描いた部分に合わせて切り取り、周りに MARGIN ピクセル (0
+                      から %4) の余白を残します
+  -h, --help          このヘルプを表示します
+  -v, --version       バージョンを表示します
+</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -497,10 +499,6 @@ with 8 logical pixels round them:
         <translation>バージョンを表示して終了します。</translation>
     </message>
     <message>
-        <source>Usage: %1 [options]</source>
-        <translation>使い方: %1 [オプション]</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>予期しない引数「%1」です。</translation>
     </message>
@@ -513,6 +511,14 @@ with 8 logical pixels round them:
         <source>%1: %2: the window needs about %3 MB of address space beyond the program itself, and the limit (ulimit -v) leaves %4 MB; raise the limit to open it</source>
         <extracomment>%1 is the program&apos;s name, %2 the error &quot;Out of memory&quot;; %3 and %4 are sizes in megabytes.</extracomment>
         <translation>%1: %2: ウィンドウにはプログラム本体のほかに約 %3 MB のアドレス空間が必要ですが、制限 (ulimit -v) では %4 MB しか残りません。開くには制限を引き上げてください</translation>
+    </message>
+    <message>
+        <source>A runs file to open, as Open Runs does: one run a line, R1 R2 R3 RRGGBB.</source>
+        <translation>開く実行ファイル (「実行を開く」と同じ)。1 行に 1 つ、R1 R2 R3 RRGGBB。</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [FILE]</source>
+        <translation>使い方: %1 [オプション] [FILE]</translation>
     </message>
 </context>
 <context>
@@ -791,28 +797,8 @@ with 8 logical pixels round them:
         <translation>この曲線を倍率 %1 で描くには約 %2 ピクセルを塗る必要があり、上限の %3 を超えます。%4</translation>
     </message>
     <message>
-        <source>line %1 of %2: %3</source>
-        <translation>%2 の %1 行目: %3</translation>
-    </message>
-    <message>
-        <source>a run is R1 R2 R3 and maybe a colour RRGGBB, not %1</source>
-        <translation>実行は R1 R2 R3 と、必要なら色 RRGGBB で書きます (%1 ではなく)</translation>
-    </message>
-    <message>
-        <source>the runs are more than the limit of %1</source>
-        <translation>実行が上限の %1 を超えています</translation>
-    </message>
-    <message>
-        <source>the colour</source>
-        <translation>色</translation>
-    </message>
-    <message>
         <source>standard input</source>
         <translation>標準入力</translation>
-    </message>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>%1 を読み取れません: %2</translation>
     </message>
     <message>
         <source>%1 holds no runs, and none are given as arguments</source>
@@ -830,6 +816,37 @@ with 8 logical pixels round them:
         <source>%1: %2 %3%</source>
         <extracomment>A render&apos;s progress: %1 is the program&apos;s name, %2 what it is doing (drawing, writing), %3 how far, in percent.</extracomment>
         <translation>%1: %2 %3%</translation>
+    </message>
+</context>
+<context>
+    <name>Runs</name>
+    <message>
+        <source>the picture has one circle, given as &apos;circle R&apos; or &apos;circle none&apos;, not %1</source>
+        <translation>画像の円は 1 つで、'circle R' または 'circle none' と書きます (%1 ではなく)</translation>
+    </message>
+    <message>
+        <source>the circle&apos;s radius</source>
+        <translation>円の半径</translation>
+    </message>
+    <message>
+        <source>a run is R1 R2 R3 and maybe a colour RRGGBB, not %1</source>
+        <translation>実行は R1 R2 R3 と、必要なら色 RRGGBB で書きます (%1 ではなく)</translation>
+    </message>
+    <message>
+        <source>the runs are more than the limit of %1</source>
+        <translation>実行が上限の %1 を超えています</translation>
+    </message>
+    <message>
+        <source>the colour</source>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>line %1 of %2: %3</source>
+        <translation>%2 の %1 行目: %3</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 を読み取れません: %2</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB, the limit for a runs file</source>
@@ -856,6 +873,22 @@ Do you want to replace it?</source>
         <extracomment>%1 is a file&apos;s name.</extracomment>
         <translation>%1 は既に存在します。
 置き換えますか?</translation>
+    </message>
+    <message>
+        <source>Save Runs As</source>
+        <translation>名前を付けて実行を保存</translation>
+    </message>
+    <message>
+        <source>Open Runs</source>
+        <translation>実行を開く</translation>
+    </message>
+    <message>
+        <source>Volvenda runs (*.%1)</source>
+        <translation>Volvenda の実行 (*.%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
     </message>
 </context>
 <context>
@@ -927,6 +960,30 @@ Do you want to replace it?</source>
         <source>, </source>
         <comment>between the items of a list</comment>
         <translation>、</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>元に戻す(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>やり直す(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Runs…</source>
+        <translation>実行を開く(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Save &amp;Runs As…</source>
+        <translation>名前を付けて実行を保存(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>%1 holds no runs</source>
+        <translation>%1 に実行がありません</translation>
+    </message>
+    <message>
+        <source>The picture stays as it was.</source>
+        <translation>画像は元のままです。</translation>
     </message>
 </context>
 </TS>

@@ -321,55 +321,6 @@ in order, each curve in a colour of its own; the grey circle is the first R1&apo
 </translation>
     </message>
     <message>
-        <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png or .svg
-  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
-                      an argument, in order; a run without one takes a random
-                      colour (a runs file gives a run&apos;s colour on its line)
-  --seed N            seed the random colours, so the same command gives the same file
-  --runs FILE         draw the runs of FILE (- for standard input) after those given
-                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
-                      blank lines and lines that begin with # are skipped
-  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
-  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
-  --no-reference      leave out the grey reference circle
-  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
-                      pace, over SECONDS together, %2 to %3 (a viewer that does
-                      not animate shows them finished)
-  --loop              with --animate: draw them again and again, a second apart
-  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
-  -h, --help          show this help
-  -v, --version       show the version
-</source>
-        <translation>Параметры:
-  -o, --output FILE   куда записать; формат определяется расширением: .png или
-                      .svg
-  --color RRGGBB      цвет кривой (шестнадцатеричный), по одному для каждого
-                      запуска из аргументов, по порядку; запуск без него
-                      получает случайный цвет (в файле запусков цвет запуска
-                      указан в его строке)
-  --seed N            задаёт начальное значение случайных цветов, чтобы одна и
-                      та же команда давала тот же файл
-  --runs FILE         рисует запуски из FILE (- для стандартного ввода) после
-                      запусков из аргументов: по одному в строке, R1 R2 R3 и,
-                      возможно, цвет RRGGBB; пустые строки и строки,
-                      начинающиеся с #, пропускаются
-  --scale K           только PNG: K пикселей устройства на логический пиксель
-                      (от 1 до %1; по умолчанию 1)
-  --until-closed      продолжать каждую кривую, пока она не замкнётся, а не
-                      останавливаться там, где останавливается окно
-  --no-reference      не рисовать серую опорную окружность
-  --animate SECONDS   только SVG: кривые рисуются одна за другой в одном темпе,
-                      всего за SECONDS, от %2 до %3 (программа просмотра без
-                      анимации показывает их готовыми)
-  --loop              с --animate: рисовать их снова и снова, с секундной паузой
-  --fit MARGIN        обрезать по нарисованному, оставив вокруг MARGIN пикселей
-                      (от 0 до %4)
-  -h, --help          показать эту справку
-  -v, --version       показать версию
-</translation>
-    </message>
-    <message>
         <source>Without --fit the picture is the window&apos;s canvas, %1 x %2 pixels. --fit cuts
 that canvas to the box of what is drawn on it (all the curves, and the grey
 circle unless --no-reference), widths of the strokes included; MARGIN is in
@@ -457,6 +408,57 @@ with 8 logical pixels round them:
   $ %1 -o cut.png --fit 8 --scale 2 120 33 40
 </translation>
     </message>
+    <message>
+        <source>Options:
+  -o, --output FILE   where to write; the format follows the extension: .png or .svg
+  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
+                      an argument, in order; a run without one takes a random
+                      colour (a runs file gives a run&apos;s colour on its line)
+  --seed N            seed the random colours, so the same command gives the same file
+  --runs FILE         draw the runs of FILE (- for standard input) after those given
+                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
+                      blank lines and lines that begin with # are skipped; a line
+                      &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
+                      the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
+  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
+  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
+  --no-reference      leave out the grey reference circle
+  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
+                      pace, over SECONDS together, %2 to %3 (a viewer that does
+                      not animate shows them finished)
+  --loop              with --animate: draw them again and again, a second apart
+  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
+  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <translation>Параметры:
+  -o, --output FILE   куда записать; формат определяется расширением: .png или
+                      .svg
+  --color RRGGBB      цвет кривой (шестнадцатеричный), по одному для каждого
+                      запуска из аргументов, по порядку; запуск без него
+                      получает случайный цвет (в файле запусков цвет запуска
+                      указан в его строке)
+  --seed N            задаёт начальное значение случайных цветов, чтобы одна и
+                      та же команда давала тот же файл
+  --runs FILE         рисует запуски из FILE (- для стандартного ввода) после
+                      запусков из аргументов: по одному в строке, R1 R2 R3 и,
+                      возможно, цвет RRGGBB; пустые строки и строки,
+                      начинающиеся с #, пропускаются
+  --scale K           только PNG: K пикселей устройства на логический пиксель
+                      (от 1 до %1; по умолчанию 1)
+  --until-closed      продолжать каждую кривую, пока она не замкнётся, а не
+                      останавливаться там, где останавливается окно
+  --no-reference      не рисовать серую опорную окружность
+  --animate SECONDS   только SVG: кривые рисуются одна за другой в одном темпе,
+                      всего за SECONDS, от %2 до %3 (программа просмотра без
+                      анимации показывает их готовыми)
+  --loop              с --animate: рисовать их снова и снова, с секундной паузой
+  --fit MARGIN        обрезать по нарисованному, оставив вокруг MARGIN пикселей
+                      (от 0 до %4)
+  -h, --help          показать эту справку
+  -v, --version       показать версию
+</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -508,10 +510,6 @@ with 8 logical pixels round them:
         <translation>Показывает версию и завершает работу.</translation>
     </message>
     <message>
-        <source>Usage: %1 [options]</source>
-        <translation>Использование: %1 [параметры]</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Неожиданный аргумент «%1».</translation>
     </message>
@@ -524,6 +522,14 @@ with 8 logical pixels round them:
         <source>%1: %2: the window needs about %3 MB of address space beyond the program itself, and the limit (ulimit -v) leaves %4 MB; raise the limit to open it</source>
         <extracomment>%1 is the program&apos;s name, %2 the error &quot;Out of memory&quot;; %3 and %4 are sizes in megabytes.</extracomment>
         <translation>%1: %2: окну нужно около %3 МБ адресного пространства сверх самой программы, а ограничение (ulimit -v) оставляет %4 МБ; увеличьте ограничение, чтобы открыть его</translation>
+    </message>
+    <message>
+        <source>A runs file to open, as Open Runs does: one run a line, R1 R2 R3 RRGGBB.</source>
+        <translation>Файл запусков для открытия, как в «Открыть запуски»: по одному запуску в строке, R1 R2 R3 RRGGBB.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options] [FILE]</source>
+        <translation>Использование: %1 [параметры] [FILE]</translation>
     </message>
 </context>
 <context>
@@ -808,28 +814,8 @@ with 8 logical pixels round them:
         <translation>чтобы нарисовать эту кривую в масштабе %1, нужно пройти около %2 пикселей, больше предела в %3; %4</translation>
     </message>
     <message>
-        <source>line %1 of %2: %3</source>
-        <translation>строка %1 в %2: %3</translation>
-    </message>
-    <message>
-        <source>a run is R1 R2 R3 and maybe a colour RRGGBB, not %1</source>
-        <translation>запуск — это R1 R2 R3 и, возможно, цвет RRGGBB, а не %1</translation>
-    </message>
-    <message>
-        <source>the runs are more than the limit of %1</source>
-        <translation>запусков больше предела в %1</translation>
-    </message>
-    <message>
-        <source>the colour</source>
-        <translation>цвет</translation>
-    </message>
-    <message>
         <source>standard input</source>
         <translation>стандартный ввод</translation>
-    </message>
-    <message>
-        <source>cannot read %1: %2</source>
-        <translation>не удаётся прочитать %1: %2</translation>
     </message>
     <message>
         <source>%1 holds no runs, and none are given as arguments</source>
@@ -847,6 +833,37 @@ with 8 logical pixels round them:
         <source>%1: %2 %3%</source>
         <extracomment>A render&apos;s progress: %1 is the program&apos;s name, %2 what it is doing (drawing, writing), %3 how far, in percent.</extracomment>
         <translation>%1: %2 %3%</translation>
+    </message>
+</context>
+<context>
+    <name>Runs</name>
+    <message>
+        <source>the picture has one circle, given as &apos;circle R&apos; or &apos;circle none&apos;, not %1</source>
+        <translation>у изображения одна окружность, задаваемая как 'circle R' или 'circle none', а не %1</translation>
+    </message>
+    <message>
+        <source>the circle&apos;s radius</source>
+        <translation>радиус окружности</translation>
+    </message>
+    <message>
+        <source>a run is R1 R2 R3 and maybe a colour RRGGBB, not %1</source>
+        <translation>запуск — это R1 R2 R3 и, возможно, цвет RRGGBB, а не %1</translation>
+    </message>
+    <message>
+        <source>the runs are more than the limit of %1</source>
+        <translation>запусков больше предела в %1</translation>
+    </message>
+    <message>
+        <source>the colour</source>
+        <translation>цвет</translation>
+    </message>
+    <message>
+        <source>line %1 of %2: %3</source>
+        <translation>строка %1 в %2: %3</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>не удаётся прочитать %1: %2</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB, the limit for a runs file</source>
@@ -873,6 +890,22 @@ Do you want to replace it?</source>
         <extracomment>%1 is a file&apos;s name.</extracomment>
         <translation>%1 уже существует.
 Заменить его?</translation>
+    </message>
+    <message>
+        <source>Save Runs As</source>
+        <translation>Сохранить запуски как</translation>
+    </message>
+    <message>
+        <source>Open Runs</source>
+        <translation>Открыть запуски</translation>
+    </message>
+    <message>
+        <source>Volvenda runs (*.%1)</source>
+        <translation>Запуски Volvenda (*.%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
     </message>
 </context>
 <context>
@@ -946,6 +979,30 @@ Do you want to replace it?</source>
         <source>, </source>
         <comment>between the items of a list</comment>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Отменить</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Повторить</translation>
+    </message>
+    <message>
+        <source>&amp;Open Runs…</source>
+        <translation>О&amp;ткрыть запуски…</translation>
+    </message>
+    <message>
+        <source>Save &amp;Runs As…</source>
+        <translation>Сохранить &amp;запуски как…</translation>
+    </message>
+    <message>
+        <source>%1 holds no runs</source>
+        <translation>в %1 нет запусков</translation>
+    </message>
+    <message>
+        <source>The picture stays as it was.</source>
+        <translation>Изображение остаётся прежним.</translation>
     </message>
 </context>
 </TS>

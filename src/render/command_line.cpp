@@ -1,8 +1,10 @@
 #include "command_line.h"
 
-#include "argument_values.h"
 #include "number_wording.h"
 #include "renderer_name.h"
+
+#include "runs/argument_values.h"
+#include "runs/runs_file.h"
 
 #include "output/printable.h"
 #include "runtime/catalogue.h"
@@ -295,7 +297,9 @@ QString usageText()
             "  --seed N            seed the random colours, so the same command gives the same file\n"
             "  --runs FILE         draw the runs of FILE (- for standard input) after those given\n"
             "                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;\n"
-            "                      blank lines and lines that begin with # are skipped\n"
+            "                      blank lines and lines that begin with # are skipped; a line\n"
+            "                      'circle R' or 'circle none' gives the grey circle instead of\n"
+            "                      the first run's R1 (the window's Save Runs As writes such files)\n"
             "  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)\n"
             "  --until-closed      trace each curve on until it closes, instead of stopping where the window stops\n"
             "  --no-reference      leave out the grey reference circle\n"
@@ -372,6 +376,21 @@ QString usageText()
             .arg(name),
     }
         .join(QLatin1Char('\n'));
+}
+
+void addRunsFile(RenderOptions &options)
+{
+    if (!options.runsFile)
+        return;
+    const QByteArray &name = *options.runsFile;
+    const QString shown = name == "-" ? translate("Renderer", "standard input")
+                                      : QLatin1Char('\'') + printable(name) + QLatin1Char('\'');
+    const RunsFile file = readRunsFile(name, shown, LargestRunCount - options.runs.size());
+    if (file.runs.empty() && options.runs.empty() && !file.circleGiven)
+        refuseArgument(translate("Renderer", "%1 holds no runs, and none are given as arguments").arg(shown));
+    options.runs.insert(options.runs.end(), file.runs.begin(), file.runs.end());
+    options.circleGiven = file.circleGiven;
+    options.circle = file.circle;
 }
 
 } // namespace volvenda

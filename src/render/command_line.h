@@ -3,6 +3,7 @@
 #include "limits.h"
 
 #include "output/picture_format.h"
+#include "runs/runs_file.h"
 #include "runtime/colour.h"
 #include "trace/curve.h"
 
@@ -16,14 +17,6 @@
 
 namespace volvenda {
 
-// One press of Start: the radii, and the colour it is drawn in when one is
-// given instead of the random one.
-struct Run
-{
-    Radii radii;
-    std::optional<COLORREF> colour;
-};
-
 // What to render, as the command line gave it.
 struct RenderOptions
 {
@@ -35,6 +28,9 @@ struct RenderOptions
     // --runs: a file of further runs, drawn after those; "-" is standard
     // input. The name as the system gave it.
     std::optional<QByteArray> runsFile;
+    // The grey circle as the runs file gives it, instead of the first run's |R1|.
+    bool circleGiven = false;
+    std::optional<float> circle;
     std::optional<std::uint32_t> seed;
     int scale = 1;
     bool untilClosed = false;
@@ -66,5 +62,11 @@ struct CommandLine
 [[nodiscard]] CommandLine parseCommandLine(const QList<QByteArray> &arguments);
 
 [[nodiscard]] QString usageText();
+
+// Reads the runs file that the options name, if any, and adds its runs, and
+// its circle, to theirs. Throws RuntimeError(ErrorKind::BadArgument) if it
+// cannot: the file cannot be read or is too large, a line is bad, there are
+// too many runs, or none at all.
+void addRunsFile(RenderOptions &options);
 
 } // namespace volvenda

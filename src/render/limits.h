@@ -1,5 +1,6 @@
 #pragma once
 
+#include "runs/run_limits.h"
 #include "trace/canvas_geometry.h"
 
 #include <QtGlobal>
@@ -11,16 +12,8 @@
 namespace volvenda {
 
 // The renderer's limits: what its options take, and the most work a picture
-// may ask for. Its --help and its messages state them from here.
-
-// A picture has at most this many runs: 1000 of the window's 804 steps each
-// are still fewer steps than one curve traced until it closes may take.
-inline constexpr std::size_t LargestRunCount = 1000;
-
-inline constexpr qsizetype Megabyte = 1 << 20;
-// A runs file (--runs) holds at most this many bytes, 1 MB, ample for the
-// largest number of runs with a comment on each: more is refused unread.
-inline constexpr qsizetype LargestRunsFileSize = 1 * Megabyte;
+// may ask for, with the runs' own (runs/run_limits.h). Its --help and its
+// messages state them from here.
 
 // --scale: device pixels per logical pixel.
 inline constexpr int LargestScale = 16;

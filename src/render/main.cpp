@@ -4,7 +4,8 @@
 #include "planning.h"
 #include "progress.h"
 #include "renderer_name.h"
-#include "runs_file.h"
+
+#include "runs/runs_file.h"
 
 #include "drawing/raster_surface.h"
 #include "output/atomic_file.h"

@@ -57,8 +57,8 @@ void drawPicture(const PictureRequest &request, DrawingSurface &target, const st
 {
     // Each curve presents the surface once more than it has segments.
     CountingSurface surface(target, request.segments + double(request.runs.size()), progress);
-    if (request.reference && !request.runs.empty())
-        drawReferenceCircle(surface, narrowToSingle(std::fabs(request.runs.front().radii.R1)));
+    if (request.circle)
+        drawReferenceCircle(surface, *request.circle);
     // One state for all the runs, as the window keeps one for all its Starts.
     TraceState state;
     for (std::size_t run = 0; run < request.runs.size(); ++run) {

@@ -6,6 +6,7 @@
 #include <QRect>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace volvenda {
@@ -19,7 +20,8 @@ struct PictureRequest
 {
     // In the order they are drawn, each in its colour.
     std::vector<TracePlan> runs;
-    bool reference = true;
+    // The grey circle's radius, drawn first; none for no circle.
+    std::optional<float> circle;
     // Segments of all the curves, the closing ones included.
     double segments = 0.0;
     // The part of the canvas the picture shows, in logical pixels: the whole
@@ -27,8 +29,7 @@ struct PictureRequest
     QRect view {QPoint(0, 0), CanvasSize};
 };
 
-// The reference circle of radius |R1| of the first run (as Clear draws it),
-// then each run's curve as the Start command draws it. progress, when given,
+// The reference circle (as Clear draws it), then each run's curve as the Start command draws it. progress, when given,
 // hears after each step how much of the curves is drawn, 0 to 1. Throws
 // RuntimeError as the Start command does; with several runs, its text names
 // the run that failed.

@@ -23,7 +23,8 @@ namespace {
 PictureRequest planPicture(const RenderOptions &options, const std::vector<COLORREF> &colours, double rasterBudget)
 {
     PictureRequest request;
-    request.reference = options.reference;
+    if (options.reference)
+        request.circle = circleOf(options.circleGiven, options.circle, options.runs);
     const bool several = options.runs.size() > 1;
     for (std::size_t index = 0; index < options.runs.size(); ++index) {
         const Radii &radii = options.runs[index].radii;

@@ -9,7 +9,7 @@
 
 namespace volvenda {
 
-Canvas::Canvas(RasterSurface &surface, QWidget *parent)
+Canvas::Canvas(const RasterSurface &surface, QWidget *parent)
     : QWidget(parent)
     , m_surface(surface)
 {

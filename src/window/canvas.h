@@ -14,7 +14,7 @@ class Canvas final : public QWidget
     Q_OBJECT
 
 public:
-    explicit Canvas(RasterSurface &surface, QWidget *parent = nullptr);
+    explicit Canvas(const RasterSurface &surface, QWidget *parent = nullptr);
 
     // Repaints the changed logical rectangle at once, so that every step of a
     // run reaches the screen before the next one is drawn.
@@ -32,7 +32,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    RasterSurface &m_surface;
+    const RasterSurface &m_surface;
     qreal m_toldRatio = 0;
     bool m_painted = false;
 };

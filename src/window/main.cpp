@@ -103,5 +103,9 @@ int main(int argc, char *argv[])
         return failToOpen(volvenda::RuntimeError(volvenda::ErrorKind::OutOfMemory));
     }
     window->show();
+    // A bad file still opens the window, with the error box over it.
+    if (!options.runsFile.isEmpty())
+        QMetaObject::invokeMethod(
+            &*window, [&window, &options] { window->openRuns(options.runsFile); }, Qt::QueuedConnection);
     return QApplication::exec();
 }

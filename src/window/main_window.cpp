@@ -3,20 +3,18 @@
 #include "accessibility.h"
 #include "canvas.h"
 #include "legible_palette.h"
-#include "remedies.h"
-#include "runtime/arithmetic.h"
+
 #include "runtime/catalogue.h"
-#include "runtime/clock.h"
-#include "runtime/colour.h"
-#include "runtime/locale_number.h"
-#include "runtime/runtime_error.h"
-#include "trace/reference_circle.h"
+#include "runtime/number_spelling.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
@@ -27,8 +25,6 @@
 #include <QMimeData>
 #include <QPushButton>
 
-#include <cmath>
-#include <new>
 #include <utility>
 
 namespace volvenda {
@@ -117,6 +113,23 @@ bool isReturnKey(const QKeyEvent *key)
         && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
+// The keys of Undo and of Redo. A field takes them for its own typing.
+QList<QKeySequence> undoKeys()
+{
+    return {QKeySequence(Qt::CTRL | Qt::Key_Z)};
+}
+
+QList<QKeySequence> redoKeys()
+{
+    return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)};
+}
+
+bool isHistoryKey(const QKeyEvent *key)
+{
+    const QKeySequence pressed(key->keyCombination());
+    return undoKeys().contains(pressed) || redoKeys().contains(pressed);
+}
+
 // The Menu key or Shift+F10, or the keyboard's context-menu event that some
 // window systems send after the Menu key.
 bool asksForMenuByKeyboard(const QEvent *event)
@@ -133,13 +146,14 @@ bool asksForMenuByKeyboard(const QEvent *event)
 
 } // namespace
 
-MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, ChooseFile chooseFile, QWidget *parent)
+MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, ChooseFile chooseFile,
+    ChooseRunsFile chooseRunsFile, QWidget *parent)
     : QWidget(parent)
     , m_endProgram(std::move(endProgram))
     , m_reportError(std::move(reportError))
     , m_chooseFile(std::move(chooseFile))
-    , m_surface(CanvasSize, devicePixelRatioF(), Qt::white)
-    , m_drawing(m_surface, CanvasSize, Qt::white)
+    , m_chooseRunsFile(std::move(chooseRunsFile))
+    , m_commands(devicePixelRatioF())
 {
     installAccessibleRoles();
     setWindowTitle(QStringLiteral("Volvenda"));
@@ -152,21 +166,22 @@ MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, ChooseFil
     setFont(windowFont());
 
     buildPictureMenu();
+    setAcceptDrops(true);
     applyPalettes();
     // Sees the keys typed into the controls, the theme change and, once the
     // program is ending, all the window's input.
     QCoreApplication::instance()->installEventFilter(this);
-    m_surface.setPresentHandler([this](const QRect &changed) { m_canvas->showChanged(changed); });
+    m_commands.setPresentHandler([this](const QRect &changed) { m_canvas->showChanged(changed); });
     // Queued: re-backing the picture is a command of its own, not part of a paint.
     connect(
         m_canvas, &Canvas::ratioChanged, this,
-        [this](qreal ratio) { runCommand([this, ratio] { m_surface.setDevicePixelRatio(ratio); }); },
+        [this](qreal ratio) { runCommand([this, ratio] { return m_commands.setDevicePixelRatio(ratio); }); },
         Qt::QueuedConnection);
     // What the first frame does not need waits until it is on the screen: the
     // icon, five pictures to decode for the window list and the title bar.
     connect(
         m_canvas, &Canvas::firstPainted, this, [this] { setWindowIcon(programIcon()); }, Qt::QueuedConnection);
-    runCommand([this] { startUp(); });
+    runCommand([this] { return m_commands.startUp(m_R11->text()); });
     m_R11->setFocus();
 }
 
@@ -180,7 +195,7 @@ MainWindow::~MainWindow()
 void MainWindow::buildControls()
 {
     // Created first, so it lies under every control.
-    m_canvas = new Canvas(m_surface, this);
+    m_canvas = new Canvas(m_commands.surface(), this);
     m_canvas->setGeometry(QRect(QPoint(0, 0), CanvasSize));
     m_canvas->setAccessibleName(translate("Window", "Picture"));
 
@@ -212,37 +227,60 @@ void MainWindow::buildControls()
     setTabOrder(m_R33, m_clear);
     setTabOrder(m_clear, m_end);
 
-    connect(m_start, &QPushButton::clicked, this, [this] {
-        tellPicture(
-            runCommand([this] { start(); }, [this](ErrorKind kind) { return startRemedy(kind, fieldTexts()); }));
-    });
-    connect(m_clear, &QPushButton::clicked, this, [this] {
-        tellPicture(
-            runCommand([this] { clear(); }, [this](ErrorKind kind) { return clearRemedy(kind, m_R11->text()); }));
-    });
+    connect(m_start, &QPushButton::clicked, this,
+        [this] { tellPicture(runCommand([this] { return m_commands.start(fieldTexts()); })); });
+    connect(m_clear, &QPushButton::clicked, this,
+        [this] { tellPicture(runCommand([this] { return m_commands.clear(m_R11->text()); })); });
     connect(m_end, &QPushButton::clicked, this, [this] { end(); });
 }
 
 void MainWindow::buildPictureMenu()
 {
+    m_undo = new QAction(translate("Window", "&Undo"), this);
+    m_undo->setObjectName(QStringLiteral("undo"));
+    m_undo->setShortcuts(undoKeys());
+    connect(
+        m_undo, &QAction::triggered, this, [this] { tellPicture(runCommand([this] { return m_commands.undo(); })); });
+    m_redo = new QAction(translate("Window", "&Redo"), this);
+    m_redo->setObjectName(QStringLiteral("redo"));
+    m_redo->setShortcuts(redoKeys());
+    connect(
+        m_redo, &QAction::triggered, this, [this] { tellPicture(runCommand([this] { return m_commands.redo(); })); });
     auto *copy = new QAction(translate("Window", "&Copy Picture"), this);
     copy->setObjectName(QStringLiteral("copyPicture"));
-    connect(copy, &QAction::triggered, this, [this] { runCommand([this] { copyPicture(); }); });
+    connect(copy, &QAction::triggered, this,
+        [this] { runCommand([this] { return m_commands.run([this] { copyPicture(); }); }); });
     auto *save = new QAction(translate("Window", "&Save Picture As…"), this);
     save->setObjectName(QStringLiteral("savePicture"));
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] { savePictureAs(); });
-    // On the window itself, so that Ctrl+S works whichever control has the focus.
-    addAction(save);
+    auto *open = new QAction(translate("Window", "&Open Runs…"), this);
+    open->setObjectName(QStringLiteral("openRuns"));
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, [this] {
+        if (const QString path = m_ending ? QString() : m_chooseRunsFile(this, false, proposedRunsFile());
+            !path.isEmpty())
+            openRuns(path);
+    });
+    auto *saveRuns = new QAction(translate("Window", "Save &Runs As…"), this);
+    saveRuns->setObjectName(QStringLiteral("saveRuns"));
+    connect(saveRuns, &QAction::triggered, this, [this] { saveRunsAs(); });
+    // On the window itself, so that their keys work whichever control has the focus.
+    addActions({m_undo, m_redo, save, open});
 
     m_pictureMenu = new QMenu(this);
     m_pictureMenu->setAccessibleName(translate("Window", "Picture"));
+    m_pictureMenu->addActions({m_undo, m_redo});
+    m_pictureMenu->addSeparator();
     m_pictureMenu->addAction(copy);
     m_pictureMenu->addAction(save);
+    m_pictureMenu->addSeparator();
+    m_pictureMenu->addActions({open, saveRuns});
     // What a screen reader says as it opens: how many items, and which.
     QStringList items;
     for (const QAction *action : m_pictureMenu->actions())
-        items << QString(action->text()).remove(u'&');
+        if (!action->isSeparator())
+            items << QString(action->text()).remove(u'&');
     //: What a menu holds: %1 is its items' names, each after the list's separator.
     m_pictureMenu->setAccessibleDescription(
         translate("Window", "%n items: %1", nullptr, int(items.size()))
@@ -286,68 +324,24 @@ void MainWindow::applyPalettes()
         field->setPalette(legibleOnWhite(QApplication::palette(field)));
 }
 
-bool MainWindow::runCommand(const std::function<void()> &command, const Remedy &remedy)
+bool MainWindow::runCommand(const std::function<std::optional<CommandFailure>()> &command)
 {
     // Clicks and keys given before the end may still be queued behind it.
     if (m_ending)
         return false;
-    // The command boundary: a run-time error ends the command, what it drew
-    // stays, and the window goes on. No exception crosses the event loop.
-    QString failure;
-    QString whatToDo;
-    try {
-        command();
-    } catch (const RuntimeError &error) {
-        failure = error.errorText();
-        whatToDo = remedy ? remedy(error.kind()) : QString();
-        if (whatToDo.isEmpty())
-            whatToDo = outOfMemoryRemedy(error.kind());
-    } catch (const std::bad_alloc &) {
-        failure = RuntimeError(ErrorKind::OutOfMemory).errorText();
-        whatToDo = outOfMemoryRemedy(ErrorKind::OutOfMemory);
-    } catch (const std::exception &error) {
-        failure = QString::fromLocal8Bit(error.what());
-    }
-    // Whatever the command drew is on screen, and told, before anything is reported.
-    m_drawing.Present();
-    if (!failure.isEmpty())
-        m_description.stopRun(failure);
-    m_canvas->setAccessibleDescription(m_description.text());
-    if (failure.isEmpty())
+    const std::optional<CommandFailure> failure = command();
+    m_canvas->setAccessibleDescription(m_commands.description());
+    updateHistory();
+    if (!failure)
         return false;
-    m_reportError(this, whatToDo.isEmpty() ? failure : failure + QLatin1Char('\n') + whatToDo);
+    m_reportError(this, *failure);
     return true;
 }
 
-void MainWindow::startUp()
+void MainWindow::updateHistory()
 {
-    m_random.reseed(secondsSinceMidnight());
-    // The centre and the step every run is traced with.
-    m_state = TraceState {};
-    const float radius = readSingle(m_R11->text());
-    drawReferenceCircle(m_drawing, radius);
-    m_description.wipe(std::fabs(radius));
-}
-
-void MainWindow::start()
-{
-    const TracePlan plan = readStartCommand(m_state, fieldTexts(), m_random);
-    m_description.beginRun(plan.radii, plan.colour);
-    drawStartCommand(m_state, plan, m_drawing);
-    m_description.finishRun();
-}
-
-void MainWindow::clear()
-{
-    m_drawing.ClearSurface();
-    m_description.wipe(std::nullopt);
-    // The thin pen is taken before the radius is read, and kept when it cannot be.
-    m_drawing.PenWidth(ReferencePenWidth);
-    // Read strictly as a double and made non-negative; a radius beyond single
-    // precision becomes infinite, and the surface draws nothing for it.
-    const float radius = narrowToSingle(std::fabs(readNumber(m_R11->text())));
-    drawReferenceCircle(m_drawing, radius);
-    m_description.wipe(radius);
+    m_undo->setEnabled(m_commands.canUndo());
+    m_redo->setEnabled(m_commands.canRedo());
 }
 
 void MainWindow::tellPicture(bool afterErrorBox)
@@ -380,7 +374,8 @@ void MainWindow::end()
 
 void MainWindow::copyPicture()
 {
-    QGuiApplication::clipboard()->setMimeData(pictureMimeData(m_surface.image(), m_drawing.record()).release());
+    QGuiApplication::clipboard()->setMimeData(
+        pictureMimeData(m_commands.surface().image(), m_commands.drawing()).release());
 }
 
 void MainWindow::savePictureAs()
@@ -394,7 +389,42 @@ void MainWindow::savePictureAs()
     // Proposed again next time, also when this file cannot be written.
     m_saveFolder = QFileInfo(file.path).absolutePath();
     m_saveFormat = file.format;
-    runCommand([&] { savePicture(file, m_surface.image(), m_drawing.record()); });
+    runCommand(
+        [&] { return m_commands.run([&] { savePicture(file, m_commands.surface().image(), m_commands.drawing()); }); });
+}
+
+QString MainWindow::proposedRunsFile() const
+{
+    return m_runsFile.isEmpty()
+        ? QDir(proposedFolder(m_saveFolder)).filePath(QStringLiteral("runs.") + QLatin1String(RunsExtension))
+        : m_runsFile;
+}
+
+void MainWindow::openRuns(const QString &path)
+{
+    if (m_ending)
+        return;
+    m_runsFile = QFileInfo(path).absoluteFilePath();
+    const bool failed = runCommand([&] { return m_commands.openRuns(path); });
+    if (!failed && !m_commands.content().runs.empty()) {
+        // The fields show the last run's radii, ready for the next Start.
+        const Radii &last = m_commands.content().runs.back().radii;
+        m_R11->setText(shortestSpelling(last.R1));
+        m_R22->setText(shortestSpelling(last.R2));
+        m_R33->setText(shortestSpelling(last.R3));
+    }
+    tellPicture(failed);
+}
+
+void MainWindow::saveRunsAs()
+{
+    if (m_ending)
+        return;
+    const QString path = m_chooseRunsFile(this, true, proposedRunsFile());
+    if (path.isEmpty())
+        return;
+    m_runsFile = QFileInfo(path).absoluteFilePath();
+    runCommand([&] { return m_commands.saveRuns(path); });
 }
 
 bool MainWindow::keyTyped(char16_t code)
@@ -434,9 +464,15 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         showPictureMenu(m_canvas->mapToGlobal(QPoint(CentreX, CentreY)));
         return true;
     }
+    // In a field, the keys of Undo and Redo undo its own typing, as a field's do.
+    const bool toField = watched == m_R11 || watched == m_R22 || watched == m_R33;
+    if (toField && event->type() == QEvent::ShortcutOverride && isHistoryKey(static_cast<QKeyEvent *>(event))) {
+        event->accept();
+        return true;
+    }
     // Typed characters reach the key handler before the control with the focus.
     const bool toButton = watched == m_start || watched == m_clear || watched == m_end;
-    const bool toControl = toButton || watched == m_R11 || watched == m_R22 || watched == m_R33;
+    const bool toControl = toButton || toField;
     if (toControl && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
         const auto *key = static_cast<QKeyEvent *>(event);
         // A focused button takes Return and Enter as a press; held down, once.
@@ -464,17 +500,42 @@ void MainWindow::closeEvent(QCloseEvent *event)
     end();
 }
 
+namespace {
+
+// The one local file a drag brings, if that is what it brings.
+QString droppedFile(const QMimeData *data)
+{
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls[0].isLocalFile() ? urls[0].toLocalFile() : QString();
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!m_ending && !droppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openRuns(path);
+}
+
 void MainWindow::quitProgram()
 {
     QCoreApplication::exit(0);
 }
 
-void MainWindow::showErrorBox(QWidget *window, const QString &text)
+void MainWindow::showErrorBox(QWidget *window, const CommandFailure &failure)
 {
     // The error's own words first, then what to do about it.
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Volvenda"), text.section(QLatin1Char('\n'), 0, 0),
-        QMessageBox::Ok, window);
-    box.setInformativeText(text.section(QLatin1Char('\n'), 1));
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Volvenda"), failure.error, QMessageBox::Ok, window);
+    box.setInformativeText(failure.remedy);
     box.exec();
 }
 

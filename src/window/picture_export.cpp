@@ -121,6 +121,18 @@ ChosenFile askForPictureFile(QWidget *window, const QString &proposal)
     return {};
 }
 
+QString askForRunsFile(QWidget *window, bool saving, const QString &proposal)
+{
+    QFileDialog dialog(
+        window, saving ? translate("Saving", "Save Runs As") : translate("Saving", "Open Runs"), proposal);
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilters({translate("Saving", "Volvenda runs (*.%1)").arg(QLatin1String(RunsExtension)),
+        translate("Saving", "All files (*)")});
+    dialog.setDefaultSuffix(QLatin1String(RunsExtension));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
 void savePicture(const PictureFile &file, const QImage &image, const VectorSurface &drawing)
 {
     // A write the device refuses is kept by the file and reported with the

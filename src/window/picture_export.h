@@ -43,6 +43,14 @@ struct PictureFile
 // filter for each format, and asks again before a file would be replaced.
 [[nodiscard]] ChosenFile askForPictureFile(QWidget *window, const QString &proposal);
 
+// The extension of runs files, which the desktop knows as the program's own type.
+inline constexpr char RunsExtension[] = "volvenda";
+
+// Asks in the file dialog for a runs file to open or, when saving, to write
+// (starting at proposal, and asking before one is replaced); an empty name
+// when the dialog was cancelled.
+[[nodiscard]] QString askForRunsFile(QWidget *window, bool saving, const QString &proposal);
+
 // Saves the picture as the file's format, whole or not at all: the image as
 // PNG, recording its device-pixel ratio as its resolution, or the recorded
 // drawing as SVG. Throws RuntimeError naming the file and the system's reason.

@@ -61,7 +61,7 @@ ProgramOptions refuse(const QString &why)
     return {ProgramOptions::Action::Refuse,
         //: %1 is the program's name, %2 what is wrong with its arguments.
         translate("Options", "%1: %2 Try '%1 --help'.").arg(QLatin1String(ProgramName), why) + QLatin1Char('\n'), {},
-        {}};
+        {}, {}};
 }
 
 // Quoted for a POSIX shell only where it has to be, so the usual path reads as it is.
@@ -82,7 +82,7 @@ ProgramOptions parseProgramOptions(const QStringList &arguments)
     // The usual start, from a menu or a launcher: nothing to parse, and no
     // parser to build before the window.
     if (arguments.size() <= 1)
-        return {ProgramOptions::Action::OpenWindow, {}, {}, {}};
+        return {ProgramOptions::Action::OpenWindow, {}, {}, {}, {}};
     QCommandLineParser parser;
     parser.setApplicationDescription(translate("Options", "Draws epitrochoids: type R1, R2 and R3 and press Start."));
     // The toolkit's options are single-dash words: -platform is one option, not
@@ -92,6 +92,9 @@ ProgramOptions parseProgramOptions(const QStringList &arguments)
         translate("Options", "Displays this help and exits."));
     const QCommandLineOption version(
         {QStringLiteral("v"), QStringLiteral("version")}, translate("Options", "Displays the version and exits."));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+        translate("Options", "A runs file to open, as Open Runs does: one run a line, R1 R2 R3 RRGGBB."),
+        QStringLiteral("[FILE]"));
     parser.addOption(help);
     parser.addOption(version);
     for (const ToolkitOption &known : ToolkitOptions) {
@@ -108,18 +111,18 @@ ProgramOptions parseProgramOptions(const QStringList &arguments)
     if (parser.isSet(help)) {
         // Without an application object the parser cannot name the program.
         QString text = parser.helpText();
-        text = translate("Options", "Usage: %1 [options]").arg(QLatin1String(ProgramName))
+        text = translate("Options", "Usage: %1 [options] [FILE]").arg(QLatin1String(ProgramName))
             + text.mid(text.indexOf('\n'));
-        return {ProgramOptions::Action::ShowHelp, text, {}, {}};
+        return {ProgramOptions::Action::ShowHelp, text, {}, {}, {}};
     }
     if (parser.isSet(version))
         return {ProgramOptions::Action::ShowVersion,
-            QStringLiteral("%1 %2\n").arg(QLatin1String(ProgramName), QLatin1String(ProgramVersion)), {}, {}};
-    // The window takes no file or other argument of its own.
-    if (!parser.positionalArguments().isEmpty())
-        return refuse(translate("Options", "Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+            QStringLiteral("%1 %2\n").arg(QLatin1String(ProgramName), QLatin1String(ProgramVersion)), {}, {}, {}};
+    // The window takes one runs file at most.
+    if (parser.positionalArguments().size() > 1)
+        return refuse(translate("Options", "Unexpected argument '%1'.").arg(parser.positionalArguments().at(1)));
     return {ProgramOptions::Action::OpenWindow, {}, parser.value(QStringLiteral("platform")),
-        parser.value(QStringLiteral("display"))};
+        parser.value(QStringLiteral("display")), parser.positionalArguments().value(0)};
 }
 
 bool hasDisplay(const ProgramOptions &options)

@@ -25,6 +25,8 @@ struct ProgramOptions
     // The platform plugin and X display named on the command line, if any.
     QString platform;
     QString display;
+    // A runs file to open once the window is up; empty for none.
+    QString runsFile;
 };
 
 // arguments[0] is the program as it was called.

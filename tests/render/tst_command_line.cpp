@@ -1,6 +1,7 @@
 #include "support/renderer.h"
 
-#include "render/runs_file.h"
+#include "render/command_line.h"
+#include "runs/runs_file.h"
 
 #include <cerrno>
 #include <clocale>
@@ -175,7 +176,8 @@ private slots:
             arguments << argument.toUtf8();
         std::vector<Run> runs;
         const std::optional<RuntimeError> refusal = failureOf([&] {
-            runs = row.file ? parseRuns(arguments.back(), "'r'", row.room) : parseCommandLine(arguments).options.runs;
+            runs = row.file ? parseRuns(arguments.back(), "'r'", row.room).runs
+                            : parseCommandLine(arguments).options.runs;
         });
         // A refusal as far as the row gives it.
         QCOMPARE(refusal ? refusal->errorText().left(row.runs.size()) : spelled(runs), row.runs);

@@ -106,23 +106,47 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->mimeData()->data(png ? "image/png" : "image/svg+xml"), saved);
     }
 
-    void svgIsTheRenderersAfterSeveralStarts()
+    void runsFilesGiveThePictureBack_data()
     {
-        // After start-up with the first run's radii in the fields, a Start for each run.
+        // Commands in one window, whose runs are saved and opened in another,
+        // and drawn by the renderer into the same SVG as the window's.
+        QTest::addColumn<QStringList>("given");
+        for (const char *row : {"Start 120 33 40, Start -80 30 20.5, Start 150 40 60, Start 120 33 40",
+                 "Start 120 33 40, Clear 60, Start 50 20 10", "Start 0 33 40, Start 120 33 40",
+                 "Start 120 33 40, Clear 1e39"})
+            QTest::newRow(row) << QString::fromLatin1(row).split(QStringLiteral(", "));
+    }
+    void runsFilesGiveThePictureBack()
+    {
+        QFETCH(QStringList, given);
         QTemporaryDir folder;
-        WindowHarness harness;
-        QStringList arguments {"-o", folder.filePath("rendered.svg")};
-        for (const char *run : {"120 33 40", "-80 30 20.5", "150 40 60", "120 33 40"}) {
-            const QStringList radii = QString::fromLatin1(run).split(u' ');
-            for (const char *name : {"R11", "R22", "R33"})
-                harness.field(name)->setText(radii[name[1] - '1']);
-            harness.click("Start");
-            arguments << "--color" << runColour(harness.window).name().mid(1) << radii;
+        WindowHarness saved;
+        for (const QString &command : given) {
+            const QStringList words = command.split(u' ');
+            for (qsizetype field = 1; field < words.size(); ++field)
+                saved.field(qPrintable(QStringLiteral("R%1%1").arg(field)))->setText(words[field]);
+            saved.click(qPrintable(words[0]));
         }
-        harness.choice = {folder.filePath("window.svg"), PictureFormat::Svg};
-        harness.trigger("savePicture");
-        QCOMPARE(render(arguments).err, QString());
-        QCOMPARE(contents(folder.filePath("window.svg")), contents(folder.filePath("rendered.svg")));
+        saved.runsChoice = folder.filePath("kept.volvenda");
+        saved.choice = {folder.filePath("window.svg"), PictureFormat::Svg};
+        saved.trigger("saveRuns");
+        saved.trigger("savePicture");
+        const QByteArray runs = contents(saved.runsChoice);
+        QVERIFY2(runs.startsWith("# Volvenda 1.00") && runs.contains("# failed") == given[0].startsWith("Start 0"),
+            runs.constData());
+        // The same picture, pixel for pixel, with the last run's radii in the fields.
+        WindowHarness opened;
+        opened.runsChoice = saved.runsChoice;
+        opened.trigger("openRuns");
+        QCOMPARE(opened.errors, saved.errors.mid(given[0].startsWith("Start 0") ? 1 : 0));
+        QCOMPARE(opened.picture(), saved.picture());
+        if (given.last().startsWith("Start"))
+            QCOMPARE(
+                opened.field("R11")->text() + ' ' + opened.field("R22")->text() + ' ' + opened.field("R33")->text(),
+                given.last().mid(6));
+        // The renderer draws it as the window saved it.
+        QCOMPARE(render({"--runs", saved.runsChoice, "-o", folder.filePath("rendered.svg")}).err, QString());
+        QCOMPARE(contents(folder.filePath("rendered.svg")), contents(folder.filePath("window.svg")));
     }
 
     void proposesAFolderThatIsThere()

@@ -316,15 +316,58 @@ private slots:
         // among the application's windows, the window itself not active
         // while the menu has the keyboard, and naming its items.
         QAccessibleInterface *menu = popup ? accessible(popup) : nullptr;
+        QStringList items;
+        for (int i = 0; menu && i < menu->childCount(); ++i)
+            if (const QString name = menu->child(i)->text(QAccessible::Name); !name.isEmpty())
+                items << name + (menu->child(i)->state().disabled ? " (greyed)" : "");
+        const QStringList ourItems {
+            "Undo (greyed)", "Redo (greyed)", "Copy Picture", "Save Picture As…", "Open Runs…", "Save Runs As…"};
         const bool ours = menu && menu->role() == QAccessible::PopupMenu && menu->text(QAccessible::Name) == "Picture"
-            && menu->childCount() == 2 && menu->child(0)->text(QAccessible::Name) == "Copy Picture"
-            && menu->child(1)->text(QAccessible::Name) == "Save Picture As…"
-            && menu->parent()->child(menu->parent()->indexOfChild(menu)) == menu
+            && items == ourItems && menu->parent()->child(menu->parent()->indexOfChild(menu)) == menu
             && !accessible(&harness.window)->state().active
-            && menu->text(QAccessible::Description).endsWith("Copy Picture, Save Picture As…");
+            && menu->text(QAccessible::Description)
+                   .endsWith(QStringList(ourItems).replaceInStrings(" (greyed)", "").join(", "));
         if (popup)
             popup->close();
         QCOMPARE(popup ? (ours ? "picture menu" : "field menu") : opened, opens);
+    }
+
+    void undoAndRedoKeys_data()
+    {
+        // After a Start and a 7 typed at the end of R2: keys pressed at a
+        // control ("undo" is the menu's item), then R2's text and the picture
+        // shown, before or after the Start.
+        QTest::addColumn<QStringList>("row");
+        for (const QStringList &row : {QStringList {"R22", "Ctrl+Z", "33", "after"},
+                 {"Start", "Ctrl+Z", "337", "before"}, {"Clear", "Ctrl+Z, Ctrl+Shift+Z", "337", "after"},
+                 {"End", "Ctrl+Z, Ctrl+Y", "337", "after"}, {"R33", "undo, Ctrl+Y", "337", "before"}})
+            QTest::newRow(qPrintable(row[1] + " at " + row[0])) << row;
+    }
+    void undoAndRedoKeys()
+    {
+        QFETCH(QStringList, row);
+        WindowHarness harness;
+        if (!harness.showActive() || !harness.window.isActiveWindow())
+            QSKIP("no window gets the keyboard here (headless weston has no seat)");
+        auto *undo = harness.window.findChild<QAction *>("undo");
+        auto *redo = harness.window.findChild<QAction *>("redo");
+        QAccessibleInterface *picture = accessible(harness.window.childAt(200, 250));
+        const std::pair before(harness.picture(), picture->text(QAccessible::Description));
+        harness.click("Start");
+        const std::pair after(harness.picture(), picture->text(QAccessible::Description));
+        QTest::keyClick(harness.field("R22"), Qt::Key_End);
+        QTest::keyClick(harness.field("R22"), Qt::Key_7);
+        harness.control(row[0])->setFocus();
+        for (const QString &key : row[1].split(", "))
+            if (key == "undo")
+                undo->trigger();
+            else
+                QTest::keySequence(harness.control(row[0]), QKeySequence(key));
+        QCOMPARE(harness.field("R22")->text(), row[2]);
+        // Told as after any command, the menu's items greyed where there is nothing to do.
+        QVERIFY(std::pair(harness.picture(), picture->text(QAccessible::Description))
+            == (row[3] == "after" ? after : before));
+        QCOMPARE(std::pair(undo->isEnabled(), redo->isEnabled()), std::pair(row[3] == "after", row[3] == "before"));
     }
 
     // The window on real desktops: how it ends, how it reads on any theme, and its command line.
@@ -346,7 +389,7 @@ private slots:
         int ended = 0;
         QStringList errors;
         const auto end = [&ended] { ++ended, MainWindow::quitProgram(); };
-        MainWindow window(end, [&errors](QWidget *, const QString &text) { errors << text; });
+        MainWindow window(end, [&errors](QWidget *, const CommandFailure &failure) { errors << failure.error; });
         window.show();
         window.findChild<QLineEdit *>("R11")->setText(R11);
         const QImage picture = window.surface().image();

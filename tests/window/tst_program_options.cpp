@@ -27,8 +27,11 @@ private slots:
             << QStringList {"--version", ">/dev/full"} << 1 << cannot + systemReason(ENOSPC) + "\n";
         QTest::newRow("--help to a closed output")
             << QStringList {"--help", ">&-"} << 1 << cannot + systemReason(EBADF) + "\n";
-        QTest::newRow("-h among Qt's") << QStringList {"-style", "fusion", "-h"} << 0 << "Usage: volvenda [options]";
+        QTest::newRow("-h among Qt's") << QStringList {"-style", "fusion", "-h"} << 0
+                                       << "Usage: volvenda [options] [FILE]";
         QTest::newRow("unknown, one line") << QStringList {"-frob"} << 2 << "volvenda: Unknown option 'frob'. Try";
+        QTest::newRow("two runs files") << QStringList {"a.volvenda", "b.volvenda"} << 2
+                                        << "volvenda: Unexpected argument 'b.volvenda'. Try";
         QTest::newRow("no display, no arguments") << QStringList {} << 1 << hint + "\n";
         QTest::newRow("no display: the real path, quoted for a shell")
             << QStringList {"-style", "it's"} << 1 << hint + " -style 'it'\\''s'\n";
@@ -37,6 +40,8 @@ private slots:
         // a thread's default stack is 4 GB here.
         QTest::newRow("too little memory") << QStringList {"ulimit -s 4194304; ulimit -v 2097152;", "-platform",
             "offscreen"} << 1 << "volvenda: Out of memory: the window needs about ";
+        QTest::newRow("past the display check, -display for Qt")
+            << QStringList {"-display", ":9876"} << -1 << "qt.qpa.xcb: could not connect to display :9876";
         QTest::newRow("past the display check, -platform for Qt") << QStringList {
             "-platform", "none"} << -1 << "qt.qpa.plugin: Could not find the Qt platform plugin \"none\"";
     }

@@ -15,17 +15,26 @@
 namespace volvenda {
 
 // A main window whose program end and error reports are recorded instead of
-// quitting or showing a modal box, and whose file dialog answers choice.
+// quitting or showing a modal box, and whose file dialogs answer choice and runsChoice.
 struct WindowHarness
 {
     int ended = 0;
     QStringList errors;
     QStringList proposals;
     ChosenFile choice;
-    MainWindow window {[this] { ++ended; }, [this](QWidget *, const QString &text) { errors << text; },
+    QString runsChoice;
+    // Each error as its words and, on a line of its own, what to do about it.
+    MainWindow window {[this] { ++ended; },
+        [this](QWidget *, const CommandFailure &failure) {
+            errors << (failure.remedy.isEmpty() ? failure.error : failure.error + '\n' + failure.remedy);
+        },
         [this](QWidget *, const QString &proposal) {
             proposals << proposal;
             return choice;
+        },
+        [this](QWidget *, bool, const QString &proposal) {
+            proposals << proposal;
+            return runsChoice;
         }};
 
     QWidget *control(const QString &name) { return window.findChild<QWidget *>(name); }

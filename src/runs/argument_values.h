@@ -30,6 +30,9 @@ struct Argument
 // The values runs are made of, wherever they are given. Each refuses a bad
 // argument as above, naming it as name.
 
+// A radius, named as name in a refusal: a number as for readRadii.
+[[nodiscard]] double readRadius(const QString &name, const Argument &argument);
+
 // A run's three radii from three arguments, each such as "120", "-45" or
 // "1e-3": a number with the period as the decimal mark and nothing else
 // around it, neither beyond a double's range nor too small for one (other

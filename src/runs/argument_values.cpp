@@ -22,7 +22,8 @@ QLocale commandLineLocale()
     return locale;
 }
 
-// A radius, named as name in a refusal.
+} // namespace
+
 double readRadius(const QString &name, const Argument &argument)
 {
     bool outOfRange = false;
@@ -43,8 +44,6 @@ double readRadius(const QString &name, const Argument &argument)
         (outOfRange ? translate("Renderer", "%1 is out of range: %2") : translate("Renderer", "%1 is not a number: %2"))
             .arg(name, argument.quoted()));
 }
-
-} // namespace
 
 Argument::Argument(const QByteArray &given)
     : bytes(given)
