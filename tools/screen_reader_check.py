@@ -61,7 +61,7 @@ GERMAN_STEPS = [
     ("Tab", ["0 ausgewählt."]),
     ("Tab", ["Neu Druckknopf", "löscht das Bild und zeichnet den grauen Kreis mit Radius R1 neu."]),
     ("Return@4", ["Grauer Kreis, Radius 120. Keine Kurven."]),
-    ("shift+F10@3", ["Bild ", "2 Einträge: Bild kopieren, Bild speichern unter…"]),
+    ("shift+F10@3", ["Bild ", "Bild kopieren, Bild speichern unter…"]),
     ("Escape", ["Neu Druckknopf"]),
     ("KP_Up", []),
     ("KP_Home", []),
