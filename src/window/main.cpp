@@ -87,7 +87,6 @@ int main(int argc, char *argv[])
 
     volvenda::prepareToolkit();
     QApplication app(argc, argv);
-    volvenda::installToolkitCatalogue();
     QApplication::setApplicationName(QLatin1String(volvenda::ProgramName));
     QApplication::setApplicationDisplayName(QStringLiteral("Volvenda"));
     QApplication::setApplicationVersion(QLatin1String(volvenda::ProgramVersion));

@@ -178,9 +178,15 @@ MainWindow::MainWindow(EndProgram endProgram, ReportError reportError, ChooseFil
         [this](qreal ratio) { runCommand([this, ratio] { return m_commands.setDevicePixelRatio(ratio); }); },
         Qt::QueuedConnection);
     // What the first frame does not need waits until it is on the screen: the
-    // icon, five pictures to decode for the window list and the title bar.
+    // icon, five pictures to decode for the window list and the title bar, and
+    // Qt's own catalogue, for its dialogs and menus, read from disk.
     connect(
-        m_canvas, &Canvas::firstPainted, this, [this] { setWindowIcon(programIcon()); }, Qt::QueuedConnection);
+        m_canvas, &Canvas::firstPainted, this,
+        [this] {
+            setWindowIcon(programIcon());
+            installToolkitCatalogue();
+        },
+        Qt::QueuedConnection);
     runCommand([this] { return m_commands.startUp(m_R11->text()); });
     m_R11->setFocus();
 }
