@@ -20,6 +20,9 @@
 #include <QScopeGuard>
 #include <QTimer>
 
+#include <tuple>
+#include <utility>
+
 #include <unistd.h>
 
 using namespace volvenda;
