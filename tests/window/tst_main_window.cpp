@@ -20,6 +20,9 @@
 #include <QScopeGuard>
 #include <QTimer>
 
+#include <tuple>
+#include <utility>
+
 #include <unistd.h>
 
 using namespace volvenda;
@@ -114,6 +117,12 @@ private slots:
                 int end = -1;
                 text->attributes(text->characterCount() - 1, &start, &end);
                 QCOMPARE(std::pair(start, end), std::pair(0, text->characterCount()));
+                // A selection made by the screen reader, and taken away again.
+                text->setSelection(0, 1, 2);
+                text->selection(0, &start, &end);
+                QCOMPARE(std::tuple(text->selectionCount(), start, end), std::tuple(1, 1, 2));
+                text->removeSelection(0);
+                QCOMPARE(text->selectionCount(), 0);
             }
             label = control->property("text").toString();
             // A label is an opaque box that takes no focus.
