@@ -88,7 +88,6 @@ private slots:
         const auto row = [](const char *name, const QString &environment, const QByteArray &said) {
             QTest::newRow(name) << environment.split(' ') << said;
         };
-        row("C locale", "LANG=C", "--scale applies to PNG output only (see --help)\n");
         row("German", "LANG=de_DE.UTF-8", "--scale gilt nur für PNG-Ausgabe (siehe --help)");
         row("French", "LANG=fr_FR.UTF-8", "--scale ne s’applique qu’à une sortie PNG (voir --help)");
         row("Spanish", "LANG=es_ES.UTF-8", "--scale solo se aplica a la salida PNG (consulte --help)");
@@ -98,8 +97,7 @@ private slots:
         row("Russian in KOI8-R", "LANG=ru_RU.KOI8-R", "--scale \xc4\xc5\xca\xd3\xd4\xd7\xd5\xc5\xd4 ");
         row("Japanese in EUC-JP", "LANG=ja_JP.EUC-JP", "--scale \xa4\xcf PNG \xbd\xd0\xce\xcf");
         row("French in ISO-8859-1, ’ as '", "LANG=fr_FR.ISO-8859-1", "--scale ne s'applique qu'\xe0 une");
-        // Each text alone: the one with ü in English, the one around it in German.
-        row("German in KOI8-R, which has no ü", "LANG=ru_RU.KOI8-R LANGUAGE=de",
+        row("German in KOI8-R: the text with ü in English, the one round it in German", "LANG=ru_RU.KOI8-R LANGUAGE=de",
             "--scale applies to PNG output only (siehe --help)");
     }
     void refusesInTheUsersLanguageAndCharset()
