@@ -2,7 +2,6 @@
 
 #include <cassert>
 #include <cerrno>
-#include <optional>
 #include <utility>
 
 namespace volvenda {
@@ -21,7 +20,8 @@ struct SystemError
 
 // What a call into the system gives: its value, or the SystemError of why it
 // failed. The message a user reads is made from the error once, by the
-// caller who names the file, as a RuntimeError.
+// caller who names the file, as a RuntimeError. T is a value that has an
+// empty state (a descriptor, bytes, a number), kept while the call failed.
 template<typename T = void>
 class [[nodiscard]] SystemResult
 {
@@ -38,23 +38,23 @@ public:
         assert(m_error != 0);
     }
 
-    [[nodiscard]] bool ok() const { return m_value.has_value(); }
+    [[nodiscard]] bool ok() const { return m_error == 0; }
     explicit operator bool() const { return ok(); }
     // The errno, or 0 once the call succeeded.
     [[nodiscard]] int error() const { return m_error; }
     [[nodiscard]] T &value()
     {
         assert(ok());
-        return *m_value;
+        return m_value;
     }
     [[nodiscard]] T &&take()
     {
         assert(ok());
-        return std::move(*m_value);
+        return std::move(m_value);
     }
 
 private:
-    std::optional<T> m_value;
+    T m_value {};
     int m_error = 0;
 };
 
