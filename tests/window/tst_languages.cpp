@@ -38,7 +38,7 @@ private slots:
         const auto row = [](const char *name, const QString &environment, const char *buttons) {
             QTest::newRow(name) << environment.split(' ') << QString::fromUtf8(buttons);
         };
-        row("C locale: the specification's words", "LC_ALL=C LANGUAGE=de", "Start Clear End");
+        row("C locale: the program's own English words", "LC_ALL=C LANGUAGE=de", "Start Clear End");
         row("German", "LANG=de_DE.UTF-8", "Start Neu Ende");
         row("French", "LANG=fr_FR.UTF-8", "Tracer Vider Fin");
         row("Spanish", "LANG=es_ES.UTF-8", "Iniciar Borrar Salir");
