@@ -306,22 +306,6 @@ comme un rayon.
 </translation>
     </message>
     <message>
-        <source>Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]
-Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
-distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each
-further three radii are one more press of Start over the same picture, drawn
-in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
-</source>
-        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
-        <translation>Utilisation : %1 [options] R1 R2 R3 [R1 R2 R3 ...]
-Trace l’épitrochoïde du rayon fixe R1, du rayon roulant R2 et de la distance du
-crayon R3 dans un fichier PNG ou SVG, comme la fenêtre de Volvenda la trace.
-Chaque groupe de trois rayons de plus est un nouvel appui sur Tracer sur la même
-image, dans l’ordre, chaque courbe dans sa propre couleur ; le cercle gris est
-celui du premier R1.
-</translation>
-    </message>
-    <message>
         <source>Without --fit the picture is the window&apos;s canvas, %1 x %2 pixels. --fit cuts
 that canvas to the box of what is drawn on it (all the curves, and the grey
 circle unless --no-reference), widths of the strokes included; MARGIN is in
@@ -335,38 +319,6 @@ gris sauf avec --no-reference), épaisseur des traits comprise ; MARGIN est en
 pixels logiques, donc --scale le multiplie aussi. Ce que la toile coupe reste
 coupé. Si rien du tout ne tombe sur la toile, il n’y a pas d’image : le tracé
 échoue.
-</translation>
-    </message>
-    <message>
-        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
-which is replaced only by a complete new file, keeping its permissions, its
-access ACL and user.* attributes, and its owner and group where the writer
-may set them (a hard link to the old file keeps the old picture). A file whose
-user.* attributes the writer may not read, and so could not keep, is refused
-before any work, as is another&apos;s file in a sticky folder such as /tmp, which
-only its owner may replace there. A limit on file size (ulimit -f) fails the
-run as a full disk does. A run that is killed while it writes may leave a
-temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
-deleted. A picture has at most %1 runs, and a runs file at most %2 MB. The
-runs together trace at most %3 steps with --until-closed, and a PNG
-picture takes at most about three seconds of drawing (fewer steps at higher
-scales) and %4 pixels; more is refused before any drawing.
-</source>
-        <translation>FILE est un nouveau nom ou un fichier ordinaire existant (ou un lien symbolique
-vers un tel fichier), qui n’est remplacé que par un nouveau fichier complet, en
-gardant ses permissions, son ACL d’accès et ses attributs user.*, ainsi que son
-propriétaire et son groupe si celui qui écrit peut les fixer (un lien physique
-vers l’ancien fichier garde l’ancienne image). Un fichier dont celui qui écrit
-ne peut pas lire les attributs user.*, et ne pourrait donc pas les garder, est
-refusé avant tout travail, tout comme le fichier d’un autre dans un dossier
-collant comme /tmp, que seul son propriétaire peut y remplacer. Une limite de
-taille de fichier (ulimit -f) fait échouer le tracé comme un disque plein. Un
-tracé interrompu pendant l’écriture peut laisser à côté un fichier temporaire
-nommé FILE.XXXXXX (FILE coupé à 32 octets) ; on peut le supprimer. Une image a
-au plus %1 tracés, et un fichier de tracés au plus %2 Mo. Avec --until-closed,
-les tracés parcourent ensemble au plus %3 pas, et une image PNG demande au plus
-environ trois secondes de dessin (moins de pas aux échelles plus hautes) et %4
-de pixels ; au-delà, c’est refusé avant tout dessin.
 </translation>
     </message>
     <message>
@@ -413,8 +365,24 @@ cercle gris avec 8 pixels logiques autour :
 </translation>
     </message>
     <message>
+        <source>Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]
+Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
+distance R3 into a PNG, SVG or GIF file, as the Volvenda window draws it. Each
+further three radii are one more press of Start over the same picture, drawn
+in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
+</source>
+        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
+        <translation>Utilisation : %1 [options] R1 R2 R3 [R1 R2 R3 ...]
+Trace l’épitrochoïde du rayon fixe R1, du rayon roulant R2 et de la distance du
+crayon R3 dans un fichier PNG, SVG ou GIF, comme la fenêtre de Volvenda la
+trace. Chaque groupe de trois rayons de plus est un nouvel appui sur Tracer sur
+la même image, dans l’ordre, chaque courbe dans sa propre couleur ; le cercle
+gris est celui du premier R1.
+</translation>
+    </message>
+    <message>
         <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png or .svg
+  -o, --output FILE   where to write; the format follows the extension: .png, .svg or .gif
   --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
                       an argument, in order; a run without one takes a random
                       colour (a runs file gives a run&apos;s colour on its line)
@@ -424,19 +392,21 @@ cercle gris avec 8 pixels logiques autour :
                       blank lines and lines that begin with # are skipped; a line
                       &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
                       the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
-  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
+  --scale K           PNG and GIF only: K device pixels per logical pixel (1 to %1; default 1)
   --until-closed      trace each curve on until it closes, instead of stopping where the window stops
   --no-reference      leave out the grey reference circle
-  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
-                      pace, over SECONDS together, %2 to %3 (a viewer that does
-                      not animate shows them finished)
+  --animate SECONDS   the curves draw themselves one after another, at one pace,
+                      over SECONDS together, %2 to %3, in frames of at least
+                      %5 ms: an SVG or an animated PNG (a viewer that does not
+                      animate shows them finished), or a GIF, which needs it
   --loop              with --animate: draw them again and again, a second apart
   --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
   -h, --help          show this help
   -v, --version       show the version
 </source>
         <translation>Options :
-  -o, --output FILE   où écrire ; le format suit l’extension : .png ou .svg
+  -o, --output FILE   où écrire ; le format suit l’extension : .png, .svg ou
+                      .gif
   --color RRGGBB      la couleur d’une courbe (hexadécimale), donnée une fois
                       pour chaque tracé donné en argument, dans l’ordre ; un
                       tracé sans couleur en prend une au hasard (un fichier de
@@ -446,21 +416,70 @@ cercle gris avec 8 pixels logiques autour :
   --runs FILE         trace les tracés de FILE (- pour l’entrée standard) après
                       ceux donnés en arguments : un par ligne, R1 R2 R3 et
                       peut-être une couleur RRGGBB ; les lignes vides et celles
-                      qui commencent par # sont ignorées
-  --scale K           PNG seulement : K pixels de l’appareil par pixel logique
-                      (1 à %1 ; 1 par défaut)
+                      qui commencent par # sont ignorées ; une ligne &apos;circle R&apos;
+                      ou &apos;circle none&apos; donne le cercle gris au lieu du R1 du
+                      premier tracé (Enregistrer les tracés sous, dans la
+                      fenêtre, écrit de tels fichiers)
+  --scale K           PNG et GIF seulement : K pixels de l’appareil par pixel
+                      logique (1 à %1 ; 1 par défaut)
   --until-closed      poursuit chaque courbe jusqu’à ce qu’elle se referme, au
                       lieu de s’arrêter où la fenêtre s’arrête
   --no-reference      omet le cercle gris de référence
-  --animate SECONDS   SVG seulement : les courbes se tracent l’une après
-                      l’autre, à une même allure, en SECONDS au total, de %2 à
-                      %3 (un visualiseur qui n’anime pas les montre finies)
+  --animate SECONDS   les courbes se tracent l’une après l’autre, à une même
+                      allure, en SECONDS au total, de %2 à %3, en images d’au
+                      moins %5 ms : un SVG ou un PNG animé (un visualiseur qui
+                      n’anime pas les montre finies), ou un GIF, qui en a besoin
   --loop              avec --animate : les retrace encore et encore, à une
                       seconde d’intervalle
   --fit MARGIN        recadre sur ce qui est tracé, avec MARGIN pixels (0 à %4)
                       autour
   -h, --help          affiche cette aide
   -v, --version       affiche la version
+</translation>
+    </message>
+    <message>
+        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
+which is replaced only by a complete new file, keeping its permissions, its
+access ACL and user.* attributes, and its owner and group where the writer
+may set them (a hard link to the old file keeps the old picture). A file whose
+user.* attributes the writer may not read, and so could not keep, is refused
+before any work, as is another&apos;s file in a sticky folder such as /tmp, which
+only its owner may replace there. A limit on file size (ulimit -f) fails the
+run as a full disk does. A run that is killed while it writes may leave a
+temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
+deleted. A picture has at most %1 runs, and a runs file at most %2 MB. The
+runs together trace at most %3 steps with --until-closed, and a PNG or GIF
+picture takes at most about three seconds of drawing, its frames included
+(fewer steps at higher scales or with more frames), and %4 pixels a frame;
+more is refused before any drawing.
+</source>
+        <translation>FILE est un nouveau nom ou un fichier ordinaire existant (ou un lien symbolique
+vers un tel fichier), qui n’est remplacé que par un nouveau fichier complet, en
+gardant ses permissions, son ACL d’accès et ses attributs user.*, ainsi que son
+propriétaire et son groupe si celui qui écrit peut les fixer (un lien physique
+vers l’ancien fichier garde l’ancienne image). Un fichier dont celui qui écrit
+ne peut pas lire les attributs user.*, et ne pourrait donc pas les garder, est
+refusé avant tout travail, tout comme le fichier d’un autre dans un dossier
+collant comme /tmp, que seul son propriétaire peut y remplacer. Une limite de
+taille de fichier (ulimit -f) fait échouer le tracé comme un disque plein. Un
+tracé interrompu pendant l’écriture peut laisser à côté un fichier temporaire
+nommé FILE.XXXXXX (FILE coupé à 32 octets) ; on peut le supprimer. Une image a
+au plus %1 tracés, et un fichier de tracés au plus %2 Mo. Avec --until-closed,
+les tracés parcourent ensemble au plus %3 pas, et une image PNG ou GIF
+demande au plus environ trois secondes de dessin, images de l’animation
+comprises (moins de pas aux échelles plus hautes ou avec plus d’images), et
+%4 de pixels par image de l’animation ; au-delà, c’est refusé avant
+tout dessin.
+</translation>
+    </message>
+    <message>
+        <source>The same as a GIF, for a chat or an issue tracker, drawing itself once over
+five seconds; with -o growing.png, an animated PNG:
+  $ %1 -o growing.gif --animate 5 120 33 40
+</source>
+        <translation>La même en GIF, pour une discussion en ligne ou un gestionnaire de tickets, qui
+se trace une fois en cinq secondes ; avec -o growing.png, un PNG animé :
+  $ %1 -o growing.gif --animate 5 120 33 40
 </translation>
     </message>
 </context>
@@ -732,22 +751,6 @@ cercle gris avec 8 pixels logiques autour :
         <translation>plus de couleurs que de tracés : --color donné %1, pour %2</translation>
     </message>
     <message>
-        <source>no output file: give one with -o FILE.png or -o FILE.svg</source>
-        <translation>aucun fichier de sortie : indiquez-en un avec -o FICHIER.png ou -o FICHIER.svg</translation>
-    </message>
-    <message>
-        <source>the output file must end in .png or .svg: &apos;%1&apos;</source>
-        <translation>le fichier de sortie doit se terminer par .png ou .svg : '%1'</translation>
-    </message>
-    <message>
-        <source>--scale applies to PNG output only</source>
-        <translation>--scale ne s’applique qu’à une sortie PNG</translation>
-    </message>
-    <message>
-        <source>--animate applies to SVG output only</source>
-        <translation>--animate ne s’applique qu’à une sortie SVG</translation>
-    </message>
-    <message>
         <source>--loop repeats an animation: it needs --animate</source>
         <translation>--loop répète une animation : il a besoin de --animate</translation>
     </message>
@@ -835,12 +838,40 @@ cercle gris avec 8 pixels logiques autour :
         <extracomment>A render&apos;s progress: %1 is the program&apos;s name, %2 what it is doing (drawing, writing), %3 how far, in percent.</extracomment>
         <translation>%1 : %2 %3 %</translation>
     </message>
+    <message>
+        <source>no output file: give one with -o FILE.png, -o FILE.svg or -o FILE.gif</source>
+        <translation>aucun fichier de sortie : indiquez-en un avec -o FICHIER.png, -o FICHIER.svg ou -o FICHIER.gif</translation>
+    </message>
+    <message>
+        <source>the output file must end in .png, .svg or .gif: &apos;%1&apos;</source>
+        <translation>le fichier de sortie doit se terminer par .png, .svg ou .gif : &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--scale applies to PNG and GIF output only</source>
+        <translation>--scale ne s’applique qu’à une sortie PNG ou GIF</translation>
+    </message>
+    <message>
+        <source>a GIF is written as an animation: give --animate SECONDS (a still picture is best as .png)</source>
+        <translation>un GIF est écrit comme une animation : indiquez --animate SECONDES (une image fixe est mieux en .png)</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF would draw %1 colours, more than the %2 a frame holds; a longer --animate spreads the runs over more frames</source>
+        <translation>une image du GIF tracerait %1 couleurs, plus que les %2 que contient une image ; un --animate plus long répartit les tracés sur plus d’images</translation>
+    </message>
+    <message>
+        <source>drawing and writing the %1 frames at scale %2 means about %3 pixels of work, more than the limit of %4; %5</source>
+        <translation>tracer et écrire les %1 images à l’échelle %2 revient à environ %3 pixels de travail, plus que la limite de %4 ; %5</translation>
+    </message>
+    <message>
+        <source>a shorter --animate takes fewer frames</source>
+        <translation>un --animate plus court demande moins d’images</translation>
+    </message>
 </context>
 <context>
     <name>Runs</name>
     <message>
         <source>the picture has one circle, given as &apos;circle R&apos; or &apos;circle none&apos;, not %1</source>
-        <translation>l’image a un seul cercle, donné par 'circle R' ou 'circle none', et non %1</translation>
+        <translation>l’image a un seul cercle, donné par &apos;circle R&apos; ou &apos;circle none&apos;, et non %1</translation>
     </message>
     <message>
         <source>the circle&apos;s radius</source>
@@ -1003,6 +1034,13 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The picture stays as it was.</source>
         <translation>L’image reste telle qu’elle était.</translation>
+    </message>
+</context>
+<context>
+    <name>Writing</name>
+    <message>
+        <source>a frame of the GIF would hold more colours than it can</source>
+        <translation>une image du GIF contiendrait plus de couleurs qu’elle ne peut en contenir</translation>
     </message>
 </context>
 </TS>

@@ -227,16 +227,18 @@ void Parser::checkOutput()
 {
     RenderOptions &options = m_given.options;
     if (options.output.isEmpty())
-        refuseArgument(translate("Renderer", "no output file: give one with -o FILE.png or -o FILE.svg"));
+        refuseArgument(translate("Renderer", "no output file: give one with -o FILE.png, -o FILE.svg or -o FILE.gif"));
     const std::optional<PictureFormat> format = formatOfName(options.output);
     if (!format)
-        refuseArgument(translate("Renderer", "the output file must end in .png or .svg: '%1'")
+        refuseArgument(translate("Renderer", "the output file must end in .png, .svg or .gif: '%1'")
                            .arg(printable(QStringView(options.output))));
     options.format = *format;
     if (options.format == PictureFormat::Svg && options.scale != 1)
-        refuseArgument(translate("Renderer", "--scale applies to PNG output only"));
-    if (options.format == PictureFormat::Png && options.animate)
-        refuseArgument(translate("Renderer", "--animate applies to SVG output only"));
+        refuseArgument(translate("Renderer", "--scale applies to PNG and GIF output only"));
+    if (options.format == PictureFormat::Gif && !options.animate)
+        refuseArgument(translate("Renderer",
+            "a GIF is written as an animation: give --animate SECONDS (a still "
+            "picture is best as .png)"));
     if (options.loop && !options.animate)
         refuseArgument(translate("Renderer", "--loop repeats an animation: it needs --animate"));
 }
@@ -284,13 +286,13 @@ QString usageText()
         translate("Help",
             "Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]\n"
             "Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen\n"
-            "distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each\n"
+            "distance R3 into a PNG, SVG or GIF file, as the Volvenda window draws it. Each\n"
             "further three radii are one more press of Start over the same picture, drawn\n"
             "in order, each curve in a colour of its own; the grey circle is the first R1's.\n")
             .arg(name),
         translate("Help",
             "Options:\n"
-            "  -o, --output FILE   where to write; the format follows the extension: .png or .svg\n"
+            "  -o, --output FILE   where to write; the format follows the extension: .png, .svg or .gif\n"
             "  --color RRGGBB      a curve's colour (hex), given once for each run given as\n"
             "                      an argument, in order; a run without one takes a random\n"
             "                      colour (a runs file gives a run's colour on its line)\n"
@@ -300,18 +302,19 @@ QString usageText()
             "                      blank lines and lines that begin with # are skipped; a line\n"
             "                      'circle R' or 'circle none' gives the grey circle instead of\n"
             "                      the first run's R1 (the window's Save Runs As writes such files)\n"
-            "  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)\n"
+            "  --scale K           PNG and GIF only: K device pixels per logical pixel (1 to %1; default 1)\n"
             "  --until-closed      trace each curve on until it closes, instead of stopping where the window stops\n"
             "  --no-reference      leave out the grey reference circle\n"
-            "  --animate SECONDS   SVG only: the curves draw themselves one after another, at one\n"
-            "                      pace, over SECONDS together, %2 to %3 (a viewer that does\n"
-            "                      not animate shows them finished)\n"
+            "  --animate SECONDS   the curves draw themselves one after another, at one pace,\n"
+            "                      over SECONDS together, %2 to %3, in frames of at least\n"
+            "                      %5 ms: an SVG or an animated PNG (a viewer that does not\n"
+            "                      animate shows them finished), or a GIF, which needs it\n"
             "  --loop              with --animate: draw them again and again, a second apart\n"
             "  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it\n"
             "  -h, --help          show this help\n"
             "  -v, --version       show the version\n")
             .arg(QString::number(LargestScale), QString::number(ShortestAnimation), QString::number(LongestAnimation),
-                QString::number(LargestFitMargin)),
+                QString::number(LargestFitMargin), QString::number(ShortestFrame * 10)),
         translate("Help",
             "Without --fit the picture is the window's canvas, %1 x %2 pixels. --fit cuts\n"
             "that canvas to the box of what is drawn on it (all the curves, and the grey\n"
@@ -341,9 +344,10 @@ QString usageText()
             "run as a full disk does. A run that is killed while it writes may leave a\n"
             "temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be\n"
             "deleted. A picture has at most %1 runs, and a runs file at most %2 MB. The\n"
-            "runs together trace at most %3 steps with --until-closed, and a PNG\n"
-            "picture takes at most about three seconds of drawing (fewer steps at higher\n"
-            "scales) and %4 pixels; more is refused before any drawing.\n")
+            "runs together trace at most %3 steps with --until-closed, and a PNG or GIF\n"
+            "picture takes at most about three seconds of drawing, its frames included\n"
+            "(fewer steps at higher scales or with more frames), and %4 pixels a frame;\n"
+            "more is refused before any drawing.\n")
             .arg(QString::number(LargestRunCount), QString::number(LargestRunsFileSize / Megabyte),
                 withThousands(LargestSegmentCount), roughly(LargestPicturePixels)),
         translate("Help",
@@ -363,6 +367,11 @@ QString usageText()
             "The window's curve drawing itself over four seconds, and again after a\n"
             "second's pause, for ever:\n"
             "  $ %1 -o growing.svg --animate 4 --loop 120 33 40\n")
+            .arg(name),
+        translate("Help",
+            "The same as a GIF, for a chat or an issue tracker, drawing itself once over\n"
+            "five seconds; with -o growing.png, an animated PNG:\n"
+            "  $ %1 -o growing.gif --animate 5 120 33 40\n")
             .arg(name),
         translate("Help",
             "Three presses of Start layered over one grey circle, the first two curves in\n"
