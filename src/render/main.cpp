@@ -11,6 +11,7 @@
 #include "output/atomic_file.h"
 #include "output/file_target.h"
 #include "output/picture_writing.h"
+#include "output/plotter_svg.h"
 #include "output/standard_output.h"
 #include "runtime/catalogue.h"
 #include "runtime/clock.h"
@@ -101,7 +102,11 @@ void drawAndWrite(const RenderOptions &options, const PictureRequest &request, A
     svg.drawingSeconds = options.animate;
     svg.loop = options.loop;
     bool written = false;
-    if (options.format == PictureFormat::Svg) {
+    if (options.page) {
+        LayeredDrawing surface(CanvasSize);
+        drawPicture(request, surface, drawing);
+        written = writePlotterSvg(surface, layerNames(request), file.device(), *options.page);
+    } else if (options.format == PictureFormat::Svg) {
         VectorSurface surface(CanvasSize, Qt::white);
         drawPicture(request, surface, drawing);
         written = writePicture(file.device(), options.format, {nullptr, &surface}, svg);
