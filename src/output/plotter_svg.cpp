@@ -19,6 +19,7 @@ namespace {
 const QString InkscapeNamespace = QStringLiteral("http://www.inkscape.org/namespaces/inkscape");
 
 constexpr double QuarterTurn = std::numbers::pi / 2.0;
+constexpr double Unbounded = std::numeric_limits<double>::infinity();
 
 // What the pen draws without being lifted: straight lines from point to
 // point, or for a radius other than 0 arcs of that radius, clockwise on the
@@ -175,8 +176,10 @@ bool writePlotterSvg(
     // Whole coordinates are the centres of the canvas's pixels.
     const QRectF canvas(QPointF(-0.5, -0.5), QSizeF(drawing.logicalSize()));
     std::vector<std::vector<Stroke>> layers;
-    constexpr double Far = std::numeric_limits<double>::infinity();
-    double left = Far, top = Far, right = -Far, bottom = -Far;
+    double left = Unbounded;
+    double top = Unbounded;
+    double right = -Unbounded;
+    double bottom = -Unbounded;
     for (const VectorSurface &layer : drawing.layers()) {
         std::vector<Stroke> &strokes = layers.emplace_back();
         for (const VectorSurface::Shape &shape : layer.shapes()) {
@@ -203,10 +206,12 @@ bool writePlotterSvg(
     const double inset = 2.0 * page.margin + page.pen;
     const double across = right - left;
     const double down = bottom - top;
-    const double scale = across > 0.0 || down > 0.0
-        ? std::min(across > 0.0 ? (page.size.width() - inset) / across : Far,
-            down > 0.0 ? (page.size.height() - inset) / down : Far)
-        : 1.0;
+    double scale = 1.0;
+    if (across > 0.0)
+        scale = (page.size.width() - inset) / across;
+    if (down > 0.0)
+        scale
+            = across > 0.0 ? std::min(scale, (page.size.height() - inset) / down) : (page.size.height() - inset) / down;
     const QPointF middle((left + right) / 2.0, (top + bottom) / 2.0);
     const QPointF pageMiddle(page.size.width() / 2.0, page.size.height() / 2.0);
     const auto onPage = [&](QPointF p) { return (p - middle) * scale + pageMiddle; };
