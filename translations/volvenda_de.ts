@@ -482,6 +482,54 @@ fünf Sekunden zeichnet; mit -o growing.png ein animiertes PNG:
   $ %1 -o growing.gif --animate 5 120 33 40
 </translation>
     </message>
+    <message>
+        <source>  --page SIZE         SVG for a pen plotter: a page of SIZE, A4, A3, A5, letter or
+                      WxH in millimetres (%1 to %2 each way, such as 210x297)
+  --margin MM         with --page: the blank margin (0 to %3 mm; default %4)
+  --pen MM            with --page: the pen&apos;s width (%5 to %6 mm; default %7)
+</source>
+        <extracomment>The options for a plotter&apos;s page, which follow the other options in the same columns.</extracomment>
+        <translation>  --page SIZE         SVG für einen Stiftplotter: eine Seite der Größe SIZE, A4,
+                      A3, A5, letter oder BxH in Millimetern (je %1 bis %2,
+                      etwa 210x297)
+  --margin MM         mit --page: der leere Rand (0 bis %3 mm; Vorgabe %4)
+  --pen MM            mit --page: die Breite des Stifts (%5 bis %6 mm;
+                      Vorgabe %7)
+</translation>
+    </message>
+    <message>
+        <source>With --page the picture fills a page for a plotter, in millimetres: the grey
+circle (unless --no-reference) in a layer of its own named &apos;% reference circle&apos;,
+which plotting software skips, then each run in a layer named by its number in
+drawing order and its radii (&apos;1 R1 120 R2 33 R3 40&apos;), one path in its colour,
+as wide as the pen, with no fill and no background. The canvas cuts the curves
+as in the PNG and SVG pictures; the box of what is left (the lines&apos; middles)
+fills the room inside the margins and half the pen, centred, its shape kept.
+The margins leave the picture at least %1 mm each way. A page takes no --fit,
+--scale or --animate.
+</source>
+        <translation>Mit --page füllt das Bild eine Seite für einen Plotter, in Millimetern: der
+graue Kreis (außer mit --no-reference) in einer eigenen Ebene namens
+„% Bezugskreis“, die Plotprogramme auslassen, dann jeder Lauf in einer Ebene,
+benannt nach seiner Nummer in der Zeichenfolge und seinen Radien
+(„1 R1 120 R2 33 R3 40“), ein Pfad in seiner Farbe, so breit wie der Stift,
+ohne Füllung und ohne Hintergrund. Die Leinwand schneidet die Kurven ab wie in
+den PNG- und SVG-Bildern; der Rahmen des Übrigen (die Mitten der Linien)
+füllt den Platz innerhalb der Ränder und eines halben Stifts, mittig, mit
+gleichem Seitenverhältnis. Die Ränder lassen dem Bild in jeder Richtung
+mindestens %1 mm. Eine Seite nimmt kein --fit, --scale oder --animate.
+</translation>
+    </message>
+    <message>
+        <source>The window&apos;s first picture on a page of A4 for a pen plotter, with margins of
+20 mm and a pen 0.5 mm wide:
+  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</source>
+        <translation>Das erste Bild des Fensters auf einer A4-Seite für einen Stiftplotter, mit
+Rändern von 20 mm und einem 0,5 mm breiten Stift:
+  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -592,6 +640,23 @@ fünf Sekunden zeichnet; mit -o growing.png ein animiertes PNG:
         <source>%1 in %2 (%3), stopped part-way by &quot;%4&quot;</source>
         <extracomment>As above; %4 is the error that stopped the curve before it was whole.</extracomment>
         <translation>%1, Farbe: %2 (%3), unterwegs abgebrochen durch „%4“</translation>
+    </message>
+</context>
+<context>
+    <name>Plotter</name>
+    <message>
+        <source>nothing of this picture lands on the canvas, so the page would be blank</source>
+        <translation>nichts von diesem Bild liegt auf der Leinwand, die Seite bliebe also leer</translation>
+    </message>
+    <message>
+        <source>R1 %1 R2 %2 R3 %3</source>
+        <extracomment>A plotter&apos;s layer: the run&apos;s radii, written without commas as plotting software shows layer names.</extracomment>
+        <translation>R1 %1 R2 %2 R3 %3</translation>
+    </message>
+    <message>
+        <source>reference circle</source>
+        <extracomment>A plotter&apos;s layer that holds the grey circle under the curves, a guide the plotter does not draw.</extracomment>
+        <translation>Bezugskreis</translation>
     </message>
 </context>
 <context>
@@ -865,6 +930,42 @@ fünf Sekunden zeichnet; mit -o growing.png ein animiertes PNG:
     <message>
         <source>a shorter --animate takes fewer frames</source>
         <translation>ein kürzeres --animate braucht weniger Einzelbilder</translation>
+    </message>
+    <message>
+        <source>--page takes A4, A3, A5, letter or WIDTHxHEIGHT in millimetres, each from %1 to %2, such as 210x297, not %3</source>
+        <translation>--page nimmt A4, A3, A5, letter oder BREITExHÖHE in Millimetern, je %1 bis %2, etwa 210x297, nicht %3</translation>
+    </message>
+    <message>
+        <source>--margin takes millimetres from 0 to %1, such as 15, not %2</source>
+        <translation>--margin nimmt Millimeter von 0 bis %1, etwa 15, nicht %2</translation>
+    </message>
+    <message>
+        <source>--pen takes a width in millimetres from %1 to %2, such as 0.3, not %3</source>
+        <translation>--pen nimmt eine Breite in Millimetern von %1 bis %2, etwa 0.3, nicht %3</translation>
+    </message>
+    <message>
+        <source>%1 is for a plotter&apos;s page: it needs --page</source>
+        <translation>%1 gilt für eine Plotterseite: es braucht --page</translation>
+    </message>
+    <message>
+        <source>--page applies to SVG output only</source>
+        <translation>--page gilt nur für SVG-Ausgabe</translation>
+    </message>
+    <message>
+        <source>--page fills the page with what is drawn: it takes no --fit</source>
+        <translation>--page füllt die Seite mit dem Gezeichneten: es nimmt kein --fit</translation>
+    </message>
+    <message>
+        <source>--page sizes the picture in millimetres: it takes no --scale</source>
+        <translation>--page bemisst das Bild in Millimetern: es nimmt kein --scale</translation>
+    </message>
+    <message>
+        <source>--page is for plotters, which draw a still picture: it takes no --animate</source>
+        <translation>--page ist für Plotter, die ein stehendes Bild zeichnen: es nimmt kein --animate</translation>
+    </message>
+    <message>
+        <source>margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than %6 mm; a smaller --margin leaves more</source>
+        <translation>Ränder von %1 mm und ein Stift von %2 mm lassen dem Bild %3 mm der Seite von %4 x %5 mm, weniger als %6 mm; ein kleineres --margin lässt mehr</translation>
     </message>
 </context>
 <context>

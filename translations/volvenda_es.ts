@@ -480,6 +480,55 @@ durante cinco segundos; con -o growing.png, un PNG animado:
   $ %1 -o growing.gif --animate 5 120 33 40
 </translation>
     </message>
+    <message>
+        <source>  --page SIZE         SVG for a pen plotter: a page of SIZE, A4, A3, A5, letter or
+                      WxH in millimetres (%1 to %2 each way, such as 210x297)
+  --margin MM         with --page: the blank margin (0 to %3 mm; default %4)
+  --pen MM            with --page: the pen&apos;s width (%5 to %6 mm; default %7)
+</source>
+        <extracomment>The options for a plotter&apos;s page, which follow the other options in the same columns.</extracomment>
+        <translation>  --page SIZE         SVG para un plóter de plumilla: una página de tamaño SIZE,
+                      A4, A3, A5, letter o AxA en milímetros (de %1 a %2 cada
+                      lado, como 210x297)
+  --margin MM         con --page: el margen en blanco (de 0 a %3 mm; por
+                      omisión %4)
+  --pen MM            con --page: el ancho de la plumilla (de %5 a %6 mm; por
+                      omisión %7)
+</translation>
+    </message>
+    <message>
+        <source>With --page the picture fills a page for a plotter, in millimetres: the grey
+circle (unless --no-reference) in a layer of its own named &apos;% reference circle&apos;,
+which plotting software skips, then each run in a layer named by its number in
+drawing order and its radii (&apos;1 R1 120 R2 33 R3 40&apos;), one path in its colour,
+as wide as the pen, with no fill and no background. The canvas cuts the curves
+as in the PNG and SVG pictures; the box of what is left (the lines&apos; middles)
+fills the room inside the margins and half the pen, centred, its shape kept.
+The margins leave the picture at least %1 mm each way. A page takes no --fit,
+--scale or --animate.
+</source>
+        <translation>Con --page la imagen llena una página para un plóter, en milímetros: el círculo
+gris (salvo con --no-reference) en una capa propia llamada
+«% círculo de referencia», que los programas de trazado omiten, y luego cada
+ejecución en una capa nombrada por su número en el orden de dibujo y sus radios
+(«1 R1 120 R2 33 R3 40»), un trazado en su color, tan ancho como la plumilla,
+sin relleno ni fondo. El lienzo corta las curvas como en las imágenes PNG y
+SVG; el recuadro de lo que queda (el centro de las líneas) llena el espacio
+dentro de los márgenes y media plumilla, centrado y con sus proporciones. Los
+márgenes dejan a la imagen al menos %1 mm en cada sentido. Una página no admite
+--fit, --scale ni --animate.
+</translation>
+    </message>
+    <message>
+        <source>The window&apos;s first picture on a page of A4 for a pen plotter, with margins of
+20 mm and a pen 0.5 mm wide:
+  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</source>
+        <translation>La primera imagen de la ventana en una página A4 para un plóter de plumilla, con
+márgenes de 20 mm y una plumilla de 0,5 mm de ancho:
+  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -590,6 +639,23 @@ durante cinco segundos; con -o growing.png, un PNG animado:
         <source>%1 in %2 (%3), stopped part-way by &quot;%4&quot;</source>
         <extracomment>As above; %4 is the error that stopped the curve before it was whole.</extracomment>
         <translation>%1 en %2 (%3), interrumpida a medias por «%4»</translation>
+    </message>
+</context>
+<context>
+    <name>Plotter</name>
+    <message>
+        <source>nothing of this picture lands on the canvas, so the page would be blank</source>
+        <translation>nada de esta imagen cae en el lienzo, así que la página quedaría en blanco</translation>
+    </message>
+    <message>
+        <source>R1 %1 R2 %2 R3 %3</source>
+        <extracomment>A plotter&apos;s layer: the run&apos;s radii, written without commas as plotting software shows layer names.</extracomment>
+        <translation>R1 %1 R2 %2 R3 %3</translation>
+    </message>
+    <message>
+        <source>reference circle</source>
+        <extracomment>A plotter&apos;s layer that holds the grey circle under the curves, a guide the plotter does not draw.</extracomment>
+        <translation>círculo de referencia</translation>
     </message>
 </context>
 <context>
@@ -863,6 +929,42 @@ durante cinco segundos; con -o growing.png, un PNG animado:
     <message>
         <source>a shorter --animate takes fewer frames</source>
         <translation>un --animate más corto requiere menos fotogramas</translation>
+    </message>
+    <message>
+        <source>--page takes A4, A3, A5, letter or WIDTHxHEIGHT in millimetres, each from %1 to %2, such as 210x297, not %3</source>
+        <translation>--page admite A4, A3, A5, letter o ANCHOxALTO en milímetros, cada uno de %1 a %2, como 210x297, no %3</translation>
+    </message>
+    <message>
+        <source>--margin takes millimetres from 0 to %1, such as 15, not %2</source>
+        <translation>--margin admite milímetros de 0 a %1, como 15, no %2</translation>
+    </message>
+    <message>
+        <source>--pen takes a width in millimetres from %1 to %2, such as 0.3, not %3</source>
+        <translation>--pen admite un ancho en milímetros de %1 a %2, como 0.3, no %3</translation>
+    </message>
+    <message>
+        <source>%1 is for a plotter&apos;s page: it needs --page</source>
+        <translation>%1 es para una página de plóter: necesita --page</translation>
+    </message>
+    <message>
+        <source>--page applies to SVG output only</source>
+        <translation>--page solo se aplica a la salida SVG</translation>
+    </message>
+    <message>
+        <source>--page fills the page with what is drawn: it takes no --fit</source>
+        <translation>--page llena la página con lo dibujado: no admite --fit</translation>
+    </message>
+    <message>
+        <source>--page sizes the picture in millimetres: it takes no --scale</source>
+        <translation>--page mide la imagen en milímetros: no admite --scale</translation>
+    </message>
+    <message>
+        <source>--page is for plotters, which draw a still picture: it takes no --animate</source>
+        <translation>--page es para plóteres, que dibujan una imagen fija: no admite --animate</translation>
+    </message>
+    <message>
+        <source>margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than %6 mm; a smaller --margin leaves more</source>
+        <translation>unos márgenes de %1 mm y una plumilla de %2 mm dejan a la imagen %3 mm de la página de %4 x %5 mm, menos de %6 mm; un --margin menor deja más</translation>
     </message>
 </context>
 <context>

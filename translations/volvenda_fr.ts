@@ -482,6 +482,55 @@ se trace une fois en cinq secondes ; avec -o growing.png, un PNG animé :
   $ %1 -o growing.gif --animate 5 120 33 40
 </translation>
     </message>
+    <message>
+        <source>  --page SIZE         SVG for a pen plotter: a page of SIZE, A4, A3, A5, letter or
+                      WxH in millimetres (%1 to %2 each way, such as 210x297)
+  --margin MM         with --page: the blank margin (0 to %3 mm; default %4)
+  --pen MM            with --page: the pen&apos;s width (%5 to %6 mm; default %7)
+</source>
+        <extracomment>The options for a plotter&apos;s page, which follow the other options in the same columns.</extracomment>
+        <translation>  --page SIZE         SVG pour un traceur à stylo : une page de format SIZE, A4,
+                      A3, A5, letter ou LxH en millimètres (de %1 à %2 de chaque
+                      côté, par exemple 210x297)
+  --margin MM         avec --page : la marge laissée vide (0 à %3 mm ; %4 par
+                      défaut)
+  --pen MM            avec --page : la largeur du stylo (%5 à %6 mm ; %7 par
+                      défaut)
+</translation>
+    </message>
+    <message>
+        <source>With --page the picture fills a page for a plotter, in millimetres: the grey
+circle (unless --no-reference) in a layer of its own named &apos;% reference circle&apos;,
+which plotting software skips, then each run in a layer named by its number in
+drawing order and its radii (&apos;1 R1 120 R2 33 R3 40&apos;), one path in its colour,
+as wide as the pen, with no fill and no background. The canvas cuts the curves
+as in the PNG and SVG pictures; the box of what is left (the lines&apos; middles)
+fills the room inside the margins and half the pen, centred, its shape kept.
+The margins leave the picture at least %1 mm each way. A page takes no --fit,
+--scale or --animate.
+</source>
+        <translation>Avec --page, l’image remplit une page pour traceur, en millimètres : le cercle
+gris (sauf avec --no-reference) dans un calque à lui, nommé
+« % cercle de référence », que les logiciels de tracé sautent, puis chaque
+exécution dans un calque nommé par son numéro dans l’ordre du tracé et ses
+rayons (« 1 R1 120 R2 33 R3 40 »), un chemin dans sa couleur, aussi large que
+le stylo, sans remplissage ni fond. La toile coupe les courbes comme dans les
+images PNG et SVG ; le cadre de ce qui reste (le milieu des traits) remplit la
+place à l’intérieur des marges et d’un demi-stylo, centré, ses proportions
+gardées. Les marges laissent à l’image au moins %1 mm dans chaque sens. Une page
+ne prend ni --fit, ni --scale, ni --animate.
+</translation>
+    </message>
+    <message>
+        <source>The window&apos;s first picture on a page of A4 for a pen plotter, with margins of
+20 mm and a pen 0.5 mm wide:
+  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</source>
+        <translation>La première image de la fenêtre sur une page A4 pour traceur à stylo, avec des
+marges de 20 mm et un stylo de 0,5 mm de large :
+  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -592,6 +641,23 @@ se trace une fois en cinq secondes ; avec -o growing.png, un PNG animé :
         <source>%1 in %2 (%3), stopped part-way by &quot;%4&quot;</source>
         <extracomment>As above; %4 is the error that stopped the curve before it was whole.</extracomment>
         <translation>%1, en %2 (%3), interrompue en cours par « %4 »</translation>
+    </message>
+</context>
+<context>
+    <name>Plotter</name>
+    <message>
+        <source>nothing of this picture lands on the canvas, so the page would be blank</source>
+        <translation>rien de cette image ne tombe sur la toile, la page serait donc vide</translation>
+    </message>
+    <message>
+        <source>R1 %1 R2 %2 R3 %3</source>
+        <extracomment>A plotter&apos;s layer: the run&apos;s radii, written without commas as plotting software shows layer names.</extracomment>
+        <translation>R1 %1 R2 %2 R3 %3</translation>
+    </message>
+    <message>
+        <source>reference circle</source>
+        <extracomment>A plotter&apos;s layer that holds the grey circle under the curves, a guide the plotter does not draw.</extracomment>
+        <translation>cercle de référence</translation>
     </message>
 </context>
 <context>
@@ -865,6 +931,42 @@ se trace une fois en cinq secondes ; avec -o growing.png, un PNG animé :
     <message>
         <source>a shorter --animate takes fewer frames</source>
         <translation>un --animate plus court demande moins d’images</translation>
+    </message>
+    <message>
+        <source>--page takes A4, A3, A5, letter or WIDTHxHEIGHT in millimetres, each from %1 to %2, such as 210x297, not %3</source>
+        <translation>--page prend A4, A3, A5, letter ou LARGEURxHAUTEUR en millimètres, chacune de %1 à %2, par exemple 210x297, pas %3</translation>
+    </message>
+    <message>
+        <source>--margin takes millimetres from 0 to %1, such as 15, not %2</source>
+        <translation>--margin prend des millimètres de 0 à %1, par exemple 15, pas %2</translation>
+    </message>
+    <message>
+        <source>--pen takes a width in millimetres from %1 to %2, such as 0.3, not %3</source>
+        <translation>--pen prend une largeur en millimètres de %1 à %2, par exemple 0.3, pas %3</translation>
+    </message>
+    <message>
+        <source>%1 is for a plotter&apos;s page: it needs --page</source>
+        <translation>%1 est pour une page de traceur : il lui faut --page</translation>
+    </message>
+    <message>
+        <source>--page applies to SVG output only</source>
+        <translation>--page ne s’applique qu’à une sortie SVG</translation>
+    </message>
+    <message>
+        <source>--page fills the page with what is drawn: it takes no --fit</source>
+        <translation>--page remplit la page de ce qui est tracé : il ne prend pas --fit</translation>
+    </message>
+    <message>
+        <source>--page sizes the picture in millimetres: it takes no --scale</source>
+        <translation>--page dimensionne l’image en millimètres : il ne prend pas --scale</translation>
+    </message>
+    <message>
+        <source>--page is for plotters, which draw a still picture: it takes no --animate</source>
+        <translation>--page est pour les traceurs, qui tracent une image fixe : il ne prend pas --animate</translation>
+    </message>
+    <message>
+        <source>margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than %6 mm; a smaller --margin leaves more</source>
+        <translation>des marges de %1 mm et un stylo de %2 mm laissent à l’image %3 mm de la page de %4 x %5 mm, moins de %6 mm ; une --margin plus petite en laisse plus</translation>
     </message>
 </context>
 <context>

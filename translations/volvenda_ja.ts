@@ -466,6 +466,52 @@ five seconds; with -o growing.png, an animated PNG:
   $ %1 -o growing.gif --animate 5 120 33 40
 </translation>
     </message>
+    <message>
+        <source>  --page SIZE         SVG for a pen plotter: a page of SIZE, A4, A3, A5, letter or
+                      WxH in millimetres (%1 to %2 each way, such as 210x297)
+  --margin MM         with --page: the blank margin (0 to %3 mm; default %4)
+  --pen MM            with --page: the pen&apos;s width (%5 to %6 mm; default %7)
+</source>
+        <extracomment>The options for a plotter&apos;s page, which follow the other options in the same columns.</extracomment>
+        <translation>  --page SIZE         ペンプロッター用の SVG: 大きさ SIZE のページ。A4、A3、A5、
+                      letter、またはミリメートルで 幅x高さ (それぞれ %1 から
+                      %2、たとえば 210x297)
+  --margin MM         --page と一緒に使い、空白の余白 (0 から %3 mm、既定は %4)
+  --pen MM            --page と一緒に使い、ペンの太さ (%5 から %6 mm、既定は
+                      %7)
+</translation>
+    </message>
+    <message>
+        <source>With --page the picture fills a page for a plotter, in millimetres: the grey
+circle (unless --no-reference) in a layer of its own named &apos;% reference circle&apos;,
+which plotting software skips, then each run in a layer named by its number in
+drawing order and its radii (&apos;1 R1 120 R2 33 R3 40&apos;), one path in its colour,
+as wide as the pen, with no fill and no background. The canvas cuts the curves
+as in the PNG and SVG pictures; the box of what is left (the lines&apos; middles)
+fills the room inside the margins and half the pen, centred, its shape kept.
+The margins leave the picture at least %1 mm each way. A page takes no --fit,
+--scale or --animate.
+</source>
+        <translation>--page を付けると、画像はプロッター用のページ (ミリメートル単位) いっぱいに描か
+れます: 灰色の円 (--no-reference がなければ) は「% 基準円」という名前の専用のレ
+イヤーに入り、プロット用ソフトウェアはこれを飛ばします。続いて各実行が、描く順
+番の番号と半径で名付けたレイヤー (「1 R1 120 R2 33 R3 40」) に、その色の 1 本の
+パスとして入ります。線の太さはペンと同じで、塗りも背景もありません。曲線は PNG
+や SVG の画像と同じくキャンバスで切られ、残った部分の枠 (線の中心) が、余白と
+ペンの半分の内側を縦横比を保って中央に満たします。余白は画像に縦横それぞれ少な
+くとも %1 mm を残します。ページには --fit、--scale、--animate は使えません。
+</translation>
+    </message>
+    <message>
+        <source>The window&apos;s first picture on a page of A4 for a pen plotter, with margins of
+20 mm and a pen 0.5 mm wide:
+  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</source>
+        <translation>ウィンドウの最初の画像を、ペンプロッター用の A4 のページに、余白 20 mm、太さ
+0.5 mm のペンで描きます:
+  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -575,6 +621,23 @@ five seconds; with -o growing.png, an animated PNG:
         <source>%1 in %2 (%3), stopped part-way by &quot;%4&quot;</source>
         <extracomment>As above; %4 is the error that stopped the curve before it was whole.</extracomment>
         <translation>%1、色は%2 (%3)、「%4」により途中で停止</translation>
+    </message>
+</context>
+<context>
+    <name>Plotter</name>
+    <message>
+        <source>nothing of this picture lands on the canvas, so the page would be blank</source>
+        <translation>この画像はキャンバスに何も描かれないので、ページは白紙になります</translation>
+    </message>
+    <message>
+        <source>R1 %1 R2 %2 R3 %3</source>
+        <extracomment>A plotter&apos;s layer: the run&apos;s radii, written without commas as plotting software shows layer names.</extracomment>
+        <translation>R1 %1 R2 %2 R3 %3</translation>
+    </message>
+    <message>
+        <source>reference circle</source>
+        <extracomment>A plotter&apos;s layer that holds the grey circle under the curves, a guide the plotter does not draw.</extracomment>
+        <translation>基準円</translation>
     </message>
 </context>
 <context>
@@ -846,6 +909,42 @@ five seconds; with -o growing.png, an animated PNG:
     <message>
         <source>a shorter --animate takes fewer frames</source>
         <translation>--animate を短くするとフレームが少なくなります</translation>
+    </message>
+    <message>
+        <source>--page takes A4, A3, A5, letter or WIDTHxHEIGHT in millimetres, each from %1 to %2, such as 210x297, not %3</source>
+        <translation>--page には A4、A3、A5、letter、またはミリメートルで 幅x高さ (それぞれ %1 から %2、たとえば 210x297) を指定します。%3 ではありません</translation>
+    </message>
+    <message>
+        <source>--margin takes millimetres from 0 to %1, such as 15, not %2</source>
+        <translation>--margin には 0 から %1 までのミリメートル (たとえば 15) を指定します。%2 ではありません</translation>
+    </message>
+    <message>
+        <source>--pen takes a width in millimetres from %1 to %2, such as 0.3, not %3</source>
+        <translation>--pen には %1 から %2 までのミリメートルの太さ (たとえば 0.3) を指定します。%3 ではありません</translation>
+    </message>
+    <message>
+        <source>%1 is for a plotter&apos;s page: it needs --page</source>
+        <translation>%1 はプロッター用のページのためのものです: --page が必要です</translation>
+    </message>
+    <message>
+        <source>--page applies to SVG output only</source>
+        <translation>--page は SVG 出力にだけ使えます</translation>
+    </message>
+    <message>
+        <source>--page fills the page with what is drawn: it takes no --fit</source>
+        <translation>--page は描いたものでページを満たします: --fit は使えません</translation>
+    </message>
+    <message>
+        <source>--page sizes the picture in millimetres: it takes no --scale</source>
+        <translation>--page は画像の大きさをミリメートルで決めます: --scale は使えません</translation>
+    </message>
+    <message>
+        <source>--page is for plotters, which draw a still picture: it takes no --animate</source>
+        <translation>--page は静止画を描くプロッターのためのものです: --animate は使えません</translation>
+    </message>
+    <message>
+        <source>margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than %6 mm; a smaller --margin leaves more</source>
+        <translation>余白 %1 mm とペン %2 mm では、%4 x %5 mm のページのうち画像に残るのは %3 mm で、%6 mm に足りません。--margin を小さくすると広がります</translation>
     </message>
 </context>
 <context>

@@ -476,6 +476,52 @@ five seconds; with -o growing.png, an animated PNG:
   $ %1 -o growing.gif --animate 5 120 33 40
 </translation>
     </message>
+    <message>
+        <source>  --page SIZE         SVG for a pen plotter: a page of SIZE, A4, A3, A5, letter or
+                      WxH in millimetres (%1 to %2 each way, such as 210x297)
+  --margin MM         with --page: the blank margin (0 to %3 mm; default %4)
+  --pen MM            with --page: the pen&apos;s width (%5 to %6 mm; default %7)
+</source>
+        <extracomment>The options for a plotter&apos;s page, which follow the other options in the same columns.</extracomment>
+        <translation>  --page SIZE         SVG для перьевого плоттера: страница размера SIZE, A4, A3,
+                      A5, letter или ШxВ в миллиметрах (от %1 до %2 по каждой
+                      стороне, например 210x297)
+  --margin MM         с --page: пустое поле (от 0 до %3 мм; по умолчанию %4)
+  --pen MM            с --page: ширина пера (от %5 до %6 мм; по умолчанию %7)
+</translation>
+    </message>
+    <message>
+        <source>With --page the picture fills a page for a plotter, in millimetres: the grey
+circle (unless --no-reference) in a layer of its own named &apos;% reference circle&apos;,
+which plotting software skips, then each run in a layer named by its number in
+drawing order and its radii (&apos;1 R1 120 R2 33 R3 40&apos;), one path in its colour,
+as wide as the pen, with no fill and no background. The canvas cuts the curves
+as in the PNG and SVG pictures; the box of what is left (the lines&apos; middles)
+fills the room inside the margins and half the pen, centred, its shape kept.
+The margins leave the picture at least %1 mm each way. A page takes no --fit,
+--scale or --animate.
+</source>
+        <translation>С --page изображение заполняет страницу для плоттера, в миллиметрах: серая
+окружность (если нет --no-reference) на отдельном слое «% опорная окружность»,
+который программы для плоттеров пропускают, затем каждый запуск на слое,
+названном по его номеру в порядке рисования и радиусам («1 R1 120 R2 33 R3 40»),
+одним контуром своего цвета шириной в перо, без заливки и фона. Холст обрезает
+кривые, как в изображениях PNG и SVG; рамка оставшегося (середины линий)
+заполняет место внутри полей и половины пера, по центру, с сохранением
+пропорций. Поля оставляют изображению не меньше %1 мм в каждую сторону. Со
+страницей нельзя --fit, --scale и --animate.
+</translation>
+    </message>
+    <message>
+        <source>The window&apos;s first picture on a page of A4 for a pen plotter, with margins of
+20 mm and a pen 0.5 mm wide:
+  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</source>
+        <translation>Первое изображение окна на странице A4 для перьевого плоттера, с полями 20 мм и
+пером шириной 0,5 мм:
+  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</translation>
+    </message>
 </context>
 <context>
     <name>Options</name>
@@ -587,6 +633,23 @@ five seconds; with -o growing.png, an animated PNG:
         <source>%1 in %2 (%3), stopped part-way by &quot;%4&quot;</source>
         <extracomment>As above; %4 is the error that stopped the curve before it was whole.</extracomment>
         <translation>%1, цвет: %2 (%3), прервана на полпути ошибкой «%4»</translation>
+    </message>
+</context>
+<context>
+    <name>Plotter</name>
+    <message>
+        <source>nothing of this picture lands on the canvas, so the page would be blank</source>
+        <translation>ничего из этого изображения не попадает на холст, поэтому страница была бы пустой</translation>
+    </message>
+    <message>
+        <source>R1 %1 R2 %2 R3 %3</source>
+        <extracomment>A plotter&apos;s layer: the run&apos;s radii, written without commas as plotting software shows layer names.</extracomment>
+        <translation>R1 %1 R2 %2 R3 %3</translation>
+    </message>
+    <message>
+        <source>reference circle</source>
+        <extracomment>A plotter&apos;s layer that holds the grey circle under the curves, a guide the plotter does not draw.</extracomment>
+        <translation>опорная окружность</translation>
     </message>
 </context>
 <context>
@@ -862,6 +925,42 @@ five seconds; with -o growing.png, an animated PNG:
     <message>
         <source>a shorter --animate takes fewer frames</source>
         <translation>более короткий --animate даёт меньше кадров</translation>
+    </message>
+    <message>
+        <source>--page takes A4, A3, A5, letter or WIDTHxHEIGHT in millimetres, each from %1 to %2, such as 210x297, not %3</source>
+        <translation>--page принимает A4, A3, A5, letter или ШИРИНАxВЫСОТА в миллиметрах, каждая от %1 до %2, например 210x297, а не %3</translation>
+    </message>
+    <message>
+        <source>--margin takes millimetres from 0 to %1, such as 15, not %2</source>
+        <translation>--margin принимает миллиметры от 0 до %1, например 15, а не %2</translation>
+    </message>
+    <message>
+        <source>--pen takes a width in millimetres from %1 to %2, such as 0.3, not %3</source>
+        <translation>--pen принимает ширину в миллиметрах от %1 до %2, например 0.3, а не %3</translation>
+    </message>
+    <message>
+        <source>%1 is for a plotter&apos;s page: it needs --page</source>
+        <translation>%1 относится к странице для плоттера: нужен --page</translation>
+    </message>
+    <message>
+        <source>--page applies to SVG output only</source>
+        <translation>--page действует только для вывода в SVG</translation>
+    </message>
+    <message>
+        <source>--page fills the page with what is drawn: it takes no --fit</source>
+        <translation>--page заполняет страницу нарисованным: --fit с ним нельзя</translation>
+    </message>
+    <message>
+        <source>--page sizes the picture in millimetres: it takes no --scale</source>
+        <translation>--page задаёт размер изображения в миллиметрах: --scale с ним нельзя</translation>
+    </message>
+    <message>
+        <source>--page is for plotters, which draw a still picture: it takes no --animate</source>
+        <translation>--page предназначен для плоттеров, которые рисуют неподвижное изображение: --animate с ним нельзя</translation>
+    </message>
+    <message>
+        <source>margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than %6 mm; a smaller --margin leaves more</source>
+        <translation>поля по %1 мм и перо %2 мм оставляют изображению %3 мм страницы %4 x %5 мм, меньше %6 мм; меньшее --margin оставит больше</translation>
     </message>
 </context>
 <context>

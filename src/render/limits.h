@@ -28,6 +28,19 @@ inline constexpr int ShortestFrame = 2;
 // --seed: any seed the colours' generator takes.
 inline constexpr std::uint32_t LargestSeed = std::numeric_limits<std::uint32_t>::max();
 
+// --page, --margin and --pen, in millimetres: a page from a label's to the
+// length of a roll plotter's sheet; a pen from the finest line drawn to the
+// broadest brush; and at least this much room for the picture each way,
+// inside the margins and half a pen.
+inline constexpr double SmallestPageSide = 10.0;
+inline constexpr double LargestPageSide = 5000.0;
+inline constexpr double LargestPageMargin = LargestPageSide / 2.0;
+inline constexpr double DefaultPageMargin = 15.0;
+inline constexpr double SmallestPen = 0.01;
+inline constexpr double LargestPen = 10.0;
+inline constexpr double DefaultPen = 0.3;
+inline constexpr double SmallestPictureSide = 5.0;
+
 // The curves of a picture are traced to at most this many segments together:
 // working out the cost of drawing them takes one pass over them, and an SVG
 // file holds each.

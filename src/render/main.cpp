@@ -13,6 +13,7 @@
 #include "output/atomic_file.h"
 #include "output/file_target.h"
 #include "output/picture_writing.h"
+#include "output/plotter_svg.h"
 #include "output/standard_output.h"
 #include "runtime/catalogue.h"
 #include "runtime/clock.h"
@@ -110,6 +111,10 @@ void drawAndWrite(const RenderOptions &options, const PictureRequest &request, A
         const std::unique_ptr<AnimationWriter> writer
             = animationWriter(options.format, file.device(), {pictureColours(request, Qt::white), options.loop});
         written = drawAnimation(request, surface, request.frames, *writer, drawing) && writer->finish(surface.image());
+    } else if (options.page) {
+        LayeredDrawing surface(CanvasSize);
+        drawPicture(request, surface, drawing);
+        written = writePlotterSvg(surface, layerNames(request), file.device(), *options.page);
     } else if (options.format == PictureFormat::Svg) {
         VectorSurface surface(CanvasSize, Qt::white);
         drawPicture(request, surface, drawing);

@@ -95,4 +95,14 @@ void drawPicture(const PictureRequest &request, DrawingSurface &target, const st
     }
 }
 
+QStringList layerNames(const PictureRequest &request)
+{
+    QStringList names;
+    if (request.circle)
+        names << circleLayerName();
+    for (std::size_t run = 0; run < request.runs.size(); ++run)
+        names << layerName(run, request.runs[run].radii);
+    return names;
+}
+
 } // namespace volvenda

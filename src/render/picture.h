@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QRect>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -48,5 +49,9 @@ struct PictureRequest
 // the run that failed.
 void drawPicture(
     const PictureRequest &request, DrawingSurface &surface, const std::function<void(double)> &progress = {});
+
+// The names of the layers the picture is drawn in on a plotter's page, one
+// for each pen setting: the grey circle's, if any, then each run's.
+[[nodiscard]] QStringList layerNames(const PictureRequest &request);
 
 } // namespace volvenda

@@ -71,6 +71,23 @@ private slots:
             {"loop without animation", {{"--loop", "-o", "kept.svg", "1", "2", "3"}, 2, "it needs --animate"}},
             {"a runs file of no runs", {{"--runs", "kept.svg", "-o", "kept.png"}, 2, ": line 1 of 'kept.svg': R1 "}},
             {"a folder for runs", {{"--runs", ".", "-o", "kept.png"}, 2, ": cannot read '.': Is a directory"}},
+            // A plotter's page: SVG, still, sized in millimetres, with room inside its margins.
+            {"page as PNG", {{"--page", "A4", "-o", "kept.png", "1", "2", "3"}, 2, "--page applies to SVG output"}},
+            {"page and fit", {{"--page", "A4", "--fit", "0", "-o", "kept.svg", "1", "2", "3"}, 2, "takes no --fit"}},
+            {"page and scale 1", {{"--scale=1", "--page=A4", "-o", "kept.svg", "1", "2", "3"}, 2, "takes no --scale"}},
+            {"page and animation",
+                {{"--page", "A3", "--animate", "2", "-o", "kept.svg", "1", "2", "3"}, 2, "no --animate"}},
+            {"page of no height", {{"--page", "210x0", "-o", "kept.svg", "1", "2", "3"}, 2, "not '210x0'"}},
+            {"page longer than 5 m",
+                {{"--page", "100x5000.1", "-o", "kept.svg", "1", "2", "3"}, 2, "not '100x5000.1'"}},
+            {"page of three sides", {{"--page", "10x10x10", "-o", "kept.svg", "1", "2", "3"}, 2, "not '10x10x10'"}},
+            {"margins leaving 3.7 mm",
+                {{"--page", "A5", "--margin", "72", "-o", "kept.svg", "1", "2", "3"}, 2,
+                    "leave 3.7 mm of the 148 x 210 mm page"}},
+            {"pen of 0", {{"--page", "A4", "--pen", "0", "-o", "kept.svg", "1", "2", "3"}, 2, "not '0'"}},
+            {"margin without a page", {{"--margin", "10", "-o", "kept.svg", "1", "2", "3"}, 2, "it needs --page"}},
+            {"page with nothing on the canvas",
+                {{"--page", "A4", "--no-reference", "-o", "kept.svg", "900", "1", "1"}, 1, "the page would be blank"}},
         });
     }
 
