@@ -380,64 +380,6 @@ einer eigenen Farbe; der graue Kreis ist der des ersten R1.
 </translation>
     </message>
     <message>
-        <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png, .svg or .gif
-  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
-                      an argument, in order; a run without one takes a random
-                      colour (a runs file gives a run&apos;s colour on its line)
-  --seed N            seed the random colours, so the same command gives the same file
-  --runs FILE         draw the runs of FILE (- for standard input) after those given
-                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
-                      blank lines and lines that begin with # are skipped; a line
-                      &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
-                      the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
-  --scale K           PNG and GIF only: K device pixels per logical pixel (1 to %1; default 1)
-  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
-  --no-reference      leave out the grey reference circle
-  --animate SECONDS   the curves draw themselves one after another, at one pace,
-                      over SECONDS together, %2 to %3, in frames of at least
-                      %5 ms: an SVG or an animated PNG (a viewer that does not
-                      animate shows them finished), or a GIF, which needs it
-  --loop              with --animate: draw them again and again, a second apart
-  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
-  -h, --help          show this help
-  -v, --version       show the version
-</source>
-        <translation>Optionen:
-  -o, --output FILE   wohin geschrieben wird; das Format folgt der Endung: .png,
-                      .svg oder .gif
-  --color RRGGBB      die Farbe einer Kurve (hexadezimal), einmal für jeden als
-                      Argument angegebenen Lauf, der Reihe nach; ein Lauf ohne
-                      sie bekommt eine zufällige Farbe (eine Lauf-Datei gibt die
-                      Farbe eines Laufs auf seiner Zeile an)
-  --seed N            die Zufallsfarben festlegen, sodass derselbe Befehl
-                      dieselbe Datei ergibt
-  --runs FILE         die Läufe aus FILE (- für die Standardeingabe) nach den
-                      als Argumente angegebenen zeichnen: einer pro Zeile, R1 R2
-                      R3 und vielleicht eine Farbe RRGGBB; leere Zeilen und
-                      Zeilen, die mit # beginnen, werden übersprungen; eine
-                      Zeile &apos;circle R&apos; oder &apos;circle none&apos; gibt den grauen Kreis
-                      statt des R1 des ersten Laufs an (Läufe speichern unter im
-                      Fenster schreibt solche Dateien)
-  --scale K           nur PNG und GIF: K Gerätepixel je logischem Pixel (1 bis
-                      %1; Vorgabe 1)
-  --until-closed      jede Kurve weiterzeichnen, bis sie sich schließt, statt
-                      dort aufzuhören, wo das Fenster aufhört
-  --no-reference      den grauen Bezugskreis weglassen
-  --animate SECONDS   die Kurven zeichnen sich nacheinander, in einem Tempo,
-                      zusammen über SECONDS, %2 bis %3, in Einzelbildern von
-                      mindestens %5 ms: ein SVG oder ein animiertes PNG (ein
-                      Betrachter, der nicht animiert, zeigt sie fertig) oder ein
-                      GIF, für das es nötig ist
-  --loop              mit --animate: sie immer wieder zeichnen, mit einer
-                      Sekunde Pause
-  --fit MARGIN        auf das Gezeichnete zuschneiden, mit MARGIN Pixeln (0 bis
-                      %4) ringsum
-  -h, --help          diese Hilfe zeigen
-  -v, --version       die Version zeigen
-</translation>
-    </message>
-    <message>
         <source>FILE is a new name or an existing regular file (or a symbolic link to one),
 which is replaced only by a complete new file, keeping its permissions, its
 access ACL and user.* attributes, and its owner and group where the writer
@@ -528,6 +470,69 @@ mindestens %1 mm. Eine Seite nimmt kein --fit, --scale oder --animate.
         <translation>Das erste Bild des Fensters auf einer A4-Seite für einen Stiftplotter, mit
 Rändern von 20 mm und einem 0,5 mm breiten Stift:
   $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  -o, --output FILE   where to write; the format follows the extension: .png, .svg or .gif
+  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
+                      an argument, in order; a run without one takes a random
+                      colour (a runs file gives a run&apos;s colour on its line)
+  --seed N            seed the random colours, so the same command gives the same file
+  --runs FILE         draw the runs of FILE (- for standard input) after those given
+                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
+                      blank lines and lines that begin with # are skipped; a line
+                      &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
+                      the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
+  --scale K           PNG and GIF only: K device pixels per logical pixel (1 to %1; default 1)
+  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
+  --no-reference      leave out the grey reference circle
+  --animate SECONDS   the curves draw themselves one after another, at one pace,
+                      over SECONDS together, %2 to %3, in frames of at least
+                      %5 ms: an SVG or an animated PNG (a viewer that does not
+                      animate shows them finished), or a GIF, which needs it
+  --loop              with --animate: draw them again and again, a second apart
+  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
+</source>
+        <translation>Optionen:
+  -o, --output FILE   wohin geschrieben wird; das Format folgt der Endung: .png,
+                      .svg oder .gif
+  --color RRGGBB      die Farbe einer Kurve (hexadezimal), einmal für jeden als
+                      Argument angegebenen Lauf, der Reihe nach; ein Lauf ohne
+                      sie bekommt eine zufällige Farbe (eine Lauf-Datei gibt die
+                      Farbe eines Laufs auf seiner Zeile an)
+  --seed N            die Zufallsfarben festlegen, sodass derselbe Befehl
+                      dieselbe Datei ergibt
+  --runs FILE         die Läufe aus FILE (- für die Standardeingabe) nach den
+                      als Argumente angegebenen zeichnen: einer pro Zeile, R1 R2
+                      R3 und vielleicht eine Farbe RRGGBB; leere Zeilen und
+                      Zeilen, die mit # beginnen, werden übersprungen; eine
+                      Zeile &apos;circle R&apos; oder &apos;circle none&apos; gibt den grauen Kreis
+                      statt des R1 des ersten Laufs an (Läufe speichern unter im
+                      Fenster schreibt solche Dateien)
+  --scale K           nur PNG und GIF: K Gerätepixel je logischem Pixel (1 bis
+                      %1; Vorgabe 1)
+  --until-closed      jede Kurve weiterzeichnen, bis sie sich schließt, statt
+                      dort aufzuhören, wo das Fenster aufhört
+  --no-reference      den grauen Bezugskreis weglassen
+  --animate SECONDS   die Kurven zeichnen sich nacheinander, in einem Tempo,
+                      zusammen über SECONDS, %2 bis %3, in Einzelbildern von
+                      mindestens %5 ms: ein SVG oder ein animiertes PNG (ein
+                      Betrachter, der nicht animiert, zeigt sie fertig) oder ein
+                      GIF, für das es nötig ist
+  --loop              mit --animate: sie immer wieder zeichnen, mit einer
+                      Sekunde Pause
+  --fit MARGIN        auf das Gezeichnete zuschneiden, mit MARGIN Pixeln (0 bis
+                      %4) ringsum
+</translation>
+    </message>
+    <message>
+        <source>  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <extracomment>The last options, in the same columns as the others.</extracomment>
+        <translation>  -h, --help          diese Hilfe zeigen
+  -v, --version       die Version zeigen
 </translation>
     </message>
 </context>

@@ -380,63 +380,6 @@ el del primer R1.
 </translation>
     </message>
     <message>
-        <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png, .svg or .gif
-  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
-                      an argument, in order; a run without one takes a random
-                      colour (a runs file gives a run&apos;s colour on its line)
-  --seed N            seed the random colours, so the same command gives the same file
-  --runs FILE         draw the runs of FILE (- for standard input) after those given
-                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
-                      blank lines and lines that begin with # are skipped; a line
-                      &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
-                      the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
-  --scale K           PNG and GIF only: K device pixels per logical pixel (1 to %1; default 1)
-  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
-  --no-reference      leave out the grey reference circle
-  --animate SECONDS   the curves draw themselves one after another, at one pace,
-                      over SECONDS together, %2 to %3, in frames of at least
-                      %5 ms: an SVG or an animated PNG (a viewer that does not
-                      animate shows them finished), or a GIF, which needs it
-  --loop              with --animate: draw them again and again, a second apart
-  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
-  -h, --help          show this help
-  -v, --version       show the version
-</source>
-        <translation>Opciones:
-  -o, --output FILE   dónde escribir; el formato sigue a la extensión: .png,
-                      .svg o .gif
-  --color RRGGBB      el color de una curva (hexadecimal), indicado una vez por
-                      cada trazado indicado como argumento, en orden; un trazado
-                      sin él toma un color al azar (un archivo de trazados da el
-                      color de un trazado en su línea)
-  --seed N            fija los colores al azar, para que la misma orden dé el
-                      mismo archivo
-  --runs FILE         dibuja los trazados de FILE (- para la entrada estándar)
-                      después de los indicados como argumentos: uno por línea,
-                      R1 R2 R3 y quizá un color RRGGBB; se omiten las líneas
-                      vacías y las que empiezan por #; una línea &apos;circle R&apos; o
-                      &apos;circle none&apos; da el círculo gris en vez del R1 del primer
-                      trazado (Guardar trazados como, de la ventana, escribe
-                      esos archivos)
-  --scale K           solo PNG y GIF: K píxeles del dispositivo por píxel lógico
-                      (de 1 a %1; 1 por omisión)
-  --until-closed      sigue cada curva hasta que se cierra, en vez de detenerse
-                      donde se detiene la ventana
-  --no-reference      omite el círculo gris de referencia
-  --animate SECONDS   las curvas se dibujan una tras otra, a un mismo ritmo, en
-                      SECONDS en total, de %2 a %3, en fotogramas de al menos
-                      %5 ms: un SVG o un PNG animado (un visor que no anima las
-                      muestra terminadas), o un GIF, que lo necesita
-  --loop              con --animate: las dibuja una y otra vez, con un segundo
-                      entre medias
-  --fit MARGIN        recorta a lo dibujado, con MARGIN píxeles (de 0 a %4)
-                      alrededor
-  -h, --help          muestra esta ayuda
-  -v, --version       muestra la versión
-</translation>
-    </message>
-    <message>
         <source>FILE is a new name or an existing regular file (or a symbolic link to one),
 which is replaced only by a complete new file, keeping its permissions, its
 access ACL and user.* attributes, and its owner and group where the writer
@@ -527,6 +470,68 @@ márgenes dejan a la imagen al menos %1 mm en cada sentido. Una página no admit
         <translation>La primera imagen de la ventana en una página A4 para un plóter de plumilla, con
 márgenes de 20 mm y una plumilla de 0,5 mm de ancho:
   $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  -o, --output FILE   where to write; the format follows the extension: .png, .svg or .gif
+  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
+                      an argument, in order; a run without one takes a random
+                      colour (a runs file gives a run&apos;s colour on its line)
+  --seed N            seed the random colours, so the same command gives the same file
+  --runs FILE         draw the runs of FILE (- for standard input) after those given
+                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
+                      blank lines and lines that begin with # are skipped; a line
+                      &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
+                      the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
+  --scale K           PNG and GIF only: K device pixels per logical pixel (1 to %1; default 1)
+  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
+  --no-reference      leave out the grey reference circle
+  --animate SECONDS   the curves draw themselves one after another, at one pace,
+                      over SECONDS together, %2 to %3, in frames of at least
+                      %5 ms: an SVG or an animated PNG (a viewer that does not
+                      animate shows them finished), or a GIF, which needs it
+  --loop              with --animate: draw them again and again, a second apart
+  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
+</source>
+        <translation>Opciones:
+  -o, --output FILE   dónde escribir; el formato sigue a la extensión: .png,
+                      .svg o .gif
+  --color RRGGBB      el color de una curva (hexadecimal), indicado una vez por
+                      cada trazado indicado como argumento, en orden; un trazado
+                      sin él toma un color al azar (un archivo de trazados da el
+                      color de un trazado en su línea)
+  --seed N            fija los colores al azar, para que la misma orden dé el
+                      mismo archivo
+  --runs FILE         dibuja los trazados de FILE (- para la entrada estándar)
+                      después de los indicados como argumentos: uno por línea,
+                      R1 R2 R3 y quizá un color RRGGBB; se omiten las líneas
+                      vacías y las que empiezan por #; una línea &apos;circle R&apos; o
+                      &apos;circle none&apos; da el círculo gris en vez del R1 del primer
+                      trazado (Guardar trazados como, de la ventana, escribe
+                      esos archivos)
+  --scale K           solo PNG y GIF: K píxeles del dispositivo por píxel lógico
+                      (de 1 a %1; 1 por omisión)
+  --until-closed      sigue cada curva hasta que se cierra, en vez de detenerse
+                      donde se detiene la ventana
+  --no-reference      omite el círculo gris de referencia
+  --animate SECONDS   las curvas se dibujan una tras otra, a un mismo ritmo, en
+                      SECONDS en total, de %2 a %3, en fotogramas de al menos
+                      %5 ms: un SVG o un PNG animado (un visor que no anima las
+                      muestra terminadas), o un GIF, que lo necesita
+  --loop              con --animate: las dibuja una y otra vez, con un segundo
+                      entre medias
+  --fit MARGIN        recorta a lo dibujado, con MARGIN píxeles (de 0 a %4)
+                      alrededor
+</translation>
+    </message>
+    <message>
+        <source>  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <extracomment>The last options, in the same columns as the others.</extracomment>
+        <translation>  -h, --help          muestra esta ayuda
+  -v, --version       muestra la versión
 </translation>
     </message>
 </context>

@@ -381,63 +381,6 @@ gris est celui du premier R1.
 </translation>
     </message>
     <message>
-        <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png, .svg or .gif
-  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
-                      an argument, in order; a run without one takes a random
-                      colour (a runs file gives a run&apos;s colour on its line)
-  --seed N            seed the random colours, so the same command gives the same file
-  --runs FILE         draw the runs of FILE (- for standard input) after those given
-                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
-                      blank lines and lines that begin with # are skipped; a line
-                      &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
-                      the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
-  --scale K           PNG and GIF only: K device pixels per logical pixel (1 to %1; default 1)
-  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
-  --no-reference      leave out the grey reference circle
-  --animate SECONDS   the curves draw themselves one after another, at one pace,
-                      over SECONDS together, %2 to %3, in frames of at least
-                      %5 ms: an SVG or an animated PNG (a viewer that does not
-                      animate shows them finished), or a GIF, which needs it
-  --loop              with --animate: draw them again and again, a second apart
-  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
-  -h, --help          show this help
-  -v, --version       show the version
-</source>
-        <translation>Options :
-  -o, --output FILE   où écrire ; le format suit l’extension : .png, .svg ou
-                      .gif
-  --color RRGGBB      la couleur d’une courbe (hexadécimale), donnée une fois
-                      pour chaque tracé donné en argument, dans l’ordre ; un
-                      tracé sans couleur en prend une au hasard (un fichier de
-                      tracés donne la couleur d’un tracé sur sa ligne)
-  --seed N            fixe les couleurs au hasard, pour que la même commande
-                      donne le même fichier
-  --runs FILE         trace les tracés de FILE (- pour l’entrée standard) après
-                      ceux donnés en arguments : un par ligne, R1 R2 R3 et
-                      peut-être une couleur RRGGBB ; les lignes vides et celles
-                      qui commencent par # sont ignorées ; une ligne &apos;circle R&apos;
-                      ou &apos;circle none&apos; donne le cercle gris au lieu du R1 du
-                      premier tracé (Enregistrer les tracés sous, dans la
-                      fenêtre, écrit de tels fichiers)
-  --scale K           PNG et GIF seulement : K pixels de l’appareil par pixel
-                      logique (1 à %1 ; 1 par défaut)
-  --until-closed      poursuit chaque courbe jusqu’à ce qu’elle se referme, au
-                      lieu de s’arrêter où la fenêtre s’arrête
-  --no-reference      omet le cercle gris de référence
-  --animate SECONDS   les courbes se tracent l’une après l’autre, à une même
-                      allure, en SECONDS au total, de %2 à %3, en images d’au
-                      moins %5 ms : un SVG ou un PNG animé (un visualiseur qui
-                      n’anime pas les montre finies), ou un GIF, qui en a besoin
-  --loop              avec --animate : les retrace encore et encore, à une
-                      seconde d’intervalle
-  --fit MARGIN        recadre sur ce qui est tracé, avec MARGIN pixels (0 à %4)
-                      autour
-  -h, --help          affiche cette aide
-  -v, --version       affiche la version
-</translation>
-    </message>
-    <message>
         <source>FILE is a new name or an existing regular file (or a symbolic link to one),
 which is replaced only by a complete new file, keeping its permissions, its
 access ACL and user.* attributes, and its owner and group where the writer
@@ -529,6 +472,68 @@ ne prend ni --fit, ni --scale, ni --animate.
         <translation>La première image de la fenêtre sur une page A4 pour traceur à stylo, avec des
 marges de 20 mm et un stylo de 0,5 mm de large :
   $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  -o, --output FILE   where to write; the format follows the extension: .png, .svg or .gif
+  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
+                      an argument, in order; a run without one takes a random
+                      colour (a runs file gives a run&apos;s colour on its line)
+  --seed N            seed the random colours, so the same command gives the same file
+  --runs FILE         draw the runs of FILE (- for standard input) after those given
+                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
+                      blank lines and lines that begin with # are skipped; a line
+                      &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
+                      the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
+  --scale K           PNG and GIF only: K device pixels per logical pixel (1 to %1; default 1)
+  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
+  --no-reference      leave out the grey reference circle
+  --animate SECONDS   the curves draw themselves one after another, at one pace,
+                      over SECONDS together, %2 to %3, in frames of at least
+                      %5 ms: an SVG or an animated PNG (a viewer that does not
+                      animate shows them finished), or a GIF, which needs it
+  --loop              with --animate: draw them again and again, a second apart
+  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
+</source>
+        <translation>Options :
+  -o, --output FILE   où écrire ; le format suit l’extension : .png, .svg ou
+                      .gif
+  --color RRGGBB      la couleur d’une courbe (hexadécimale), donnée une fois
+                      pour chaque tracé donné en argument, dans l’ordre ; un
+                      tracé sans couleur en prend une au hasard (un fichier de
+                      tracés donne la couleur d’un tracé sur sa ligne)
+  --seed N            fixe les couleurs au hasard, pour que la même commande
+                      donne le même fichier
+  --runs FILE         trace les tracés de FILE (- pour l’entrée standard) après
+                      ceux donnés en arguments : un par ligne, R1 R2 R3 et
+                      peut-être une couleur RRGGBB ; les lignes vides et celles
+                      qui commencent par # sont ignorées ; une ligne &apos;circle R&apos;
+                      ou &apos;circle none&apos; donne le cercle gris au lieu du R1 du
+                      premier tracé (Enregistrer les tracés sous, dans la
+                      fenêtre, écrit de tels fichiers)
+  --scale K           PNG et GIF seulement : K pixels de l’appareil par pixel
+                      logique (1 à %1 ; 1 par défaut)
+  --until-closed      poursuit chaque courbe jusqu’à ce qu’elle se referme, au
+                      lieu de s’arrêter où la fenêtre s’arrête
+  --no-reference      omet le cercle gris de référence
+  --animate SECONDS   les courbes se tracent l’une après l’autre, à une même
+                      allure, en SECONDS au total, de %2 à %3, en images d’au
+                      moins %5 ms : un SVG ou un PNG animé (un visualiseur qui
+                      n’anime pas les montre finies), ou un GIF, qui en a besoin
+  --loop              avec --animate : les retrace encore et encore, à une
+                      seconde d’intervalle
+  --fit MARGIN        recadre sur ce qui est tracé, avec MARGIN pixels (0 à %4)
+                      autour
+</translation>
+    </message>
+    <message>
+        <source>  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <extracomment>The last options, in the same columns as the others.</extracomment>
+        <translation>  -h, --help          affiche cette aide
+  -v, --version       affiche la version
 </translation>
     </message>
 </context>

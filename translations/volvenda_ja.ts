@@ -373,59 +373,6 @@ in order, each curve in a colour of its own; the grey circle is the first R1&apo
 </translation>
     </message>
     <message>
-        <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png, .svg or .gif
-  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
-                      an argument, in order; a run without one takes a random
-                      colour (a runs file gives a run&apos;s colour on its line)
-  --seed N            seed the random colours, so the same command gives the same file
-  --runs FILE         draw the runs of FILE (- for standard input) after those given
-                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
-                      blank lines and lines that begin with # are skipped; a line
-                      &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
-                      the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
-  --scale K           PNG and GIF only: K device pixels per logical pixel (1 to %1; default 1)
-  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
-  --no-reference      leave out the grey reference circle
-  --animate SECONDS   the curves draw themselves one after another, at one pace,
-                      over SECONDS together, %2 to %3, in frames of at least
-                      %5 ms: an SVG or an animated PNG (a viewer that does not
-                      animate shows them finished), or a GIF, which needs it
-  --loop              with --animate: draw them again and again, a second apart
-  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
-  -h, --help          show this help
-  -v, --version       show the version
-</source>
-        <translation>オプション:
-  -o, --output FILE   書き込み先。形式は拡張子 (.png、.svg または .gif) で決まり
-                      ます
-  --color RRGGBB      曲線の色 (16 進数)。引数で指定した実行ごとに順に 1 つず
-                      つ指定します。指定のない実行にはランダムな色が付きます
-                      (実行ファイルでは色をその行に書きます)
-  --seed N            ランダムな色の種。同じコマンドで同じファイルになります
-  --runs FILE         引数の実行のあとに FILE (標準入力なら -) の実行を描きま
-                      す。1 行に 1 つ、R1 R2 R3 と必要なら色 RRGGBB を書きます。
-                      空行と # で始まる行は読み飛ばします。&apos;circle R&apos; または
-                      &apos;circle none&apos; の行は、最初の実行の R1 の代わりに灰色の円を
-                      決めます (ウィンドウの「名前を付けて実行を保存」がこのよう
-                      なファイルを書きます)
-  --scale K           PNG と GIF のみ: 論理ピクセルあたりのデバイスピクセル数 K
-                      (1 から %1、既定は 1)
-  --until-closed      ウィンドウが止まる位置で止めず、各曲線が閉じるまで描きま
-                      す
-  --no-reference      灰色の基準円を描きません
-  --animate SECONDS   曲線が順に同じ速さで、合わせて SECONDS 秒 (%2 から %3)
-                      かけて、%5 ミリ秒以上のフレームで描かれます。出力は SVG か
-                      アニメーション PNG (アニメーションしないビューアーでは完成
-                      した姿が見えます)、または GIF (GIF では必須) です
-  --loop              --animate と一緒に使い、1 秒おいて何度も描き直します
-  --fit MARGIN        描いた部分に合わせて切り取り、周りに MARGIN ピクセル (0
-                      から %4) の余白を残します
-  -h, --help          このヘルプを表示します
-  -v, --version       バージョンを表示します
-</translation>
-    </message>
-    <message>
         <source>FILE is a new name or an existing regular file (or a symbolic link to one),
 which is replaced only by a complete new file, keeping its permissions, its
 access ACL and user.* attributes, and its owner and group where the writer
@@ -510,6 +457,64 @@ The margins leave the picture at least %1 mm each way. A page takes no --fit,
         <translation>ウィンドウの最初の画像を、ペンプロッター用の A4 のページに、余白 20 mm、太さ
 0.5 mm のペンで描きます:
   $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  -o, --output FILE   where to write; the format follows the extension: .png, .svg or .gif
+  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
+                      an argument, in order; a run without one takes a random
+                      colour (a runs file gives a run&apos;s colour on its line)
+  --seed N            seed the random colours, so the same command gives the same file
+  --runs FILE         draw the runs of FILE (- for standard input) after those given
+                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
+                      blank lines and lines that begin with # are skipped; a line
+                      &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
+                      the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
+  --scale K           PNG and GIF only: K device pixels per logical pixel (1 to %1; default 1)
+  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
+  --no-reference      leave out the grey reference circle
+  --animate SECONDS   the curves draw themselves one after another, at one pace,
+                      over SECONDS together, %2 to %3, in frames of at least
+                      %5 ms: an SVG or an animated PNG (a viewer that does not
+                      animate shows them finished), or a GIF, which needs it
+  --loop              with --animate: draw them again and again, a second apart
+  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
+</source>
+        <translation>オプション:
+  -o, --output FILE   書き込み先。形式は拡張子 (.png、.svg または .gif) で決まり
+                      ます
+  --color RRGGBB      曲線の色 (16 進数)。引数で指定した実行ごとに順に 1 つず
+                      つ指定します。指定のない実行にはランダムな色が付きます
+                      (実行ファイルでは色をその行に書きます)
+  --seed N            ランダムな色の種。同じコマンドで同じファイルになります
+  --runs FILE         引数の実行のあとに FILE (標準入力なら -) の実行を描きま
+                      す。1 行に 1 つ、R1 R2 R3 と必要なら色 RRGGBB を書きます。
+                      空行と # で始まる行は読み飛ばします。&apos;circle R&apos; または
+                      &apos;circle none&apos; の行は、最初の実行の R1 の代わりに灰色の円を
+                      決めます (ウィンドウの「名前を付けて実行を保存」がこのよう
+                      なファイルを書きます)
+  --scale K           PNG と GIF のみ: 論理ピクセルあたりのデバイスピクセル数 K
+                      (1 から %1、既定は 1)
+  --until-closed      ウィンドウが止まる位置で止めず、各曲線が閉じるまで描きま
+                      す
+  --no-reference      灰色の基準円を描きません
+  --animate SECONDS   曲線が順に同じ速さで、合わせて SECONDS 秒 (%2 から %3)
+                      かけて、%5 ミリ秒以上のフレームで描かれます。出力は SVG か
+                      アニメーション PNG (アニメーションしないビューアーでは完成
+                      した姿が見えます)、または GIF (GIF では必須) です
+  --loop              --animate と一緒に使い、1 秒おいて何度も描き直します
+  --fit MARGIN        描いた部分に合わせて切り取り、周りに MARGIN ピクセル (0
+                      から %4) の余白を残します
+</translation>
+    </message>
+    <message>
+        <source>  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <extracomment>The last options, in the same columns as the others.</extracomment>
+        <translation>  -h, --help          このヘルプを表示します
+  -v, --version       バージョンを表示します
 </translation>
     </message>
 </context>

@@ -378,62 +378,6 @@ in order, each curve in a colour of its own; the grey circle is the first R1&apo
 </translation>
     </message>
     <message>
-        <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png, .svg or .gif
-  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
-                      an argument, in order; a run without one takes a random
-                      colour (a runs file gives a run&apos;s colour on its line)
-  --seed N            seed the random colours, so the same command gives the same file
-  --runs FILE         draw the runs of FILE (- for standard input) after those given
-                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
-                      blank lines and lines that begin with # are skipped; a line
-                      &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
-                      the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
-  --scale K           PNG and GIF only: K device pixels per logical pixel (1 to %1; default 1)
-  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
-  --no-reference      leave out the grey reference circle
-  --animate SECONDS   the curves draw themselves one after another, at one pace,
-                      over SECONDS together, %2 to %3, in frames of at least
-                      %5 ms: an SVG or an animated PNG (a viewer that does not
-                      animate shows them finished), or a GIF, which needs it
-  --loop              with --animate: draw them again and again, a second apart
-  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
-  -h, --help          show this help
-  -v, --version       show the version
-</source>
-        <translation>Параметры:
-  -o, --output FILE   куда записать; формат определяется расширением: .png,
-                      .svg или .gif
-  --color RRGGBB      цвет кривой (шестнадцатеричный), по одному для каждого
-                      запуска из аргументов, по порядку; запуск без него
-                      получает случайный цвет (в файле запусков цвет запуска
-                      указан в его строке)
-  --seed N            задаёт начальное значение случайных цветов, чтобы одна и
-                      та же команда давала тот же файл
-  --runs FILE         рисует запуски из FILE (- для стандартного ввода) после
-                      запусков из аргументов: по одному в строке, R1 R2 R3 и,
-                      возможно, цвет RRGGBB; пустые строки и строки,
-                      начинающиеся с #, пропускаются; строка &apos;circle R&apos; или
-                      &apos;circle none&apos; задаёт серую окружность вместо R1 первого
-                      запуска (такие файлы записывает «Сохранить запуски как»
-                      в окне)
-  --scale K           только PNG и GIF: K пикселей устройства на логический
-                      пиксель (от 1 до %1; по умолчанию 1)
-  --until-closed      продолжать каждую кривую, пока она не замкнётся, а не
-                      останавливаться там, где останавливается окно
-  --no-reference      не рисовать серую опорную окружность
-  --animate SECONDS   кривые рисуются одна за другой в одном темпе, всего за
-                      SECONDS, от %2 до %3, кадрами не короче %5 мс: SVG или
-                      анимированный PNG (программа просмотра без анимации
-                      показывает их готовыми) либо GIF, которому это необходимо
-  --loop              с --animate: рисовать их снова и снова, с секундной паузой
-  --fit MARGIN        обрезать по нарисованному, оставив вокруг MARGIN пикселей
-                      (от 0 до %4)
-  -h, --help          показать эту справку
-  -v, --version       показать версию
-</translation>
-    </message>
-    <message>
         <source>FILE is a new name or an existing regular file (or a symbolic link to one),
 which is replaced only by a complete new file, keeping its permissions, its
 access ACL and user.* attributes, and its owner and group where the writer
@@ -520,6 +464,67 @@ The margins leave the picture at least %1 mm each way. A page takes no --fit,
         <translation>Первое изображение окна на странице A4 для перьевого плоттера, с полями 20 мм и
 пером шириной 0,5 мм:
   $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  -o, --output FILE   where to write; the format follows the extension: .png, .svg or .gif
+  --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
+                      an argument, in order; a run without one takes a random
+                      colour (a runs file gives a run&apos;s colour on its line)
+  --seed N            seed the random colours, so the same command gives the same file
+  --runs FILE         draw the runs of FILE (- for standard input) after those given
+                      as arguments: one a line, R1 R2 R3 and maybe a colour RRGGBB;
+                      blank lines and lines that begin with # are skipped; a line
+                      &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
+                      the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
+  --scale K           PNG and GIF only: K device pixels per logical pixel (1 to %1; default 1)
+  --until-closed      trace each curve on until it closes, instead of stopping where the window stops
+  --no-reference      leave out the grey reference circle
+  --animate SECONDS   the curves draw themselves one after another, at one pace,
+                      over SECONDS together, %2 to %3, in frames of at least
+                      %5 ms: an SVG or an animated PNG (a viewer that does not
+                      animate shows them finished), or a GIF, which needs it
+  --loop              with --animate: draw them again and again, a second apart
+  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
+</source>
+        <translation>Параметры:
+  -o, --output FILE   куда записать; формат определяется расширением: .png,
+                      .svg или .gif
+  --color RRGGBB      цвет кривой (шестнадцатеричный), по одному для каждого
+                      запуска из аргументов, по порядку; запуск без него
+                      получает случайный цвет (в файле запусков цвет запуска
+                      указан в его строке)
+  --seed N            задаёт начальное значение случайных цветов, чтобы одна и
+                      та же команда давала тот же файл
+  --runs FILE         рисует запуски из FILE (- для стандартного ввода) после
+                      запусков из аргументов: по одному в строке, R1 R2 R3 и,
+                      возможно, цвет RRGGBB; пустые строки и строки,
+                      начинающиеся с #, пропускаются; строка &apos;circle R&apos; или
+                      &apos;circle none&apos; задаёт серую окружность вместо R1 первого
+                      запуска (такие файлы записывает «Сохранить запуски как»
+                      в окне)
+  --scale K           только PNG и GIF: K пикселей устройства на логический
+                      пиксель (от 1 до %1; по умолчанию 1)
+  --until-closed      продолжать каждую кривую, пока она не замкнётся, а не
+                      останавливаться там, где останавливается окно
+  --no-reference      не рисовать серую опорную окружность
+  --animate SECONDS   кривые рисуются одна за другой в одном темпе, всего за
+                      SECONDS, от %2 до %3, кадрами не короче %5 мс: SVG или
+                      анимированный PNG (программа просмотра без анимации
+                      показывает их готовыми) либо GIF, которому это необходимо
+  --loop              с --animate: рисовать их снова и снова, с секундной паузой
+  --fit MARGIN        обрезать по нарисованному, оставив вокруг MARGIN пикселей
+                      (от 0 до %4)
+</translation>
+    </message>
+    <message>
+        <source>  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <extracomment>The last options, in the same columns as the others.</extracomment>
+        <translation>  -h, --help          показать эту справку
+  -v, --version       показать версию
 </translation>
     </message>
 </context>

@@ -406,20 +406,23 @@ QString usageText()
             "                      %5 ms: an SVG or an animated PNG (a viewer that does not\n"
             "                      animate shows them finished), or a GIF, which needs it\n"
             "  --loop              with --animate: draw them again and again, a second apart\n"
-            "  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it\n"
-            "  -h, --help          show this help\n"
-            "  -v, --version       show the version\n")
-            .arg(QString::number(LargestScale), QString::number(ShortestAnimation), QString::number(LongestAnimation),
-                QString::number(LargestFitMargin), QString::number(ShortestFrame * 10)),
-        //: The options for a plotter's page, which follow the other options in the same columns.
-        translate("Help",
-            "  --page SIZE         SVG for a pen plotter: a page of SIZE, A4, A3, A5, letter or\n"
-            "                      WxH in millimetres (%1 to %2 each way, such as 210x297)\n"
-            "  --margin MM         with --page: the blank margin (0 to %3 mm; default %4)\n"
-            "  --pen MM            with --page: the pen's width (%5 to %6 mm; default %7)\n")
-            .arg(QString::number(SmallestPageSide), QString::number(LargestPageSide),
-                QString::number(LargestPageMargin), QString::number(DefaultPageMargin), QString::number(SmallestPen),
-                QString::number(LargestPen), QString::number(DefaultPen)),
+            "  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it\n")
+                .arg(QString::number(LargestScale), QString::number(ShortestAnimation),
+                    QString::number(LongestAnimation), QString::number(LargestFitMargin),
+                    QString::number(ShortestFrame * 10))
+            //: The options for a plotter's page, which follow the other options in the same columns.
+            + translate("Help",
+                "  --page SIZE         SVG for a pen plotter: a page of SIZE, A4, A3, A5, letter or\n"
+                "                      WxH in millimetres (%1 to %2 each way, such as 210x297)\n"
+                "  --margin MM         with --page: the blank margin (0 to %3 mm; default %4)\n"
+                "  --pen MM            with --page: the pen's width (%5 to %6 mm; default %7)\n")
+                  .arg(QString::number(SmallestPageSide), QString::number(LargestPageSide),
+                      QString::number(LargestPageMargin), QString::number(DefaultPageMargin),
+                      QString::number(SmallestPen), QString::number(LargestPen), QString::number(DefaultPen))
+            //: The last options, in the same columns as the others.
+            + translate("Help",
+                "  -h, --help          show this help\n"
+                "  -v, --version       show the version\n"),
         translate("Help",
             "Without --fit the picture is the window's canvas, %1 x %2 pixels. --fit cuts\n"
             "that canvas to the box of what is drawn on it (all the curves, and the grey\n"
