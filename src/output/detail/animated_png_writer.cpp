@@ -6,6 +6,9 @@ namespace volvenda {
 
 namespace {
 
+// Frames are many and small: zlib's quickest level deflates them in half the
+// time of its default, for a file about a tenth larger.
+constexpr int FrameCompression = Z_BEST_SPEED;
 // The frame's delay is centiseconds over this.
 constexpr std::uint16_t DelayDenominator = 100;
 
@@ -21,6 +24,14 @@ AnimatedPngWriter::AnimatedPngWriter(QIODevice &device, const AnimationSettings 
     : m_device(device)
     , m_loop(settings.loop)
     , m_layout(png::layoutFor(settings.colours, false))
+    , m_deflater(
+          [this](const QByteArray &piece) {
+              QByteArray data;
+              png::putBigEndian(data, m_sequence++);
+              m_frames += png::chunk("fdAT", data + piece);
+              return true;
+          },
+          FrameCompression)
 {
 }
 
@@ -41,14 +52,8 @@ bool AnimatedPngWriter::addFrame(const QImage &image, const QRect &area, int cen
     control += char(0); // the frame stays when the next one comes
     control += char(0); // and replaces what was in its rectangle
     m_frames += png::chunk("fcTL", control);
-    png::Deflater deflater([&](const QByteArray &piece) {
-        QByteArray data;
-        png::putBigEndian(data, m_sequence++);
-        m_frames += png::chunk("fdAT", data + piece);
-        return true;
-    });
     ++m_frameCount;
-    return deflater.deflateImage(image, rect, m_layout);
+    return m_deflater.deflateImage(image, rect, m_layout);
 }
 
 bool AnimatedPngWriter::finish(const QImage &finished)

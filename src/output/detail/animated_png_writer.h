@@ -32,6 +32,8 @@ private:
     QByteArray m_frames;
     std::uint32_t m_frameCount = 0;
     std::uint32_t m_sequence = 0;
+    // One for all the frames: each makes a stream of its own.
+    png::Deflater m_deflater;
 };
 
 } // namespace volvenda

@@ -1,5 +1,7 @@
 #include "gif_writer.h"
 
+#include "row_reader.h"
+
 #include "runtime/catalogue.h"
 #include "runtime/runtime_error.h"
 
@@ -47,47 +49,74 @@ struct ColourMap
     ColorMapObject *map = nullptr;
 };
 
-// The frame's pixels as palette indices, and its palette. With whole, every
-// pixel of area; else only those of a colour in drawn, the rest transparent.
-struct IndexedFrame
+// Which pixels of a frame show, and in what colours: with whole, every
+// pixel of the area; else only those of a colour in drawn, the rest
+// transparent. Read a row at a time, twice: once for the palette, once for
+// the indices, so that no copy of a whole frame is made.
+class FrameColours
 {
-    std::vector<GifPixelType> pixels;
-    std::vector<QRgb> palette;
-};
+public:
+    FrameColours(const QImage &image, const QRect &area, bool whole, const std::vector<QRgb> &drawn)
+        : m_reader(image)
+        , m_area(area)
+        , m_whole(whole)
+        , m_drawn(drawn)
+        , m_indices(std::size_t(area.width()))
+    {
+        if (!whole)
+            m_palette.push_back(qRgb(0, 0, 0)); // the transparent entry
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            indexRow(y, true);
+    }
 
-IndexedFrame indexed(const QImage &image, const QRect &area, bool whole, const std::vector<QRgb> &drawn)
-{
-    IndexedFrame frame;
-    frame.pixels.resize(std::size_t(area.width()) * std::size_t(area.height()));
-    if (!whole)
-        frame.palette.push_back(qRgb(0, 0, 0)); // the transparent entry
-    auto out = frame.pixels.begin();
-    QRgb last = 0;
-    GifPixelType lastIndex = Transparent;
-    bool known = false;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb pixel = image.pixel(x, y) | 0xFF000000U;
-            if (!known || pixel != last) {
+    [[nodiscard]] const std::vector<QRgb> &palette() const { return m_palette; }
+
+    // Row y of the area as palette indices.
+    GifPixelType *row(int y)
+    {
+        indexRow(y, false);
+        return m_indices.data();
+    }
+
+private:
+    void indexRow(int y, bool gathering)
+    {
+        const QRgb *pixels = m_reader.row(y, m_area.left(), m_area.width());
+        QRgb last = 0;
+        GifPixelType index = Transparent;
+        for (int x = 0; x < m_area.width(); ++x) {
+            const QRgb pixel = pixels[x] | 0xFF000000U;
+            // Line art is long runs of one colour: compare with the last first.
+            if (x == 0 || pixel != last) {
                 last = pixel;
-                known = true;
-                lastIndex = Transparent;
-                if (whole || std::find(drawn.begin(), drawn.end(), pixel) != drawn.end()) {
-                    auto found = std::find(frame.palette.begin() + (whole ? 0 : 1), frame.palette.end(), pixel);
-                    if (found == frame.palette.end()) {
-                        if (frame.palette.size() == LargestGifPalette)
-                            throw RuntimeError(ErrorKind::WorkRefused,
-                                translate("Writing", "a frame of the GIF would hold more colours than it can"));
-                        found = frame.palette.insert(frame.palette.end(), pixel);
-                    }
-                    lastIndex = GifPixelType(found - frame.palette.begin());
-                }
+                index = indexOf(pixel, gathering);
             }
-            *out++ = lastIndex;
+            m_indices[std::size_t(x)] = index;
         }
     }
-    return frame;
-}
+
+    GifPixelType indexOf(QRgb pixel, bool gathering)
+    {
+        if (!m_whole && std::find(m_drawn.begin(), m_drawn.end(), pixel) == m_drawn.end())
+            return Transparent;
+        const auto first = m_palette.begin() + (m_whole ? 0 : 1);
+        auto found = std::find(first, m_palette.end(), pixel);
+        if (found == m_palette.end() && gathering) {
+            if (m_palette.size() == LargestGifPalette)
+                throw RuntimeError(ErrorKind::WorkRefused,
+                    translate("Writing", "a frame of the GIF would hold more colours than it can"));
+            found = m_palette.insert(m_palette.end(), pixel);
+        }
+        return GifPixelType(found - m_palette.begin());
+    }
+
+    RowReader m_reader;
+    QRect m_area;
+    bool m_whole;
+    const std::vector<QRgb> &m_drawn;
+    std::vector<QRgb> m_palette;
+    std::vector<GifPixelType> m_indices;
+};
 
 } // namespace
 
@@ -134,7 +163,7 @@ bool GifWriter::addFrame(const QImage &image, const QRect &area, int centisecond
     QRect rect = first ? image.rect() : area & image.rect();
     if (rect.isEmpty())
         rect = QRect(0, 0, 1, 1);
-    IndexedFrame frame = indexed(image, rect, first, first ? std::vector<QRgb>() : drawn);
+    FrameColours frame(image, rect, first, drawn);
 
     GraphicsControlBlock control {};
     control.DisposalMode = DISPOSE_DO_NOT;
@@ -143,13 +172,12 @@ bool GifWriter::addFrame(const QImage &image, const QRect &area, int centisecond
     control.TransparentColor = first ? NO_TRANSPARENT_COLOR : Transparent;
     std::array<GifByteType, 4> extension {};
     EGifGCBToExtension(&control, extension.data());
-    const ColourMap colours(frame.palette);
+    const ColourMap colours(frame.palette());
     bool written = EGifPutExtension(m_gif, GRAPHICS_EXT_FUNC_CODE, int(extension.size()), extension.data()) != GIF_ERROR
         && EGifPutImageDesc(m_gif, rect.left(), rect.top(), rect.width(), rect.height(), false, colours.map)
             != GIF_ERROR;
-    for (int y = 0; written && y < rect.height(); ++y)
-        written = EGifPutLine(m_gif, frame.pixels.data() + std::size_t(y) * std::size_t(rect.width()), rect.width())
-            != GIF_ERROR;
+    for (int y = rect.top(); written && y <= rect.bottom(); ++y)
+        written = EGifPutLine(m_gif, frame.row(y), rect.width()) != GIF_ERROR;
     m_failed = !written;
     return written;
 }

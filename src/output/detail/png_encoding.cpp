@@ -1,60 +1,20 @@
 #include "png_encoding.h"
 
+#include "row_reader.h"
+
 #include <QIODevice>
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <new>
+#include <span>
 
 namespace volvenda::png {
 
 namespace {
 
 constexpr std::size_t OutputChunk = 1 << 16;
-
-// Reads the image one row at a time as unpremultiplied ARGB, whatever its format.
-class RowReader
-{
-public:
-    explicit RowReader(const QImage &image)
-        : m_image(image)
-        , m_row(static_cast<std::size_t>(image.width()))
-    {
-    }
-
-    const std::vector<QRgb> &row(int y)
-    {
-        const int width = m_image.width();
-        const uchar *line = m_image.constScanLine(y);
-        switch (m_image.format()) {
-        case QImage::Format_RGB32:
-        case QImage::Format_ARGB32:
-            std::memcpy(m_row.data(), line, m_row.size() * sizeof(QRgb));
-            break;
-        case QImage::Format_ARGB32_Premultiplied: {
-            const auto *pixels = reinterpret_cast<const QRgb *>(line);
-            std::transform(pixels, pixels + width, m_row.begin(), [](QRgb p) { return qUnpremultiply(p); });
-            break;
-        }
-        case QImage::Format_RGB888:
-            for (int x = 0; x < width; ++x, line += 3)
-                m_row[static_cast<std::size_t>(x)] = qRgb(line[0], line[1], line[2]);
-            break;
-        default: {
-            // Formats the program does not draw in: one row converted at a time.
-            const QImage converted = m_image.copy(0, y, width, 1).convertToFormat(QImage::Format_ARGB32);
-            std::memcpy(m_row.data(), converted.constScanLine(0), m_row.size() * sizeof(QRgb));
-            break;
-        }
-        }
-        return m_row;
-    }
-
-private:
-    const QImage &m_image;
-    std::vector<QRgb> m_row;
-};
 
 // Whether row y of area holds the same pixels as the row above it: in line
 // art most do, and a row compared is quicker than a row converted.
@@ -164,10 +124,10 @@ std::optional<std::vector<QRgb>> paletteOf(const QImage &image)
     for (int y = 0; y < image.height(); ++y) {
         if (repeatsRowAbove(image, image.rect(), y))
             continue;
-        const std::vector<QRgb> &row = reader.row(y);
-        QRgb last = row.front();
+        const QRgb *row = reader.row(y, 0, image.width());
+        QRgb last = row[0];
         bool first = true;
-        for (const QRgb pixel : row) {
+        for (const QRgb pixel : std::span(row, std::size_t(image.width()))) {
             // Line art is long runs of one colour: compare with the last first.
             if (!first && pixel == last)
                 continue;
@@ -237,10 +197,10 @@ bool writeImageData(
     return deflater.deflateImage(image, image.rect(), layout, progress);
 }
 
-Deflater::Deflater(std::function<bool(const QByteArray &)> emitPiece)
+Deflater::Deflater(std::function<bool(const QByteArray &)> emitPiece, int level)
     : m_emit(std::move(emitPiece))
 {
-    if (deflateInit(&m_zlib, Z_DEFAULT_COMPRESSION) != Z_OK)
+    if (deflateInit(&m_zlib, level) != Z_OK)
         throw std::bad_alloc();
     m_compressed.resize(OutputChunk);
 }
@@ -263,7 +223,7 @@ bool Deflater::deflateImage(
     for (int y = area.top(); y <= area.bottom(); ++y) {
         // A row like the one above it gives the same bytes, still in filtered.
         if (!repeatsRowAbove(image, area, y))
-            packRow(reader.row(y).data() + area.left(), width, layout, filtered);
+            packRow(reader.row(y, area.left(), area.width()), width, layout, filtered);
         if (!deflateSome(filtered.data(), filtered.size(), Z_NO_FLUSH))
             return false;
         const int done = y - area.top() + 1;

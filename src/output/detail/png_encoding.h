@@ -57,12 +57,13 @@ bool writeHead(QIODevice &device, const QImage &image, const Layout &layout, con
 bool writeImageData(
     QIODevice &device, const QImage &image, const Layout &layout, const std::function<void(double)> &progress = {});
 
-// Deflates the image data of one picture and hands on the compressed bytes
-// in pieces of at most 64 KiB, each to be stored as a chunk.
+// Deflates the image data of one picture after another and hands on the
+// compressed bytes in pieces of at most 64 KiB, each to be stored as a chunk.
+// At zlib's level, Z_DEFAULT_COMPRESSION unless told.
 class Deflater
 {
 public:
-    explicit Deflater(std::function<bool(const QByteArray &)> emitPiece);
+    explicit Deflater(std::function<bool(const QByteArray &)> emitPiece, int level = Z_DEFAULT_COMPRESSION);
     ~Deflater();
     Deflater(const Deflater &) = delete;
     Deflater &operator=(const Deflater &) = delete;
