@@ -18,13 +18,12 @@ Usage: browser_animation_check.py RENDERER [CHROMIUM]
 import base64
 import json
 import os
-import shutil
 import subprocess
 import sys
 import tempfile
 import time
 
-from browser_check import check, curve, read_png
+from browser_check import check, curve, read_png, renderer_and_browser, renderer_into
 
 CURVE = ["--color", "1f6fd1", "--until-closed", "--fit", "10", "120", "33", "40"]
 SECONDS = 4
@@ -111,19 +110,10 @@ def watch(program, folder, picture, size):
 
 
 def main():
-    if len(sys.argv) not in (2, 3):
-        sys.exit(__doc__)
-    renderer = os.path.abspath(sys.argv[1])
-    program = sys.argv[2] if len(sys.argv) == 3 else (
-        shutil.which("chromium-headless-shell") or shutil.which("chromium"))
-    if not program:
-        sys.exit("no chromium-headless-shell or chromium to run")
+    renderer, program = renderer_and_browser(__doc__)
     ok = True
     with tempfile.TemporaryDirectory() as folder:
-        def render(name, options):
-            path = os.path.join(folder, name)
-            subprocess.run([renderer, "-o", path] + options, check=True)
-            return path
+        render = renderer_into(renderer, folder)
 
         width, height, still = read_png(render("still.png", CURVE))
         for name in ("growing.gif", "growing.png"):
