@@ -223,7 +223,10 @@ void benchmarkAnimatedPictures(int runs)
         {"--scale 2 --until-closed 120 33.3 40, 20 s",
             {"--seed", "1", "--animate", "20", "--scale", "2", "--until-closed", "120", "33.3", "40"}},
     };
-    for (const auto &[name, options] : commands) {
+    for (const auto &command : commands) {
+        // Named here, not bound: clang 14 takes no structured binding into a lambda.
+        const char *name = command.first;
+        const std::vector<QByteArray> &options = command.second;
         const auto timed = [&](const QString &file, bool animated) {
             std::vector<QByteArray> arguments {VOLVENDA_RENDER, "-o", folder.filePath(file).toUtf8()};
             for (std::size_t i = 0; i < options.size(); ++i)

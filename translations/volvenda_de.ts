@@ -933,10 +933,6 @@ Rändern von 20 mm und einem 0,5 mm breiten Stift:
         <translation>die %1 Einzelbilder bei Maßstab %2 zu zeichnen und zu schreiben heißt etwa %3 Pixel Arbeit, mehr als die Grenze von %4; %5</translation>
     </message>
     <message>
-        <source>a shorter --animate takes fewer frames</source>
-        <translation>ein kürzeres --animate braucht weniger Einzelbilder</translation>
-    </message>
-    <message>
         <source>--page takes A4, A3, A5, letter or WIDTHxHEIGHT in millimetres, each from %1 to %2, such as 210x297, not %3</source>
         <translation>--page nimmt A4, A3, A5, letter oder BREITExHÖHE in Millimetern, je %1 bis %2, etwa 210x297, nicht %3</translation>
     </message>
@@ -969,8 +965,12 @@ Rändern von 20 mm und einem 0,5 mm breiten Stift:
         <translation>--page ist für Plotter, die ein stehendes Bild zeichnen: es nimmt kein --animate</translation>
     </message>
     <message>
-        <source>margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than %6 mm; a smaller --margin leaves more</source>
-        <translation>Ränder von %1 mm und ein Stift von %2 mm lassen dem Bild %3 mm der Seite von %4 x %5 mm, weniger als %6 mm; ein kleineres --margin lässt mehr</translation>
+        <source>margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than %6 mm; smaller margins, a thinner pen or a larger page leave more</source>
+        <translation>Ränder von %1 mm und ein Stift von %2 mm lassen dem Bild %3 mm der Seite von %4 x %5 mm, weniger als %6 mm; kleinere Ränder, ein dünnerer Stift oder eine größere Seite lassen mehr</translation>
+    </message>
+    <message>
+        <source>another --animate takes less: a shorter one fewer frames, a longer one smaller ones</source>
+        <translation>ein anderes --animate braucht weniger: ein kürzeres weniger Einzelbilder, ein längeres kleinere</translation>
     </message>
 </context>
 <context>

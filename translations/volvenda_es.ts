@@ -932,10 +932,6 @@ márgenes de 20 mm y una plumilla de 0,5 mm de ancho:
         <translation>dibujar y escribir los %1 fotogramas a escala %2 supone unos %3 píxeles de trabajo, más que el límite de %4; %5</translation>
     </message>
     <message>
-        <source>a shorter --animate takes fewer frames</source>
-        <translation>un --animate más corto requiere menos fotogramas</translation>
-    </message>
-    <message>
         <source>--page takes A4, A3, A5, letter or WIDTHxHEIGHT in millimetres, each from %1 to %2, such as 210x297, not %3</source>
         <translation>--page admite A4, A3, A5, letter o ANCHOxALTO en milímetros, cada uno de %1 a %2, como 210x297, no %3</translation>
     </message>
@@ -968,8 +964,12 @@ márgenes de 20 mm y una plumilla de 0,5 mm de ancho:
         <translation>--page es para plóteres, que dibujan una imagen fija: no admite --animate</translation>
     </message>
     <message>
-        <source>margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than %6 mm; a smaller --margin leaves more</source>
-        <translation>unos márgenes de %1 mm y una plumilla de %2 mm dejan a la imagen %3 mm de la página de %4 x %5 mm, menos de %6 mm; un --margin menor deja más</translation>
+        <source>margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than %6 mm; smaller margins, a thinner pen or a larger page leave more</source>
+        <translation>unos márgenes de %1 mm y una plumilla de %2 mm dejan a la imagen %3 mm de la página de %4 x %5 mm, menos de %6 mm; unos márgenes menores, una plumilla más fina o una página mayor dejan más</translation>
+    </message>
+    <message>
+        <source>another --animate takes less: a shorter one fewer frames, a longer one smaller ones</source>
+        <translation>otro --animate requiere menos: uno más corto, menos fotogramas; uno más largo, fotogramas más pequeños</translation>
     </message>
 </context>
 <context>

@@ -934,10 +934,6 @@ marges de 20 mm et un stylo de 0,5 mm de large :
         <translation>tracer et écrire les %1 images à l’échelle %2 revient à environ %3 pixels de travail, plus que la limite de %4 ; %5</translation>
     </message>
     <message>
-        <source>a shorter --animate takes fewer frames</source>
-        <translation>un --animate plus court demande moins d’images</translation>
-    </message>
-    <message>
         <source>--page takes A4, A3, A5, letter or WIDTHxHEIGHT in millimetres, each from %1 to %2, such as 210x297, not %3</source>
         <translation>--page prend A4, A3, A5, letter ou LARGEURxHAUTEUR en millimètres, chacune de %1 à %2, par exemple 210x297, pas %3</translation>
     </message>
@@ -970,8 +966,12 @@ marges de 20 mm et un stylo de 0,5 mm de large :
         <translation>--page est pour les traceurs, qui tracent une image fixe : il ne prend pas --animate</translation>
     </message>
     <message>
-        <source>margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than %6 mm; a smaller --margin leaves more</source>
-        <translation>des marges de %1 mm et un stylo de %2 mm laissent à l’image %3 mm de la page de %4 x %5 mm, moins de %6 mm ; une --margin plus petite en laisse plus</translation>
+        <source>margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than %6 mm; smaller margins, a thinner pen or a larger page leave more</source>
+        <translation>des marges de %1 mm et un stylo de %2 mm laissent à l’image %3 mm de la page de %4 x %5 mm, moins de %6 mm ; des marges plus petites, un stylo plus fin ou une page plus grande en laissent plus</translation>
+    </message>
+    <message>
+        <source>another --animate takes less: a shorter one fewer frames, a longer one smaller ones</source>
+        <translation>un autre --animate demande moins : un plus court, moins d’images ; un plus long, des images plus petites</translation>
     </message>
 </context>
 <context>

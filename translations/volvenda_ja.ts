@@ -912,10 +912,6 @@ The margins leave the picture at least %1 mm each way. A page takes no --fit,
         <translation>倍率 %2 で %1 フレームを描いて書き込むには約 %3 ピクセル分の作業が必要で、上限の %4 を超えます。%5</translation>
     </message>
     <message>
-        <source>a shorter --animate takes fewer frames</source>
-        <translation>--animate を短くするとフレームが少なくなります</translation>
-    </message>
-    <message>
         <source>--page takes A4, A3, A5, letter or WIDTHxHEIGHT in millimetres, each from %1 to %2, such as 210x297, not %3</source>
         <translation>--page には A4、A3、A5、letter、またはミリメートルで 幅x高さ (それぞれ %1 から %2、たとえば 210x297) を指定します。%3 ではありません</translation>
     </message>
@@ -948,8 +944,12 @@ The margins leave the picture at least %1 mm each way. A page takes no --fit,
         <translation>--page は静止画を描くプロッターのためのものです: --animate は使えません</translation>
     </message>
     <message>
-        <source>margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than %6 mm; a smaller --margin leaves more</source>
-        <translation>余白 %1 mm とペン %2 mm では、%4 x %5 mm のページのうち画像に残るのは %3 mm で、%6 mm に足りません。--margin を小さくすると広がります</translation>
+        <source>margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than %6 mm; smaller margins, a thinner pen or a larger page leave more</source>
+        <translation>余白 %1 mm とペン %2 mm では、%4 x %5 mm のページのうち画像に残るのは %3 mm で、%6 mm に足りません。余白を小さく、ペンを細く、またはページを大きくすると広がります</translation>
+    </message>
+    <message>
+        <source>another --animate takes less: a shorter one fewer frames, a longer one smaller ones</source>
+        <translation>--animate を変えると少なくなります。短くするとフレームが減り、長くするとフレームが小さくなります</translation>
     </message>
 </context>
 <context>

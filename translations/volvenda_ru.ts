@@ -928,10 +928,6 @@ The margins leave the picture at least %1 mm each way. A page takes no --fit,
         <translation>чтобы нарисовать и записать кадры (их %1) в масштабе %2, нужно около %3 пикселей работы, больше предела в %4; %5</translation>
     </message>
     <message>
-        <source>a shorter --animate takes fewer frames</source>
-        <translation>более короткий --animate даёт меньше кадров</translation>
-    </message>
-    <message>
         <source>--page takes A4, A3, A5, letter or WIDTHxHEIGHT in millimetres, each from %1 to %2, such as 210x297, not %3</source>
         <translation>--page принимает A4, A3, A5, letter или ШИРИНАxВЫСОТА в миллиметрах, каждая от %1 до %2, например 210x297, а не %3</translation>
     </message>
@@ -964,8 +960,12 @@ The margins leave the picture at least %1 mm each way. A page takes no --fit,
         <translation>--page предназначен для плоттеров, которые рисуют неподвижное изображение: --animate с ним нельзя</translation>
     </message>
     <message>
-        <source>margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than %6 mm; a smaller --margin leaves more</source>
-        <translation>поля по %1 мм и перо %2 мм оставляют изображению %3 мм страницы %4 x %5 мм, меньше %6 мм; меньшее --margin оставит больше</translation>
+        <source>margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than %6 mm; smaller margins, a thinner pen or a larger page leave more</source>
+        <translation>поля по %1 мм и перо %2 мм оставляют изображению %3 мм страницы %4 x %5 мм, меньше %6 мм; меньшие поля, более тонкое перо или большая страница оставят больше</translation>
+    </message>
+    <message>
+        <source>another --animate takes less: a shorter one fewer frames, a longer one smaller ones</source>
+        <translation>другой --animate займёт меньше: более короткий даёт меньше кадров, более длинный — кадры меньше</translation>
     </message>
 </context>
 <context>

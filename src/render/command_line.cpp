@@ -11,6 +11,7 @@
 #include "runtime/digits.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
@@ -80,7 +81,8 @@ QSizeF readPageSize(const Argument &value)
     for (const PaperSize &paper : PaperSizes)
         if (value.text.compare(QLatin1String(paper.name), Qt::CaseInsensitive) == 0)
             return {paper.width, paper.height};
-    const QStringList sides = value.text.split(u'x');
+    // 210x297, 210X297 or 210×297, as people write it.
+    const QStringList sides = value.text.split(QRegularExpression(QStringLiteral("[xX\u00d7]")));
     const auto side = [&](qsizetype index) {
         const std::optional<double> millimetres = sides.size() == 2 ? plainDecimal(sides[index]) : std::nullopt;
         return millimetres && *millimetres >= SmallestPageSide && *millimetres <= LargestPageSide ? millimetres
@@ -333,7 +335,7 @@ void Parser::checkPage()
     if (room < SmallestPictureSide)
         refuseArgument(translate("Renderer",
             "margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than "
-            "%6 mm; a smaller --margin leaves more")
+            "%6 mm; smaller margins, a thinner pen or a larger page leave more")
                            .arg(QString::number(page.margin), QString::number(page.pen),
                                QString::number(std::max(room, 0.0)), QString::number(page.size.width()),
                                QString::number(page.size.height()), QString::number(SmallestPictureSide)));

@@ -96,14 +96,15 @@ PictureRequest planPicture(const RenderOptions &options, const std::vector<COLOR
                 remedy = several ? translate("Renderer", "without --until-closed the curves stop sooner")
                                  : translate("Renderer", "without --until-closed the curve stops sooner");
             if (!request.frames.empty())
-                refuseWork(
-                    translate("Renderer",
-                        "drawing and writing the %1 frames at scale %2 means about %3 pixels of work, more than the "
-                        "limit of %4; %5")
-                        .arg(withThousands(double(request.frames.size())), QString::number(options.scale),
-                            roughly(work), roughly(rasterBudget),
-                            options.scale > 1 ? remedy
-                                              : translate("Renderer", "a shorter --animate takes fewer frames")));
+                refuseWork(translate("Renderer",
+                    "drawing and writing the %1 frames at scale %2 means about %3 pixels of work, more than the "
+                    "limit of %4; %5")
+                               .arg(withThousands(double(request.frames.size())), QString::number(options.scale),
+                                   roughly(work), roughly(rasterBudget),
+                                   options.scale > 1 ? remedy
+                                                     : translate("Renderer",
+                                                         "another --animate takes less: a shorter one fewer frames, a "
+                                                         "longer one smaller ones")));
             refuseWork(
                 (several ? translate("Renderer",
                      "drawing these curves at scale %1 means sweeping about %2 pixels, more than the limit of "
