@@ -3,18 +3,21 @@
 // of one run or more as text. Whatever it asks, the plan either refuses it or
 // the picture is drawn within the planned steps, work and pixels, failing at
 // most with the division-by-zero or overflow error; a PNG of it is the size
-// of its view and reads back as the same pixels, and an SVG of it, cut or
+// of its view and reads back as the same pixels, as do an animated PNG's
+// default image and an animated GIF's last frame, and an SVG of it, cut or
 // animated, is well-formed XML with each run's curve as one path, and the
 // same document as the window's recording of it writes when it is neither.
 
 #include "property.h"
 
+#include "render/animation.h"
 #include "render/measuring.h"
 #include "render/planning.h"
 
 #include "drawing/clipping.h"
 #include "drawing/raster_surface.h"
 #include "drawing/recording_surface.h"
+#include "output/animation_writing.h"
 #include "output/png_writing.h"
 #include "output/svg_writing.h"
 #include "runtime/runtime_error.h"
@@ -30,6 +33,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 using namespace volvenda;
@@ -48,7 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     const std::uint8_t switches = data[0];
     const bool svg = (switches & 1U) != 0;
-    QList<QByteArray> arguments {"-o", svg ? "fuzz.svg" : "fuzz.png"};
+    // Animated pixels: a GIF for odd scale bytes, else an animated PNG.
+    const bool animated = !svg && (switches & 16U) != 0;
+    const bool gif = animated && (data[1] & 1U) != 0;
+    QList<QByteArray> arguments {"-o", svg ? "fuzz.svg" : gif ? "fuzz.gif" : "fuzz.png"};
     if ((switches & 2U) != 0)
         arguments << "--until-closed";
     if ((switches & 4U) != 0)
@@ -56,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // A margin of 0 to 980 pixels from the top three bits.
     if ((switches & 8U) != 0)
         arguments << "--fit" << QByteArray::number((switches >> 5U) * 140);
-    if (svg && (switches & 16U) != 0)
+    if ((switches & 16U) != 0)
         arguments << "--animate"
                   << "1.5"
                   << "--loop";
@@ -118,14 +125,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             const QRect &view = request.view;
             check(double(view.width()) * view.height() * options.scale * options.scale <= LargestPicturePixels);
             RasterSurface surface(CanvasSize, view, options.scale, Qt::white, QImage::Format_RGB888);
-            drawPicture(request, surface, count);
+            if (animated) {
+                // The frames add up to the picture: a GIF's last one as the
+                // toolkit reads it, and an animated PNG's default image is it.
+                const std::unique_ptr<AnimationWriter> writer
+                    = animationWriter(options.format, file, {pictureColours(request, Qt::white), options.loop});
+                check(drawAnimation(request, surface, request.frames, *writer, count));
+                check(writer->finish(surface.image()));
+            } else {
+                drawPicture(request, surface, count);
+                check(writePng(surface.image(), file));
+            }
             check(surface.image().size() == view.size() * options.scale);
-            check(writePng(surface.image(), file));
             file.close();
             file.open(QIODevice::ReadOnly);
-            QImageReader reader(&file, "PNG");
+            QImageReader reader(&file, gif ? "GIF" : "PNG");
             reader.setAllocationLimit(0);
-            const QImage read = reader.read();
+            QImage read = reader.read();
+            for (int frames = 1; gif && frames < int(request.frames.size()); ++frames)
+                read = reader.read();
             check(read.convertToFormat(QImage::Format_RGB888) == surface.image());
         }
         check(steps == request.segments + double(options.runs.size()));

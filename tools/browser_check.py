@@ -162,19 +162,31 @@ def still_matches_png(render, browser, name, options):
                  f"fully drawn in the browser, {len(missing)} and {len(extra)} astray)"), still, (width, height)
 
 
-def main():
+def renderer_and_browser(usage):
+    """The renderer and the browser the command line names (the browser
+    found on the path if not), or an exit with usage."""
     if len(sys.argv) not in (2, 3):
-        sys.exit(__doc__)
-    renderer = os.path.abspath(sys.argv[1])
+        sys.exit(usage)
     program = sys.argv[2] if len(sys.argv) == 3 else (
         shutil.which("chromium-headless-shell") or shutil.which("chromium"))
     if not program:
         sys.exit("no chromium-headless-shell or chromium to run")
+    return os.path.abspath(sys.argv[1]), program
+
+
+def renderer_into(renderer, folder):
+    """A function that renders into a file of folder with options, and gives its path."""
+    def render(name, options):
+        path = os.path.join(folder, name)
+        subprocess.run([renderer, "-o", path] + options, check=True)
+        return path
+    return render
+
+
+def main():
+    renderer, program = renderer_and_browser(__doc__)
     with tempfile.TemporaryDirectory() as folder:
-        def render(name, options):
-            path = os.path.join(folder, name)
-            subprocess.run([renderer, "-o", path] + options, check=True)
-            return path
+        render = renderer_into(renderer, folder)
 
         browser = Browser(program, folder)
         ok, _, _ = still_matches_png(render, browser, "cut", CUT)

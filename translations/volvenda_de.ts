@@ -306,22 +306,6 @@ ebenso -inf, als Radius gelesen.
 </translation>
     </message>
     <message>
-        <source>Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]
-Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
-distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each
-further three radii are one more press of Start over the same picture, drawn
-in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
-</source>
-        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
-        <translation>Aufruf: %1 [Optionen] R1 R2 R3 [R1 R2 R3 ...]
-Zeichnet die Epitrochoide des festen Radius R1, des rollenden Radius R2 und des
-Stiftabstands R3 in eine PNG- oder SVG-Datei, so wie das Volvenda-Fenster sie
-zeichnet. Jeweils drei weitere Radien sind ein weiterer Druck auf Start über
-demselben Bild, der Reihe nach gezeichnet, jede Kurve in einer eigenen Farbe;
-der graue Kreis ist der des ersten R1.
-</translation>
-    </message>
-    <message>
         <source>Without --fit the picture is the window&apos;s canvas, %1 x %2 pixels. --fit cuts
 that canvas to the box of what is drawn on it (all the curves, and the grey
 circle unless --no-reference), widths of the strokes included; MARGIN is in
@@ -335,38 +319,6 @@ schneidet diese Leinwand auf den Rahmen dessen zu, was darauf gezeichnet ist
 Striche eingeschlossen; MARGIN ist in logischen Pixeln, also vervielfacht
 --scale ihn auch. Was die Leinwand abschneidet, bleibt abgeschnitten. Landet gar
 nichts auf der Leinwand, gibt es kein Bild: Der Lauf schlägt fehl.
-</translation>
-    </message>
-    <message>
-        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
-which is replaced only by a complete new file, keeping its permissions, its
-access ACL and user.* attributes, and its owner and group where the writer
-may set them (a hard link to the old file keeps the old picture). A file whose
-user.* attributes the writer may not read, and so could not keep, is refused
-before any work, as is another&apos;s file in a sticky folder such as /tmp, which
-only its owner may replace there. A limit on file size (ulimit -f) fails the
-run as a full disk does. A run that is killed while it writes may leave a
-temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
-deleted. A picture has at most %1 runs, and a runs file at most %2 MB. The
-runs together trace at most %3 steps with --until-closed, and a PNG
-picture takes at most about three seconds of drawing (fewer steps at higher
-scales) and %4 pixels; more is refused before any drawing.
-</source>
-        <translation>FILE ist ein neuer Name oder eine vorhandene reguläre Datei (oder ein
-symbolischer Link darauf), die nur durch eine vollständige neue Datei ersetzt
-wird; ihre Rechte, ihre Zugriffs-ACL und ihre user.*-Attribute bleiben erhalten,
-ihr Besitzer und ihre Gruppe, soweit der Schreibende sie setzen darf (ein harter
-Link auf die alte Datei behält das alte Bild). Eine Datei, deren
-user.*-Attribute der Schreibende nicht lesen darf und so nicht erhalten könnte,
-wird vor jeder Arbeit abgelehnt, ebenso die Datei eines anderen in einem Ordner
-mit Sticky-Bit wie /tmp, die dort nur ihr Besitzer ersetzen darf. Eine Grenze
-der Dateigröße (ulimit -f) lässt den Lauf scheitern wie eine volle Platte. Ein
-Lauf, der beim Schreiben abgebrochen wird, kann daneben eine temporäre Datei
-namens FILE.XXXXXX hinterlassen (FILE auf 32 Bytes gekürzt); sie kann gelöscht
-werden. Ein Bild hat höchstens %1 Läufe, eine Lauf-Datei höchstens %2 MB. Die
-Läufe zeichnen mit --until-closed zusammen höchstens %3 Schritte, und ein
-PNG-Bild braucht höchstens etwa drei Sekunden Zeichnen (weniger Schritte bei
-höherem Maßstab) und %4 Pixel; mehr wird vor jedem Zeichnen abgelehnt.
 </translation>
     </message>
     <message>
@@ -412,8 +364,117 @@ grauen Kreis mit 8 logischen Pixeln ringsum:
 </translation>
     </message>
     <message>
+        <source>Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]
+Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
+distance R3 into a PNG, SVG or GIF file, as the Volvenda window draws it. Each
+further three radii are one more press of Start over the same picture, drawn
+in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
+</source>
+        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
+        <translation>Aufruf: %1 [Optionen] R1 R2 R3 [R1 R2 R3 ...]
+Zeichnet die Epitrochoide des festen Radius R1, des rollenden Radius R2 und
+des Stiftabstands R3 in eine PNG-, SVG- oder GIF-Datei, so wie das
+Volvenda-Fenster sie zeichnet. Jeweils drei weitere Radien sind ein weiterer
+Druck auf Start über demselben Bild, der Reihe nach gezeichnet, jede Kurve in
+einer eigenen Farbe; der graue Kreis ist der des ersten R1.
+</translation>
+    </message>
+    <message>
+        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
+which is replaced only by a complete new file, keeping its permissions, its
+access ACL and user.* attributes, and its owner and group where the writer
+may set them (a hard link to the old file keeps the old picture). A file whose
+user.* attributes the writer may not read, and so could not keep, is refused
+before any work, as is another&apos;s file in a sticky folder such as /tmp, which
+only its owner may replace there. A limit on file size (ulimit -f) fails the
+run as a full disk does. A run that is killed while it writes may leave a
+temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
+deleted. A picture has at most %1 runs, and a runs file at most %2 MB. The
+runs together trace at most %3 steps with --until-closed, and a PNG or GIF
+picture takes at most about three seconds of drawing, its frames included
+(fewer steps at higher scales or with more frames), and %4 pixels a frame;
+more is refused before any drawing.
+</source>
+        <translation>FILE ist ein neuer Name oder eine vorhandene reguläre Datei (oder ein
+symbolischer Link darauf), die nur durch eine vollständige neue Datei ersetzt
+wird; ihre Rechte, ihre Zugriffs-ACL und ihre user.*-Attribute bleiben erhalten,
+ihr Besitzer und ihre Gruppe, soweit der Schreibende sie setzen darf (ein harter
+Link auf die alte Datei behält das alte Bild). Eine Datei, deren
+user.*-Attribute der Schreibende nicht lesen darf und so nicht erhalten könnte,
+wird vor jeder Arbeit abgelehnt, ebenso die Datei eines anderen in einem Ordner
+mit Sticky-Bit wie /tmp, die dort nur ihr Besitzer ersetzen darf. Eine Grenze
+der Dateigröße (ulimit -f) lässt den Lauf scheitern wie eine volle Platte. Ein
+Lauf, der beim Schreiben abgebrochen wird, kann daneben eine temporäre Datei
+namens FILE.XXXXXX hinterlassen (FILE auf 32 Bytes gekürzt); sie kann gelöscht
+werden. Ein Bild hat höchstens %1 Läufe, eine Lauf-Datei höchstens %2 MB. Die
+Läufe zeichnen mit --until-closed zusammen höchstens %3 Schritte, und ein
+PNG- oder GIF-Bild braucht höchstens etwa drei Sekunden Zeichnen, seine
+Einzelbilder eingeschlossen (weniger Schritte bei höherem Maßstab oder mehr
+Einzelbildern), und %4 Pixel je Einzelbild; mehr wird vor jedem
+Zeichnen abgelehnt.
+</translation>
+    </message>
+    <message>
+        <source>The same as a GIF, for a chat or an issue tracker, drawing itself once over
+five seconds; with -o growing.png, an animated PNG:
+  $ %1 -o growing.gif --animate 5 120 33 40
+</source>
+        <translation>Dasselbe als GIF, für einen Chat oder einen Issue-Tracker, das sich einmal über
+fünf Sekunden zeichnet; mit -o growing.png ein animiertes PNG:
+  $ %1 -o growing.gif --animate 5 120 33 40
+</translation>
+    </message>
+    <message>
+        <source>  --page SIZE         SVG for a pen plotter: a page of SIZE, A4, A3, A5, letter or
+                      WxH in millimetres (%1 to %2 each way, such as 210x297)
+  --margin MM         with --page: the blank margin (0 to %3 mm; default %4)
+  --pen MM            with --page: the pen&apos;s width (%5 to %6 mm; default %7)
+</source>
+        <extracomment>The options for a plotter&apos;s page, which follow the other options in the same columns.</extracomment>
+        <translation>  --page SIZE         SVG für einen Stiftplotter: eine Seite der Größe SIZE, A4,
+                      A3, A5, letter oder BxH in Millimetern (je %1 bis %2,
+                      etwa 210x297)
+  --margin MM         mit --page: der leere Rand (0 bis %3 mm; Vorgabe %4)
+  --pen MM            mit --page: die Breite des Stifts (%5 bis %6 mm;
+                      Vorgabe %7)
+</translation>
+    </message>
+    <message>
+        <source>With --page the picture fills a page for a plotter, in millimetres: the grey
+circle (unless --no-reference) in a layer of its own named &apos;% reference circle&apos;,
+which plotting software skips, then each run in a layer named by its number in
+drawing order and its radii (&apos;1 R1 120 R2 33 R3 40&apos;), one path in its colour,
+as wide as the pen, with no fill and no background. The canvas cuts the curves
+as in the PNG and SVG pictures; the box of what is left (the lines&apos; middles)
+fills the room inside the margins and half the pen, centred, its shape kept.
+The margins leave the picture at least %1 mm each way. A page takes no --fit,
+--scale or --animate.
+</source>
+        <translation>Mit --page füllt das Bild eine Seite für einen Plotter, in Millimetern: der
+graue Kreis (außer mit --no-reference) in einer eigenen Ebene namens
+„% Bezugskreis“, die Plotprogramme auslassen, dann jeder Lauf in einer Ebene,
+benannt nach seiner Nummer in der Zeichenfolge und seinen Radien
+(„1 R1 120 R2 33 R3 40“), ein Pfad in seiner Farbe, so breit wie der Stift,
+ohne Füllung und ohne Hintergrund. Die Leinwand schneidet die Kurven ab wie in
+den PNG- und SVG-Bildern; der Rahmen des Übrigen (die Mitten der Linien)
+füllt den Platz innerhalb der Ränder und eines halben Stifts, mittig, mit
+gleichem Seitenverhältnis. Die Ränder lassen dem Bild in jeder Richtung
+mindestens %1 mm. Eine Seite nimmt kein --fit, --scale oder --animate.
+</translation>
+    </message>
+    <message>
+        <source>The window&apos;s first picture on a page of A4 for a pen plotter, with margins of
+20 mm and a pen 0.5 mm wide:
+  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</source>
+        <translation>Das erste Bild des Fensters auf einer A4-Seite für einen Stiftplotter, mit
+Rändern von 20 mm und einem 0,5 mm breiten Stift:
+  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</translation>
+    </message>
+    <message>
         <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png or .svg
+  -o, --output FILE   where to write; the format follows the extension: .png, .svg or .gif
   --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
                       an argument, in order; a run without one takes a random
                       colour (a runs file gives a run&apos;s colour on its line)
@@ -423,20 +484,19 @@ grauen Kreis mit 8 logischen Pixeln ringsum:
                       blank lines and lines that begin with # are skipped; a line
                       &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
                       the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
-  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
+  --scale K           PNG and GIF only: K device pixels per logical pixel (1 to %1; default 1)
   --until-closed      trace each curve on until it closes, instead of stopping where the window stops
   --no-reference      leave out the grey reference circle
-  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
-                      pace, over SECONDS together, %2 to %3 (a viewer that does
-                      not animate shows them finished)
+  --animate SECONDS   the curves draw themselves one after another, at one pace,
+                      over SECONDS together, %2 to %3, in frames of at least
+                      %5 ms: an SVG or an animated PNG (a viewer that does not
+                      animate shows them finished), or a GIF, which needs it
   --loop              with --animate: draw them again and again, a second apart
   --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
-  -h, --help          show this help
-  -v, --version       show the version
 </source>
         <translation>Optionen:
-  -o, --output FILE   wohin geschrieben wird; das Format folgt der Endung: .png
-                      oder .svg
+  -o, --output FILE   wohin geschrieben wird; das Format folgt der Endung: .png,
+                      .svg oder .gif
   --color RRGGBB      die Farbe einer Kurve (hexadezimal), einmal für jeden als
                       Argument angegebenen Lauf, der Reihe nach; ein Lauf ohne
                       sie bekommt eine zufällige Farbe (eine Lauf-Datei gibt die
@@ -446,20 +506,32 @@ grauen Kreis mit 8 logischen Pixeln ringsum:
   --runs FILE         die Läufe aus FILE (- für die Standardeingabe) nach den
                       als Argumente angegebenen zeichnen: einer pro Zeile, R1 R2
                       R3 und vielleicht eine Farbe RRGGBB; leere Zeilen und
-                      Zeilen, die mit # beginnen, werden übersprungen
-  --scale K           nur PNG: K Gerätepixel je logischem Pixel (1 bis %1;
-                      Vorgabe 1)
+                      Zeilen, die mit # beginnen, werden übersprungen; eine
+                      Zeile &apos;circle R&apos; oder &apos;circle none&apos; gibt den grauen Kreis
+                      statt des R1 des ersten Laufs an (Läufe speichern unter im
+                      Fenster schreibt solche Dateien)
+  --scale K           nur PNG und GIF: K Gerätepixel je logischem Pixel (1 bis
+                      %1; Vorgabe 1)
   --until-closed      jede Kurve weiterzeichnen, bis sie sich schließt, statt
                       dort aufzuhören, wo das Fenster aufhört
   --no-reference      den grauen Bezugskreis weglassen
-  --animate SECONDS   nur SVG: Die Kurven zeichnen sich nacheinander, in einem
-                      Tempo, zusammen über SECONDS, %2 bis %3 (ein Betrachter,
-                      der nicht animiert, zeigt sie fertig)
+  --animate SECONDS   die Kurven zeichnen sich nacheinander, in einem Tempo,
+                      zusammen über SECONDS, %2 bis %3, in Einzelbildern von
+                      mindestens %5 ms: ein SVG oder ein animiertes PNG (ein
+                      Betrachter, der nicht animiert, zeigt sie fertig) oder ein
+                      GIF, für das es nötig ist
   --loop              mit --animate: sie immer wieder zeichnen, mit einer
                       Sekunde Pause
   --fit MARGIN        auf das Gezeichnete zuschneiden, mit MARGIN Pixeln (0 bis
                       %4) ringsum
-  -h, --help          diese Hilfe zeigen
+</translation>
+    </message>
+    <message>
+        <source>  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <extracomment>The last options, in the same columns as the others.</extracomment>
+        <translation>  -h, --help          diese Hilfe zeigen
   -v, --version       die Version zeigen
 </translation>
     </message>
@@ -573,6 +645,23 @@ grauen Kreis mit 8 logischen Pixeln ringsum:
         <source>%1 in %2 (%3), stopped part-way by &quot;%4&quot;</source>
         <extracomment>As above; %4 is the error that stopped the curve before it was whole.</extracomment>
         <translation>%1, Farbe: %2 (%3), unterwegs abgebrochen durch „%4“</translation>
+    </message>
+</context>
+<context>
+    <name>Plotter</name>
+    <message>
+        <source>nothing of this picture lands on the canvas, so the page would be blank</source>
+        <translation>nichts von diesem Bild liegt auf der Leinwand, die Seite bliebe also leer</translation>
+    </message>
+    <message>
+        <source>R1 %1 R2 %2 R3 %3</source>
+        <extracomment>A plotter&apos;s layer: the run&apos;s radii, written without commas as plotting software shows layer names.</extracomment>
+        <translation>R1 %1 R2 %2 R3 %3</translation>
+    </message>
+    <message>
+        <source>reference circle</source>
+        <extracomment>A plotter&apos;s layer that holds the grey circle under the curves, a guide the plotter does not draw.</extracomment>
+        <translation>Bezugskreis</translation>
     </message>
 </context>
 <context>
@@ -732,22 +821,6 @@ grauen Kreis mit 8 logischen Pixeln ringsum:
         <translation>mehr Farben als Läufe: --color %1 angegeben, für %2</translation>
     </message>
     <message>
-        <source>no output file: give one with -o FILE.png or -o FILE.svg</source>
-        <translation>keine Ausgabedatei: Geben Sie eine mit -o DATEI.png oder -o DATEI.svg an</translation>
-    </message>
-    <message>
-        <source>the output file must end in .png or .svg: &apos;%1&apos;</source>
-        <translation>die Ausgabedatei muss auf .png oder .svg enden: '%1'</translation>
-    </message>
-    <message>
-        <source>--scale applies to PNG output only</source>
-        <translation>--scale gilt nur für PNG-Ausgabe</translation>
-    </message>
-    <message>
-        <source>--animate applies to SVG output only</source>
-        <translation>--animate gilt nur für SVG-Ausgabe</translation>
-    </message>
-    <message>
         <source>--loop repeats an animation: it needs --animate</source>
         <translation>--loop wiederholt eine Animation: es braucht --animate</translation>
     </message>
@@ -835,12 +908,76 @@ grauen Kreis mit 8 logischen Pixeln ringsum:
         <extracomment>A render&apos;s progress: %1 is the program&apos;s name, %2 what it is doing (drawing, writing), %3 how far, in percent.</extracomment>
         <translation>%1: %2 %3 %</translation>
     </message>
+    <message>
+        <source>no output file: give one with -o FILE.png, -o FILE.svg or -o FILE.gif</source>
+        <translation>keine Ausgabedatei: Geben Sie eine mit -o DATEI.png, -o DATEI.svg oder -o DATEI.gif an</translation>
+    </message>
+    <message>
+        <source>the output file must end in .png, .svg or .gif: &apos;%1&apos;</source>
+        <translation>die Ausgabedatei muss auf .png, .svg oder .gif enden: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--scale applies to PNG and GIF output only</source>
+        <translation>--scale gilt nur für PNG- und GIF-Ausgabe</translation>
+    </message>
+    <message>
+        <source>a GIF is written as an animation: give --animate SECONDS (a still picture is best as .png)</source>
+        <translation>ein GIF wird als Animation geschrieben: Geben Sie --animate SEKUNDEN an (ein Standbild speichert man am besten als .png)</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF would draw %1 colours, more than the %2 a frame holds; a longer --animate spreads the runs over more frames</source>
+        <translation>ein Einzelbild des GIF würde %1 Farben zeichnen, mehr als die %2, die ein Einzelbild fasst; ein längeres --animate verteilt die Läufe auf mehr Einzelbilder</translation>
+    </message>
+    <message>
+        <source>drawing and writing the %1 frames at scale %2 means about %3 pixels of work, more than the limit of %4; %5</source>
+        <translation>die %1 Einzelbilder bei Maßstab %2 zu zeichnen und zu schreiben heißt etwa %3 Pixel Arbeit, mehr als die Grenze von %4; %5</translation>
+    </message>
+    <message>
+        <source>--page takes A4, A3, A5, letter or WIDTHxHEIGHT in millimetres, each from %1 to %2, such as 210x297, not %3</source>
+        <translation>--page nimmt A4, A3, A5, letter oder BREITExHÖHE in Millimetern, je %1 bis %2, etwa 210x297, nicht %3</translation>
+    </message>
+    <message>
+        <source>--margin takes millimetres from 0 to %1, such as 15, not %2</source>
+        <translation>--margin nimmt Millimeter von 0 bis %1, etwa 15, nicht %2</translation>
+    </message>
+    <message>
+        <source>--pen takes a width in millimetres from %1 to %2, such as 0.3, not %3</source>
+        <translation>--pen nimmt eine Breite in Millimetern von %1 bis %2, etwa 0.3, nicht %3</translation>
+    </message>
+    <message>
+        <source>%1 is for a plotter&apos;s page: it needs --page</source>
+        <translation>%1 gilt für eine Plotterseite: es braucht --page</translation>
+    </message>
+    <message>
+        <source>--page applies to SVG output only</source>
+        <translation>--page gilt nur für SVG-Ausgabe</translation>
+    </message>
+    <message>
+        <source>--page fills the page with what is drawn: it takes no --fit</source>
+        <translation>--page füllt die Seite mit dem Gezeichneten: es nimmt kein --fit</translation>
+    </message>
+    <message>
+        <source>--page sizes the picture in millimetres: it takes no --scale</source>
+        <translation>--page bemisst das Bild in Millimetern: es nimmt kein --scale</translation>
+    </message>
+    <message>
+        <source>--page is for plotters, which draw a still picture: it takes no --animate</source>
+        <translation>--page ist für Plotter, die ein stehendes Bild zeichnen: es nimmt kein --animate</translation>
+    </message>
+    <message>
+        <source>margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than %6 mm; smaller margins, a thinner pen or a larger page leave more</source>
+        <translation>Ränder von %1 mm und ein Stift von %2 mm lassen dem Bild %3 mm der Seite von %4 x %5 mm, weniger als %6 mm; kleinere Ränder, ein dünnerer Stift oder eine größere Seite lassen mehr</translation>
+    </message>
+    <message>
+        <source>another --animate takes less: a shorter one fewer frames, a longer one smaller ones</source>
+        <translation>ein anderes --animate braucht weniger: ein kürzeres weniger Einzelbilder, ein längeres kleinere</translation>
+    </message>
 </context>
 <context>
     <name>Runs</name>
     <message>
         <source>the picture has one circle, given as &apos;circle R&apos; or &apos;circle none&apos;, not %1</source>
-        <translation>das Bild hat einen Kreis, angegeben als 'circle R' oder 'circle none', nicht %1</translation>
+        <translation>das Bild hat einen Kreis, angegeben als &apos;circle R&apos; oder &apos;circle none&apos;, nicht %1</translation>
     </message>
     <message>
         <source>the circle&apos;s radius</source>
@@ -1003,6 +1140,13 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>The picture stays as it was.</source>
         <translation>Das Bild bleibt, wie es war.</translation>
+    </message>
+</context>
+<context>
+    <name>Writing</name>
+    <message>
+        <source>a frame of the GIF would hold more colours than it can</source>
+        <translation>ein Einzelbild des GIF würde mehr Farben enthalten, als es fassen kann</translation>
     </message>
 </context>
 </TS>

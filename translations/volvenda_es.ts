@@ -306,22 +306,6 @@ como radio.
 </translation>
     </message>
     <message>
-        <source>Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]
-Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
-distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each
-further three radii are one more press of Start over the same picture, drawn
-in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
-</source>
-        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
-        <translation>Uso: %1 [opciones] R1 R2 R3 [R1 R2 R3 ...]
-Dibuja la epitrocoide del radio fijo R1, el radio que rueda R2 y la distancia
-del lápiz R3 en un archivo PNG o SVG, como la dibuja la ventana de Volvenda.
-Cada tres radios más son otra pulsación de Iniciar sobre la misma imagen,
-dibujadas en orden, cada curva en un color propio; el círculo gris es el del
-primer R1.
-</translation>
-    </message>
-    <message>
         <source>Without --fit the picture is the window&apos;s canvas, %1 x %2 pixels. --fit cuts
 that canvas to the box of what is drawn on it (all the curves, and the grey
 circle unless --no-reference), widths of the strokes included; MARGIN is in
@@ -335,38 +319,6 @@ el círculo gris, salvo con --no-reference), incluido el grosor de los trazos;
 MARGIN va en píxeles lógicos, así que --scale también lo multiplica. Lo que el
 lienzo corta sigue cortado. Si no cae nada en el lienzo, no hay imagen: el
 trazado falla.
-</translation>
-    </message>
-    <message>
-        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
-which is replaced only by a complete new file, keeping its permissions, its
-access ACL and user.* attributes, and its owner and group where the writer
-may set them (a hard link to the old file keeps the old picture). A file whose
-user.* attributes the writer may not read, and so could not keep, is refused
-before any work, as is another&apos;s file in a sticky folder such as /tmp, which
-only its owner may replace there. A limit on file size (ulimit -f) fails the
-run as a full disk does. A run that is killed while it writes may leave a
-temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
-deleted. A picture has at most %1 runs, and a runs file at most %2 MB. The
-runs together trace at most %3 steps with --until-closed, and a PNG
-picture takes at most about three seconds of drawing (fewer steps at higher
-scales) and %4 pixels; more is refused before any drawing.
-</source>
-        <translation>FILE es un nombre nuevo o un archivo normal existente (o un enlace simbólico a
-uno), que solo se reemplaza por un archivo nuevo completo, conservando sus
-permisos, su ACL de acceso y sus atributos user.*, y su propietario y su grupo
-cuando quien escribe puede fijarlos (un enlace físico al archivo antiguo
-conserva la imagen antigua). Un archivo cuyos atributos user.* no puede leer
-quien escribe, y que por tanto no podría conservar, se rechaza antes de hacer
-nada, igual que el archivo de otra persona en una carpeta con el bit sticky como
-/tmp, que allí solo puede reemplazar su propietario. Un límite de tamaño de
-archivo (ulimit -f) hace fallar el trazado como un disco lleno. Un trazado
-interrumpido mientras escribe puede dejar al lado un archivo temporal llamado
-FILE.XXXXXX (FILE cortado a 32 bytes); se puede borrar. Una imagen tiene como
-mucho %1 trazados, y un archivo de trazados como mucho %2 MB. Con
---until-closed, los trazados recorren juntos como mucho %3 pasos, y una imagen
-PNG lleva como mucho unos tres segundos de dibujo (menos pasos a escalas
-mayores) y %4 de píxeles; lo que pase de ahí se rechaza antes de dibujar.
 </translation>
     </message>
     <message>
@@ -412,8 +364,117 @@ gris con 8 píxeles lógicos alrededor:
 </translation>
     </message>
     <message>
+        <source>Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]
+Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
+distance R3 into a PNG, SVG or GIF file, as the Volvenda window draws it. Each
+further three radii are one more press of Start over the same picture, drawn
+in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
+</source>
+        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
+        <translation>Uso: %1 [opciones] R1 R2 R3 [R1 R2 R3 ...]
+Dibuja la epitrocoide del radio fijo R1, el radio que rueda R2 y la distancia
+del lápiz R3 en un archivo PNG, SVG o GIF, como la dibuja la ventana de
+Volvenda. Cada tres radios más son otra pulsación de Iniciar sobre la misma
+imagen, dibujadas en orden, cada curva en un color propio; el círculo gris es
+el del primer R1.
+</translation>
+    </message>
+    <message>
+        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
+which is replaced only by a complete new file, keeping its permissions, its
+access ACL and user.* attributes, and its owner and group where the writer
+may set them (a hard link to the old file keeps the old picture). A file whose
+user.* attributes the writer may not read, and so could not keep, is refused
+before any work, as is another&apos;s file in a sticky folder such as /tmp, which
+only its owner may replace there. A limit on file size (ulimit -f) fails the
+run as a full disk does. A run that is killed while it writes may leave a
+temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
+deleted. A picture has at most %1 runs, and a runs file at most %2 MB. The
+runs together trace at most %3 steps with --until-closed, and a PNG or GIF
+picture takes at most about three seconds of drawing, its frames included
+(fewer steps at higher scales or with more frames), and %4 pixels a frame;
+more is refused before any drawing.
+</source>
+        <translation>FILE es un nombre nuevo o un archivo normal existente (o un enlace simbólico a
+uno), que solo se reemplaza por un archivo nuevo completo, conservando sus
+permisos, su ACL de acceso y sus atributos user.*, y su propietario y su grupo
+cuando quien escribe puede fijarlos (un enlace físico al archivo antiguo
+conserva la imagen antigua). Un archivo cuyos atributos user.* no puede leer
+quien escribe, y que por tanto no podría conservar, se rechaza antes de hacer
+nada, igual que el archivo de otra persona en una carpeta con el bit sticky como
+/tmp, que allí solo puede reemplazar su propietario. Un límite de tamaño de
+archivo (ulimit -f) hace fallar el trazado como un disco lleno. Un trazado
+interrumpido mientras escribe puede dejar al lado un archivo temporal llamado
+FILE.XXXXXX (FILE cortado a 32 bytes); se puede borrar. Una imagen tiene como
+mucho %1 trazados, y un archivo de trazados como mucho %2 MB. Con
+--until-closed, los trazados recorren juntos como mucho %3 pasos, y una
+imagen PNG o GIF lleva como mucho unos tres segundos de dibujo, sus fotogramas
+incluidos (menos pasos a escalas mayores o con más fotogramas), y %4
+de píxeles por fotograma; lo que pase de ahí se rechaza antes de dibujar.
+</translation>
+    </message>
+    <message>
+        <source>The same as a GIF, for a chat or an issue tracker, drawing itself once over
+five seconds; with -o growing.png, an animated PNG:
+  $ %1 -o growing.gif --animate 5 120 33 40
+</source>
+        <translation>Lo mismo como GIF, para un chat o un gestor de incidencias, dibujándose una vez
+durante cinco segundos; con -o growing.png, un PNG animado:
+  $ %1 -o growing.gif --animate 5 120 33 40
+</translation>
+    </message>
+    <message>
+        <source>  --page SIZE         SVG for a pen plotter: a page of SIZE, A4, A3, A5, letter or
+                      WxH in millimetres (%1 to %2 each way, such as 210x297)
+  --margin MM         with --page: the blank margin (0 to %3 mm; default %4)
+  --pen MM            with --page: the pen&apos;s width (%5 to %6 mm; default %7)
+</source>
+        <extracomment>The options for a plotter&apos;s page, which follow the other options in the same columns.</extracomment>
+        <translation>  --page SIZE         SVG para un plóter de plumilla: una página de tamaño SIZE,
+                      A4, A3, A5, letter o AxA en milímetros (de %1 a %2 cada
+                      lado, como 210x297)
+  --margin MM         con --page: el margen en blanco (de 0 a %3 mm; por
+                      omisión %4)
+  --pen MM            con --page: el ancho de la plumilla (de %5 a %6 mm; por
+                      omisión %7)
+</translation>
+    </message>
+    <message>
+        <source>With --page the picture fills a page for a plotter, in millimetres: the grey
+circle (unless --no-reference) in a layer of its own named &apos;% reference circle&apos;,
+which plotting software skips, then each run in a layer named by its number in
+drawing order and its radii (&apos;1 R1 120 R2 33 R3 40&apos;), one path in its colour,
+as wide as the pen, with no fill and no background. The canvas cuts the curves
+as in the PNG and SVG pictures; the box of what is left (the lines&apos; middles)
+fills the room inside the margins and half the pen, centred, its shape kept.
+The margins leave the picture at least %1 mm each way. A page takes no --fit,
+--scale or --animate.
+</source>
+        <translation>Con --page la imagen llena una página para un plóter, en milímetros: el círculo
+gris (salvo con --no-reference) en una capa propia llamada
+«% círculo de referencia», que los programas de trazado omiten, y luego cada
+ejecución en una capa nombrada por su número en el orden de dibujo y sus radios
+(«1 R1 120 R2 33 R3 40»), un trazado en su color, tan ancho como la plumilla,
+sin relleno ni fondo. El lienzo corta las curvas como en las imágenes PNG y
+SVG; el recuadro de lo que queda (el centro de las líneas) llena el espacio
+dentro de los márgenes y media plumilla, centrado y con sus proporciones. Los
+márgenes dejan a la imagen al menos %1 mm en cada sentido. Una página no admite
+--fit, --scale ni --animate.
+</translation>
+    </message>
+    <message>
+        <source>The window&apos;s first picture on a page of A4 for a pen plotter, with margins of
+20 mm and a pen 0.5 mm wide:
+  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</source>
+        <translation>La primera imagen de la ventana en una página A4 para un plóter de plumilla, con
+márgenes de 20 mm y una plumilla de 0,5 mm de ancho:
+  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</translation>
+    </message>
+    <message>
         <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png or .svg
+  -o, --output FILE   where to write; the format follows the extension: .png, .svg or .gif
   --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
                       an argument, in order; a run without one takes a random
                       colour (a runs file gives a run&apos;s colour on its line)
@@ -423,20 +484,19 @@ gris con 8 píxeles lógicos alrededor:
                       blank lines and lines that begin with # are skipped; a line
                       &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
                       the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
-  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
+  --scale K           PNG and GIF only: K device pixels per logical pixel (1 to %1; default 1)
   --until-closed      trace each curve on until it closes, instead of stopping where the window stops
   --no-reference      leave out the grey reference circle
-  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
-                      pace, over SECONDS together, %2 to %3 (a viewer that does
-                      not animate shows them finished)
+  --animate SECONDS   the curves draw themselves one after another, at one pace,
+                      over SECONDS together, %2 to %3, in frames of at least
+                      %5 ms: an SVG or an animated PNG (a viewer that does not
+                      animate shows them finished), or a GIF, which needs it
   --loop              with --animate: draw them again and again, a second apart
   --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
-  -h, --help          show this help
-  -v, --version       show the version
 </source>
         <translation>Opciones:
-  -o, --output FILE   dónde escribir; el formato sigue a la extensión: .png o
-                      .svg
+  -o, --output FILE   dónde escribir; el formato sigue a la extensión: .png,
+                      .svg o .gif
   --color RRGGBB      el color de una curva (hexadecimal), indicado una vez por
                       cada trazado indicado como argumento, en orden; un trazado
                       sin él toma un color al azar (un archivo de trazados da el
@@ -446,20 +506,31 @@ gris con 8 píxeles lógicos alrededor:
   --runs FILE         dibuja los trazados de FILE (- para la entrada estándar)
                       después de los indicados como argumentos: uno por línea,
                       R1 R2 R3 y quizá un color RRGGBB; se omiten las líneas
-                      vacías y las que empiezan por #
-  --scale K           solo PNG: K píxeles del dispositivo por píxel lógico (de 1
-                      a %1; 1 por omisión)
+                      vacías y las que empiezan por #; una línea &apos;circle R&apos; o
+                      &apos;circle none&apos; da el círculo gris en vez del R1 del primer
+                      trazado (Guardar trazados como, de la ventana, escribe
+                      esos archivos)
+  --scale K           solo PNG y GIF: K píxeles del dispositivo por píxel lógico
+                      (de 1 a %1; 1 por omisión)
   --until-closed      sigue cada curva hasta que se cierra, en vez de detenerse
                       donde se detiene la ventana
   --no-reference      omite el círculo gris de referencia
-  --animate SECONDS   solo SVG: las curvas se dibujan una tras otra, a un mismo
-                      ritmo, en SECONDS en total, de %2 a %3 (un visor que no
-                      anima las muestra terminadas)
+  --animate SECONDS   las curvas se dibujan una tras otra, a un mismo ritmo, en
+                      SECONDS en total, de %2 a %3, en fotogramas de al menos
+                      %5 ms: un SVG o un PNG animado (un visor que no anima las
+                      muestra terminadas), o un GIF, que lo necesita
   --loop              con --animate: las dibuja una y otra vez, con un segundo
                       entre medias
   --fit MARGIN        recorta a lo dibujado, con MARGIN píxeles (de 0 a %4)
                       alrededor
-  -h, --help          muestra esta ayuda
+</translation>
+    </message>
+    <message>
+        <source>  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <extracomment>The last options, in the same columns as the others.</extracomment>
+        <translation>  -h, --help          muestra esta ayuda
   -v, --version       muestra la versión
 </translation>
     </message>
@@ -573,6 +644,23 @@ gris con 8 píxeles lógicos alrededor:
         <source>%1 in %2 (%3), stopped part-way by &quot;%4&quot;</source>
         <extracomment>As above; %4 is the error that stopped the curve before it was whole.</extracomment>
         <translation>%1 en %2 (%3), interrumpida a medias por «%4»</translation>
+    </message>
+</context>
+<context>
+    <name>Plotter</name>
+    <message>
+        <source>nothing of this picture lands on the canvas, so the page would be blank</source>
+        <translation>nada de esta imagen cae en el lienzo, así que la página quedaría en blanco</translation>
+    </message>
+    <message>
+        <source>R1 %1 R2 %2 R3 %3</source>
+        <extracomment>A plotter&apos;s layer: the run&apos;s radii, written without commas as plotting software shows layer names.</extracomment>
+        <translation>R1 %1 R2 %2 R3 %3</translation>
+    </message>
+    <message>
+        <source>reference circle</source>
+        <extracomment>A plotter&apos;s layer that holds the grey circle under the curves, a guide the plotter does not draw.</extracomment>
+        <translation>círculo de referencia</translation>
     </message>
 </context>
 <context>
@@ -732,22 +820,6 @@ gris con 8 píxeles lógicos alrededor:
         <translation>más colores que trazados: --color indicado %1, para %2</translation>
     </message>
     <message>
-        <source>no output file: give one with -o FILE.png or -o FILE.svg</source>
-        <translation>no hay archivo de salida: indique uno con -o ARCHIVO.png o -o ARCHIVO.svg</translation>
-    </message>
-    <message>
-        <source>the output file must end in .png or .svg: &apos;%1&apos;</source>
-        <translation>el archivo de salida debe terminar en .png o .svg: '%1'</translation>
-    </message>
-    <message>
-        <source>--scale applies to PNG output only</source>
-        <translation>--scale solo se aplica a la salida PNG</translation>
-    </message>
-    <message>
-        <source>--animate applies to SVG output only</source>
-        <translation>--animate solo se aplica a la salida SVG</translation>
-    </message>
-    <message>
         <source>--loop repeats an animation: it needs --animate</source>
         <translation>--loop repite una animación: necesita --animate</translation>
     </message>
@@ -835,12 +907,76 @@ gris con 8 píxeles lógicos alrededor:
         <extracomment>A render&apos;s progress: %1 is the program&apos;s name, %2 what it is doing (drawing, writing), %3 how far, in percent.</extracomment>
         <translation>%1: %2 %3 %</translation>
     </message>
+    <message>
+        <source>no output file: give one with -o FILE.png, -o FILE.svg or -o FILE.gif</source>
+        <translation>no hay archivo de salida: indique uno con -o ARCHIVO.png, -o ARCHIVO.svg o -o ARCHIVO.gif</translation>
+    </message>
+    <message>
+        <source>the output file must end in .png, .svg or .gif: &apos;%1&apos;</source>
+        <translation>el archivo de salida debe terminar en .png, .svg o .gif: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--scale applies to PNG and GIF output only</source>
+        <translation>--scale solo se aplica a la salida PNG o GIF</translation>
+    </message>
+    <message>
+        <source>a GIF is written as an animation: give --animate SECONDS (a still picture is best as .png)</source>
+        <translation>un GIF se escribe como animación: indique --animate SEGUNDOS (una imagen fija queda mejor como .png)</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF would draw %1 colours, more than the %2 a frame holds; a longer --animate spreads the runs over more frames</source>
+        <translation>un fotograma del GIF dibujaría %1 colores, más que los %2 que admite un fotograma; un --animate más largo reparte los trazados en más fotogramas</translation>
+    </message>
+    <message>
+        <source>drawing and writing the %1 frames at scale %2 means about %3 pixels of work, more than the limit of %4; %5</source>
+        <translation>dibujar y escribir los %1 fotogramas a escala %2 supone unos %3 píxeles de trabajo, más que el límite de %4; %5</translation>
+    </message>
+    <message>
+        <source>--page takes A4, A3, A5, letter or WIDTHxHEIGHT in millimetres, each from %1 to %2, such as 210x297, not %3</source>
+        <translation>--page admite A4, A3, A5, letter o ANCHOxALTO en milímetros, cada uno de %1 a %2, como 210x297, no %3</translation>
+    </message>
+    <message>
+        <source>--margin takes millimetres from 0 to %1, such as 15, not %2</source>
+        <translation>--margin admite milímetros de 0 a %1, como 15, no %2</translation>
+    </message>
+    <message>
+        <source>--pen takes a width in millimetres from %1 to %2, such as 0.3, not %3</source>
+        <translation>--pen admite un ancho en milímetros de %1 a %2, como 0.3, no %3</translation>
+    </message>
+    <message>
+        <source>%1 is for a plotter&apos;s page: it needs --page</source>
+        <translation>%1 es para una página de plóter: necesita --page</translation>
+    </message>
+    <message>
+        <source>--page applies to SVG output only</source>
+        <translation>--page solo se aplica a la salida SVG</translation>
+    </message>
+    <message>
+        <source>--page fills the page with what is drawn: it takes no --fit</source>
+        <translation>--page llena la página con lo dibujado: no admite --fit</translation>
+    </message>
+    <message>
+        <source>--page sizes the picture in millimetres: it takes no --scale</source>
+        <translation>--page mide la imagen en milímetros: no admite --scale</translation>
+    </message>
+    <message>
+        <source>--page is for plotters, which draw a still picture: it takes no --animate</source>
+        <translation>--page es para plóteres, que dibujan una imagen fija: no admite --animate</translation>
+    </message>
+    <message>
+        <source>margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than %6 mm; smaller margins, a thinner pen or a larger page leave more</source>
+        <translation>unos márgenes de %1 mm y una plumilla de %2 mm dejan a la imagen %3 mm de la página de %4 x %5 mm, menos de %6 mm; unos márgenes menores, una plumilla más fina o una página mayor dejan más</translation>
+    </message>
+    <message>
+        <source>another --animate takes less: a shorter one fewer frames, a longer one smaller ones</source>
+        <translation>otro --animate requiere menos: uno más corto, menos fotogramas; uno más largo, fotogramas más pequeños</translation>
+    </message>
 </context>
 <context>
     <name>Runs</name>
     <message>
         <source>the picture has one circle, given as &apos;circle R&apos; or &apos;circle none&apos;, not %1</source>
-        <translation>la imagen tiene un solo círculo, indicado como 'circle R' o 'circle none', no %1</translation>
+        <translation>la imagen tiene un solo círculo, indicado como &apos;circle R&apos; o &apos;circle none&apos;, no %1</translation>
     </message>
     <message>
         <source>the circle&apos;s radius</source>
@@ -1003,6 +1139,13 @@ Do you want to replace it?</source>
     <message>
         <source>The picture stays as it was.</source>
         <translation>La imagen sigue como estaba.</translation>
+    </message>
+</context>
+<context>
+    <name>Writing</name>
+    <message>
+        <source>a frame of the GIF would hold more colours than it can</source>
+        <translation>un fotograma del GIF tendría más colores de los que admite</translation>
     </message>
 </context>
 </TS>

@@ -306,22 +306,6 @@ comme un rayon.
 </translation>
     </message>
     <message>
-        <source>Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]
-Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
-distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each
-further three radii are one more press of Start over the same picture, drawn
-in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
-</source>
-        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
-        <translation>Utilisation : %1 [options] R1 R2 R3 [R1 R2 R3 ...]
-Trace l’épitrochoïde du rayon fixe R1, du rayon roulant R2 et de la distance du
-crayon R3 dans un fichier PNG ou SVG, comme la fenêtre de Volvenda la trace.
-Chaque groupe de trois rayons de plus est un nouvel appui sur Tracer sur la même
-image, dans l’ordre, chaque courbe dans sa propre couleur ; le cercle gris est
-celui du premier R1.
-</translation>
-    </message>
-    <message>
         <source>Without --fit the picture is the window&apos;s canvas, %1 x %2 pixels. --fit cuts
 that canvas to the box of what is drawn on it (all the curves, and the grey
 circle unless --no-reference), widths of the strokes included; MARGIN is in
@@ -335,38 +319,6 @@ gris sauf avec --no-reference), épaisseur des traits comprise ; MARGIN est en
 pixels logiques, donc --scale le multiplie aussi. Ce que la toile coupe reste
 coupé. Si rien du tout ne tombe sur la toile, il n’y a pas d’image : le tracé
 échoue.
-</translation>
-    </message>
-    <message>
-        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
-which is replaced only by a complete new file, keeping its permissions, its
-access ACL and user.* attributes, and its owner and group where the writer
-may set them (a hard link to the old file keeps the old picture). A file whose
-user.* attributes the writer may not read, and so could not keep, is refused
-before any work, as is another&apos;s file in a sticky folder such as /tmp, which
-only its owner may replace there. A limit on file size (ulimit -f) fails the
-run as a full disk does. A run that is killed while it writes may leave a
-temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
-deleted. A picture has at most %1 runs, and a runs file at most %2 MB. The
-runs together trace at most %3 steps with --until-closed, and a PNG
-picture takes at most about three seconds of drawing (fewer steps at higher
-scales) and %4 pixels; more is refused before any drawing.
-</source>
-        <translation>FILE est un nouveau nom ou un fichier ordinaire existant (ou un lien symbolique
-vers un tel fichier), qui n’est remplacé que par un nouveau fichier complet, en
-gardant ses permissions, son ACL d’accès et ses attributs user.*, ainsi que son
-propriétaire et son groupe si celui qui écrit peut les fixer (un lien physique
-vers l’ancien fichier garde l’ancienne image). Un fichier dont celui qui écrit
-ne peut pas lire les attributs user.*, et ne pourrait donc pas les garder, est
-refusé avant tout travail, tout comme le fichier d’un autre dans un dossier
-collant comme /tmp, que seul son propriétaire peut y remplacer. Une limite de
-taille de fichier (ulimit -f) fait échouer le tracé comme un disque plein. Un
-tracé interrompu pendant l’écriture peut laisser à côté un fichier temporaire
-nommé FILE.XXXXXX (FILE coupé à 32 octets) ; on peut le supprimer. Une image a
-au plus %1 tracés, et un fichier de tracés au plus %2 Mo. Avec --until-closed,
-les tracés parcourent ensemble au plus %3 pas, et une image PNG demande au plus
-environ trois secondes de dessin (moins de pas aux échelles plus hautes) et %4
-de pixels ; au-delà, c’est refusé avant tout dessin.
 </translation>
     </message>
     <message>
@@ -413,8 +365,118 @@ cercle gris avec 8 pixels logiques autour :
 </translation>
     </message>
     <message>
+        <source>Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]
+Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
+distance R3 into a PNG, SVG or GIF file, as the Volvenda window draws it. Each
+further three radii are one more press of Start over the same picture, drawn
+in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
+</source>
+        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
+        <translation>Utilisation : %1 [options] R1 R2 R3 [R1 R2 R3 ...]
+Trace l’épitrochoïde du rayon fixe R1, du rayon roulant R2 et de la distance du
+crayon R3 dans un fichier PNG, SVG ou GIF, comme la fenêtre de Volvenda la
+trace. Chaque groupe de trois rayons de plus est un nouvel appui sur Tracer sur
+la même image, dans l’ordre, chaque courbe dans sa propre couleur ; le cercle
+gris est celui du premier R1.
+</translation>
+    </message>
+    <message>
+        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
+which is replaced only by a complete new file, keeping its permissions, its
+access ACL and user.* attributes, and its owner and group where the writer
+may set them (a hard link to the old file keeps the old picture). A file whose
+user.* attributes the writer may not read, and so could not keep, is refused
+before any work, as is another&apos;s file in a sticky folder such as /tmp, which
+only its owner may replace there. A limit on file size (ulimit -f) fails the
+run as a full disk does. A run that is killed while it writes may leave a
+temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
+deleted. A picture has at most %1 runs, and a runs file at most %2 MB. The
+runs together trace at most %3 steps with --until-closed, and a PNG or GIF
+picture takes at most about three seconds of drawing, its frames included
+(fewer steps at higher scales or with more frames), and %4 pixels a frame;
+more is refused before any drawing.
+</source>
+        <translation>FILE est un nouveau nom ou un fichier ordinaire existant (ou un lien symbolique
+vers un tel fichier), qui n’est remplacé que par un nouveau fichier complet, en
+gardant ses permissions, son ACL d’accès et ses attributs user.*, ainsi que son
+propriétaire et son groupe si celui qui écrit peut les fixer (un lien physique
+vers l’ancien fichier garde l’ancienne image). Un fichier dont celui qui écrit
+ne peut pas lire les attributs user.*, et ne pourrait donc pas les garder, est
+refusé avant tout travail, tout comme le fichier d’un autre dans un dossier
+collant comme /tmp, que seul son propriétaire peut y remplacer. Une limite de
+taille de fichier (ulimit -f) fait échouer le tracé comme un disque plein. Un
+tracé interrompu pendant l’écriture peut laisser à côté un fichier temporaire
+nommé FILE.XXXXXX (FILE coupé à 32 octets) ; on peut le supprimer. Une image a
+au plus %1 tracés, et un fichier de tracés au plus %2 Mo. Avec --until-closed,
+les tracés parcourent ensemble au plus %3 pas, et une image PNG ou GIF
+demande au plus environ trois secondes de dessin, images de l’animation
+comprises (moins de pas aux échelles plus hautes ou avec plus d’images), et
+%4 de pixels par image de l’animation ; au-delà, c’est refusé avant
+tout dessin.
+</translation>
+    </message>
+    <message>
+        <source>The same as a GIF, for a chat or an issue tracker, drawing itself once over
+five seconds; with -o growing.png, an animated PNG:
+  $ %1 -o growing.gif --animate 5 120 33 40
+</source>
+        <translation>La même en GIF, pour une discussion en ligne ou un gestionnaire de tickets, qui
+se trace une fois en cinq secondes ; avec -o growing.png, un PNG animé :
+  $ %1 -o growing.gif --animate 5 120 33 40
+</translation>
+    </message>
+    <message>
+        <source>  --page SIZE         SVG for a pen plotter: a page of SIZE, A4, A3, A5, letter or
+                      WxH in millimetres (%1 to %2 each way, such as 210x297)
+  --margin MM         with --page: the blank margin (0 to %3 mm; default %4)
+  --pen MM            with --page: the pen&apos;s width (%5 to %6 mm; default %7)
+</source>
+        <extracomment>The options for a plotter&apos;s page, which follow the other options in the same columns.</extracomment>
+        <translation>  --page SIZE         SVG pour un traceur à stylo : une page de format SIZE, A4,
+                      A3, A5, letter ou LxH en millimètres (de %1 à %2 de chaque
+                      côté, par exemple 210x297)
+  --margin MM         avec --page : la marge laissée vide (0 à %3 mm ; %4 par
+                      défaut)
+  --pen MM            avec --page : la largeur du stylo (%5 à %6 mm ; %7 par
+                      défaut)
+</translation>
+    </message>
+    <message>
+        <source>With --page the picture fills a page for a plotter, in millimetres: the grey
+circle (unless --no-reference) in a layer of its own named &apos;% reference circle&apos;,
+which plotting software skips, then each run in a layer named by its number in
+drawing order and its radii (&apos;1 R1 120 R2 33 R3 40&apos;), one path in its colour,
+as wide as the pen, with no fill and no background. The canvas cuts the curves
+as in the PNG and SVG pictures; the box of what is left (the lines&apos; middles)
+fills the room inside the margins and half the pen, centred, its shape kept.
+The margins leave the picture at least %1 mm each way. A page takes no --fit,
+--scale or --animate.
+</source>
+        <translation>Avec --page, l’image remplit une page pour traceur, en millimètres : le cercle
+gris (sauf avec --no-reference) dans un calque à lui, nommé
+« % cercle de référence », que les logiciels de tracé sautent, puis chaque
+exécution dans un calque nommé par son numéro dans l’ordre du tracé et ses
+rayons (« 1 R1 120 R2 33 R3 40 »), un chemin dans sa couleur, aussi large que
+le stylo, sans remplissage ni fond. La toile coupe les courbes comme dans les
+images PNG et SVG ; le cadre de ce qui reste (le milieu des traits) remplit la
+place à l’intérieur des marges et d’un demi-stylo, centré, ses proportions
+gardées. Les marges laissent à l’image au moins %1 mm dans chaque sens. Une page
+ne prend ni --fit, ni --scale, ni --animate.
+</translation>
+    </message>
+    <message>
+        <source>The window&apos;s first picture on a page of A4 for a pen plotter, with margins of
+20 mm and a pen 0.5 mm wide:
+  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</source>
+        <translation>La première image de la fenêtre sur une page A4 pour traceur à stylo, avec des
+marges de 20 mm et un stylo de 0,5 mm de large :
+  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</translation>
+    </message>
+    <message>
         <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png or .svg
+  -o, --output FILE   where to write; the format follows the extension: .png, .svg or .gif
   --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
                       an argument, in order; a run without one takes a random
                       colour (a runs file gives a run&apos;s colour on its line)
@@ -424,19 +486,19 @@ cercle gris avec 8 pixels logiques autour :
                       blank lines and lines that begin with # are skipped; a line
                       &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
                       the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
-  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
+  --scale K           PNG and GIF only: K device pixels per logical pixel (1 to %1; default 1)
   --until-closed      trace each curve on until it closes, instead of stopping where the window stops
   --no-reference      leave out the grey reference circle
-  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
-                      pace, over SECONDS together, %2 to %3 (a viewer that does
-                      not animate shows them finished)
+  --animate SECONDS   the curves draw themselves one after another, at one pace,
+                      over SECONDS together, %2 to %3, in frames of at least
+                      %5 ms: an SVG or an animated PNG (a viewer that does not
+                      animate shows them finished), or a GIF, which needs it
   --loop              with --animate: draw them again and again, a second apart
   --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
-  -h, --help          show this help
-  -v, --version       show the version
 </source>
         <translation>Options :
-  -o, --output FILE   où écrire ; le format suit l’extension : .png ou .svg
+  -o, --output FILE   où écrire ; le format suit l’extension : .png, .svg ou
+                      .gif
   --color RRGGBB      la couleur d’une courbe (hexadécimale), donnée une fois
                       pour chaque tracé donné en argument, dans l’ordre ; un
                       tracé sans couleur en prend une au hasard (un fichier de
@@ -446,20 +508,31 @@ cercle gris avec 8 pixels logiques autour :
   --runs FILE         trace les tracés de FILE (- pour l’entrée standard) après
                       ceux donnés en arguments : un par ligne, R1 R2 R3 et
                       peut-être une couleur RRGGBB ; les lignes vides et celles
-                      qui commencent par # sont ignorées
-  --scale K           PNG seulement : K pixels de l’appareil par pixel logique
-                      (1 à %1 ; 1 par défaut)
+                      qui commencent par # sont ignorées ; une ligne &apos;circle R&apos;
+                      ou &apos;circle none&apos; donne le cercle gris au lieu du R1 du
+                      premier tracé (Enregistrer les tracés sous, dans la
+                      fenêtre, écrit de tels fichiers)
+  --scale K           PNG et GIF seulement : K pixels de l’appareil par pixel
+                      logique (1 à %1 ; 1 par défaut)
   --until-closed      poursuit chaque courbe jusqu’à ce qu’elle se referme, au
                       lieu de s’arrêter où la fenêtre s’arrête
   --no-reference      omet le cercle gris de référence
-  --animate SECONDS   SVG seulement : les courbes se tracent l’une après
-                      l’autre, à une même allure, en SECONDS au total, de %2 à
-                      %3 (un visualiseur qui n’anime pas les montre finies)
+  --animate SECONDS   les courbes se tracent l’une après l’autre, à une même
+                      allure, en SECONDS au total, de %2 à %3, en images d’au
+                      moins %5 ms : un SVG ou un PNG animé (un visualiseur qui
+                      n’anime pas les montre finies), ou un GIF, qui en a besoin
   --loop              avec --animate : les retrace encore et encore, à une
                       seconde d’intervalle
   --fit MARGIN        recadre sur ce qui est tracé, avec MARGIN pixels (0 à %4)
                       autour
-  -h, --help          affiche cette aide
+</translation>
+    </message>
+    <message>
+        <source>  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <extracomment>The last options, in the same columns as the others.</extracomment>
+        <translation>  -h, --help          affiche cette aide
   -v, --version       affiche la version
 </translation>
     </message>
@@ -573,6 +646,23 @@ cercle gris avec 8 pixels logiques autour :
         <source>%1 in %2 (%3), stopped part-way by &quot;%4&quot;</source>
         <extracomment>As above; %4 is the error that stopped the curve before it was whole.</extracomment>
         <translation>%1, en %2 (%3), interrompue en cours par « %4 »</translation>
+    </message>
+</context>
+<context>
+    <name>Plotter</name>
+    <message>
+        <source>nothing of this picture lands on the canvas, so the page would be blank</source>
+        <translation>rien de cette image ne tombe sur la toile, la page serait donc vide</translation>
+    </message>
+    <message>
+        <source>R1 %1 R2 %2 R3 %3</source>
+        <extracomment>A plotter&apos;s layer: the run&apos;s radii, written without commas as plotting software shows layer names.</extracomment>
+        <translation>R1 %1 R2 %2 R3 %3</translation>
+    </message>
+    <message>
+        <source>reference circle</source>
+        <extracomment>A plotter&apos;s layer that holds the grey circle under the curves, a guide the plotter does not draw.</extracomment>
+        <translation>cercle de référence</translation>
     </message>
 </context>
 <context>
@@ -732,22 +822,6 @@ cercle gris avec 8 pixels logiques autour :
         <translation>plus de couleurs que de tracés : --color donné %1, pour %2</translation>
     </message>
     <message>
-        <source>no output file: give one with -o FILE.png or -o FILE.svg</source>
-        <translation>aucun fichier de sortie : indiquez-en un avec -o FICHIER.png ou -o FICHIER.svg</translation>
-    </message>
-    <message>
-        <source>the output file must end in .png or .svg: &apos;%1&apos;</source>
-        <translation>le fichier de sortie doit se terminer par .png ou .svg : '%1'</translation>
-    </message>
-    <message>
-        <source>--scale applies to PNG output only</source>
-        <translation>--scale ne s’applique qu’à une sortie PNG</translation>
-    </message>
-    <message>
-        <source>--animate applies to SVG output only</source>
-        <translation>--animate ne s’applique qu’à une sortie SVG</translation>
-    </message>
-    <message>
         <source>--loop repeats an animation: it needs --animate</source>
         <translation>--loop répète une animation : il a besoin de --animate</translation>
     </message>
@@ -835,12 +909,76 @@ cercle gris avec 8 pixels logiques autour :
         <extracomment>A render&apos;s progress: %1 is the program&apos;s name, %2 what it is doing (drawing, writing), %3 how far, in percent.</extracomment>
         <translation>%1 : %2 %3 %</translation>
     </message>
+    <message>
+        <source>no output file: give one with -o FILE.png, -o FILE.svg or -o FILE.gif</source>
+        <translation>aucun fichier de sortie : indiquez-en un avec -o FICHIER.png, -o FICHIER.svg ou -o FICHIER.gif</translation>
+    </message>
+    <message>
+        <source>the output file must end in .png, .svg or .gif: &apos;%1&apos;</source>
+        <translation>le fichier de sortie doit se terminer par .png, .svg ou .gif : &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--scale applies to PNG and GIF output only</source>
+        <translation>--scale ne s’applique qu’à une sortie PNG ou GIF</translation>
+    </message>
+    <message>
+        <source>a GIF is written as an animation: give --animate SECONDS (a still picture is best as .png)</source>
+        <translation>un GIF est écrit comme une animation : indiquez --animate SECONDES (une image fixe est mieux en .png)</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF would draw %1 colours, more than the %2 a frame holds; a longer --animate spreads the runs over more frames</source>
+        <translation>une image du GIF tracerait %1 couleurs, plus que les %2 que contient une image ; un --animate plus long répartit les tracés sur plus d’images</translation>
+    </message>
+    <message>
+        <source>drawing and writing the %1 frames at scale %2 means about %3 pixels of work, more than the limit of %4; %5</source>
+        <translation>tracer et écrire les %1 images à l’échelle %2 revient à environ %3 pixels de travail, plus que la limite de %4 ; %5</translation>
+    </message>
+    <message>
+        <source>--page takes A4, A3, A5, letter or WIDTHxHEIGHT in millimetres, each from %1 to %2, such as 210x297, not %3</source>
+        <translation>--page prend A4, A3, A5, letter ou LARGEURxHAUTEUR en millimètres, chacune de %1 à %2, par exemple 210x297, pas %3</translation>
+    </message>
+    <message>
+        <source>--margin takes millimetres from 0 to %1, such as 15, not %2</source>
+        <translation>--margin prend des millimètres de 0 à %1, par exemple 15, pas %2</translation>
+    </message>
+    <message>
+        <source>--pen takes a width in millimetres from %1 to %2, such as 0.3, not %3</source>
+        <translation>--pen prend une largeur en millimètres de %1 à %2, par exemple 0.3, pas %3</translation>
+    </message>
+    <message>
+        <source>%1 is for a plotter&apos;s page: it needs --page</source>
+        <translation>%1 est pour une page de traceur : il lui faut --page</translation>
+    </message>
+    <message>
+        <source>--page applies to SVG output only</source>
+        <translation>--page ne s’applique qu’à une sortie SVG</translation>
+    </message>
+    <message>
+        <source>--page fills the page with what is drawn: it takes no --fit</source>
+        <translation>--page remplit la page de ce qui est tracé : il ne prend pas --fit</translation>
+    </message>
+    <message>
+        <source>--page sizes the picture in millimetres: it takes no --scale</source>
+        <translation>--page dimensionne l’image en millimètres : il ne prend pas --scale</translation>
+    </message>
+    <message>
+        <source>--page is for plotters, which draw a still picture: it takes no --animate</source>
+        <translation>--page est pour les traceurs, qui tracent une image fixe : il ne prend pas --animate</translation>
+    </message>
+    <message>
+        <source>margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than %6 mm; smaller margins, a thinner pen or a larger page leave more</source>
+        <translation>des marges de %1 mm et un stylo de %2 mm laissent à l’image %3 mm de la page de %4 x %5 mm, moins de %6 mm ; des marges plus petites, un stylo plus fin ou une page plus grande en laissent plus</translation>
+    </message>
+    <message>
+        <source>another --animate takes less: a shorter one fewer frames, a longer one smaller ones</source>
+        <translation>un autre --animate demande moins : un plus court, moins d’images ; un plus long, des images plus petites</translation>
+    </message>
 </context>
 <context>
     <name>Runs</name>
     <message>
         <source>the picture has one circle, given as &apos;circle R&apos; or &apos;circle none&apos;, not %1</source>
-        <translation>l’image a un seul cercle, donné par 'circle R' ou 'circle none', et non %1</translation>
+        <translation>l’image a un seul cercle, donné par &apos;circle R&apos; ou &apos;circle none&apos;, et non %1</translation>
     </message>
     <message>
         <source>the circle&apos;s radius</source>
@@ -1003,6 +1141,13 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The picture stays as it was.</source>
         <translation>L’image reste telle qu’elle était.</translation>
+    </message>
+</context>
+<context>
+    <name>Writing</name>
+    <message>
+        <source>a frame of the GIF would hold more colours than it can</source>
+        <translation>une image du GIF contiendrait plus de couleurs qu’elle ne peut en contenir</translation>
     </message>
 </context>
 </TS>

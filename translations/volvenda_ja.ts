@@ -303,21 +303,6 @@ as a radius.
 </translation>
     </message>
     <message>
-        <source>Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]
-Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
-distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each
-further three radii are one more press of Start over the same picture, drawn
-in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
-</source>
-        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
-        <translation>使い方: %1 [オプション] R1 R2 R3 [R1 R2 R3 ...]
-固定円の半径 R1、転がる円の半径 R2、ペンの距離 R3 の外トロコイドを、Volvenda
-のウィンドウと同じように PNG または SVG ファイルに描きます。半径を 3 つ足すご
-とに、同じ画像の上で「開始」をもう一度押したことになり、順に描かれ、曲線はそれ
-ぞれ自分の色になります。灰色の円は最初の R1 のものです。
-</translation>
-    </message>
-    <message>
         <source>Without --fit the picture is the window&apos;s canvas, %1 x %2 pixels. --fit cuts
 that canvas to the box of what is drawn on it (all the curves, and the grey
 circle unless --no-reference), widths of the strokes included; MARGIN is in
@@ -330,35 +315,6 @@ fails.
 れば灰色の円) を囲む枠に合わせて切り取ります。線の太さも含みます。MARGIN は論
 理ピクセルなので、--scale で掛け算されます。キャンバスで切れた部分は切れたまま
 です。キャンバスに何も描かれなければ画像はなく、失敗します。
-</translation>
-    </message>
-    <message>
-        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
-which is replaced only by a complete new file, keeping its permissions, its
-access ACL and user.* attributes, and its owner and group where the writer
-may set them (a hard link to the old file keeps the old picture). A file whose
-user.* attributes the writer may not read, and so could not keep, is refused
-before any work, as is another&apos;s file in a sticky folder such as /tmp, which
-only its owner may replace there. A limit on file size (ulimit -f) fails the
-run as a full disk does. A run that is killed while it writes may leave a
-temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
-deleted. A picture has at most %1 runs, and a runs file at most %2 MB. The
-runs together trace at most %3 steps with --until-closed, and a PNG
-picture takes at most about three seconds of drawing (fewer steps at higher
-scales) and %4 pixels; more is refused before any drawing.
-</source>
-        <translation>FILE は新しい名前か既存の通常のファイル (またはそれへのシンボリックリンク) で、
-完全な新しいファイルでのみ置き換えます。そのとき、アクセス権、アクセス ACL、us
-er.* 属性を保ち、書き込む人が設定できるなら所有者とグループも保ちます (古いフ
-ァイルへのハードリンクは古い画像のままです)。書き込む人が user.* 属性を読めず、
-したがって保てないファイルは作業の前に拒否します。/tmp のようなスティッキーな
-フォルダーにあるほかの人のファイルも、そこで置き換えられるのは所有者だけなので
-拒否します。ファイルサイズの制限 (ulimit -f) はディスクがいっぱいのときと同じ
-く失敗になります。書き込み中に強制終了すると、隣に FILE.XXXXXX という一時ファ
-イル (FILE は 32 バイトまで) が残ることがあります。削除してかまいません。画像
-の実行は %1 まで、実行ファイルは %2 MB までです。--until-closed では全実行で合
-わせて %3 ステップまで、PNG 画像の描画は約 3 秒 (倍率が高いほどステップは少な
-くなります) と %4 ピクセルまでで、それを超えると描く前に拒否します。
 </translation>
     </message>
     <message>
@@ -402,8 +358,110 @@ with 8 logical pixels round them:
 </translation>
     </message>
     <message>
+        <source>Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]
+Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
+distance R3 into a PNG, SVG or GIF file, as the Volvenda window draws it. Each
+further three radii are one more press of Start over the same picture, drawn
+in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
+</source>
+        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
+        <translation>使い方: %1 [オプション] R1 R2 R3 [R1 R2 R3 ...]
+固定円の半径 R1、転がる円の半径 R2、ペンの距離 R3 の外トロコイドを、Volvenda
+のウィンドウと同じように PNG、SVG または GIF ファイルに描きます。半径を 3 つ足す
+ごとに、同じ画像の上で「開始」をもう一度押したことになり、順に描かれ、曲線はそれ
+ぞれ自分の色になります。灰色の円は最初の R1 のものです。
+</translation>
+    </message>
+    <message>
+        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
+which is replaced only by a complete new file, keeping its permissions, its
+access ACL and user.* attributes, and its owner and group where the writer
+may set them (a hard link to the old file keeps the old picture). A file whose
+user.* attributes the writer may not read, and so could not keep, is refused
+before any work, as is another&apos;s file in a sticky folder such as /tmp, which
+only its owner may replace there. A limit on file size (ulimit -f) fails the
+run as a full disk does. A run that is killed while it writes may leave a
+temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
+deleted. A picture has at most %1 runs, and a runs file at most %2 MB. The
+runs together trace at most %3 steps with --until-closed, and a PNG or GIF
+picture takes at most about three seconds of drawing, its frames included
+(fewer steps at higher scales or with more frames), and %4 pixels a frame;
+more is refused before any drawing.
+</source>
+        <translation>FILE は新しい名前か既存の通常のファイル (またはそれへのシンボリックリンク) で、
+完全な新しいファイルでのみ置き換えます。そのとき、アクセス権、アクセス ACL、us
+er.* 属性を保ち、書き込む人が設定できるなら所有者とグループも保ちます (古いフ
+ァイルへのハードリンクは古い画像のままです)。書き込む人が user.* 属性を読めず、
+したがって保てないファイルは作業の前に拒否します。/tmp のようなスティッキーな
+フォルダーにあるほかの人のファイルも、そこで置き換えられるのは所有者だけなので
+拒否します。ファイルサイズの制限 (ulimit -f) はディスクがいっぱいのときと同じ
+く失敗になります。書き込み中に強制終了すると、隣に FILE.XXXXXX という一時ファ
+イル (FILE は 32 バイトまで) が残ることがあります。削除してかまいません。画像
+の実行は %1 まで、実行ファイルは %2 MB までです。--until-closed では全実行で合
+わせて %3 ステップまで、PNG か GIF の画像の描画はフレームも含めて約 3 秒
+(倍率が高いほど、またフレームが多いほどステップは少なくなります) と 1 フレームあ
+たり %4 ピクセルまでで、それを超えると描く前に拒否します。
+</translation>
+    </message>
+    <message>
+        <source>The same as a GIF, for a chat or an issue tracker, drawing itself once over
+five seconds; with -o growing.png, an animated PNG:
+  $ %1 -o growing.gif --animate 5 120 33 40
+</source>
+        <translation>同じ曲線を、チャットや課題管理システム向けに、5 秒かけて 1 回だけ描かれる GIF に
+します。-o growing.png ならアニメーション PNG になります:
+  $ %1 -o growing.gif --animate 5 120 33 40
+</translation>
+    </message>
+    <message>
+        <source>  --page SIZE         SVG for a pen plotter: a page of SIZE, A4, A3, A5, letter or
+                      WxH in millimetres (%1 to %2 each way, such as 210x297)
+  --margin MM         with --page: the blank margin (0 to %3 mm; default %4)
+  --pen MM            with --page: the pen&apos;s width (%5 to %6 mm; default %7)
+</source>
+        <extracomment>The options for a plotter&apos;s page, which follow the other options in the same columns.</extracomment>
+        <translation>  --page SIZE         ペンプロッター用の SVG: 大きさ SIZE のページ。A4、A3、A5、
+                      letter、またはミリメートルで 幅x高さ (それぞれ %1 から
+                      %2、たとえば 210x297)
+  --margin MM         --page と一緒に使い、空白の余白 (0 から %3 mm、既定は %4)
+  --pen MM            --page と一緒に使い、ペンの太さ (%5 から %6 mm、既定は
+                      %7)
+</translation>
+    </message>
+    <message>
+        <source>With --page the picture fills a page for a plotter, in millimetres: the grey
+circle (unless --no-reference) in a layer of its own named &apos;% reference circle&apos;,
+which plotting software skips, then each run in a layer named by its number in
+drawing order and its radii (&apos;1 R1 120 R2 33 R3 40&apos;), one path in its colour,
+as wide as the pen, with no fill and no background. The canvas cuts the curves
+as in the PNG and SVG pictures; the box of what is left (the lines&apos; middles)
+fills the room inside the margins and half the pen, centred, its shape kept.
+The margins leave the picture at least %1 mm each way. A page takes no --fit,
+--scale or --animate.
+</source>
+        <translation>--page を付けると、画像はプロッター用のページ (ミリメートル単位) いっぱいに描か
+れます: 灰色の円 (--no-reference がなければ) は「% 基準円」という名前の専用のレ
+イヤーに入り、プロット用ソフトウェアはこれを飛ばします。続いて各実行が、描く順
+番の番号と半径で名付けたレイヤー (「1 R1 120 R2 33 R3 40」) に、その色の 1 本の
+パスとして入ります。線の太さはペンと同じで、塗りも背景もありません。曲線は PNG
+や SVG の画像と同じくキャンバスで切られ、残った部分の枠 (線の中心) が、余白と
+ペンの半分の内側を縦横比を保って中央に満たします。余白は画像に縦横それぞれ少な
+くとも %1 mm を残します。ページには --fit、--scale、--animate は使えません。
+</translation>
+    </message>
+    <message>
+        <source>The window&apos;s first picture on a page of A4 for a pen plotter, with margins of
+20 mm and a pen 0.5 mm wide:
+  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</source>
+        <translation>ウィンドウの最初の画像を、ペンプロッター用の A4 のページに、余白 20 mm、太さ
+0.5 mm のペンで描きます:
+  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</translation>
+    </message>
+    <message>
         <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png or .svg
+  -o, --output FILE   where to write; the format follows the extension: .png, .svg or .gif
   --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
                       an argument, in order; a run without one takes a random
                       colour (a runs file gives a run&apos;s colour on its line)
@@ -413,38 +471,49 @@ with 8 logical pixels round them:
                       blank lines and lines that begin with # are skipped; a line
                       &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
                       the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
-  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
+  --scale K           PNG and GIF only: K device pixels per logical pixel (1 to %1; default 1)
   --until-closed      trace each curve on until it closes, instead of stopping where the window stops
   --no-reference      leave out the grey reference circle
-  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
-                      pace, over SECONDS together, %2 to %3 (a viewer that does
-                      not animate shows them finished)
+  --animate SECONDS   the curves draw themselves one after another, at one pace,
+                      over SECONDS together, %2 to %3, in frames of at least
+                      %5 ms: an SVG or an animated PNG (a viewer that does not
+                      animate shows them finished), or a GIF, which needs it
   --loop              with --animate: draw them again and again, a second apart
   --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
-  -h, --help          show this help
-  -v, --version       show the version
 </source>
         <translation>オプション:
-  -o, --output FILE   書き込み先。形式は拡張子 (.png または .svg) で決まります
+  -o, --output FILE   書き込み先。形式は拡張子 (.png、.svg または .gif) で決まり
+                      ます
   --color RRGGBB      曲線の色 (16 進数)。引数で指定した実行ごとに順に 1 つず
                       つ指定します。指定のない実行にはランダムな色が付きます
                       (実行ファイルでは色をその行に書きます)
   --seed N            ランダムな色の種。同じコマンドで同じファイルになります
   --runs FILE         引数の実行のあとに FILE (標準入力なら -) の実行を描きま
                       す。1 行に 1 つ、R1 R2 R3 と必要なら色 RRGGBB を書きます。
-                      空行と # で始まる行は読み飛ばします
-  --scale K           PNG のみ: 論理ピクセルあたりのデバイスピクセル数 K (1 か
-                      ら %1、既定は 1)
+                      空行と # で始まる行は読み飛ばします。&apos;circle R&apos; または
+                      &apos;circle none&apos; の行は、最初の実行の R1 の代わりに灰色の円を
+                      決めます (ウィンドウの「名前を付けて実行を保存」がこのよう
+                      なファイルを書きます)
+  --scale K           PNG と GIF のみ: 論理ピクセルあたりのデバイスピクセル数 K
+                      (1 から %1、既定は 1)
   --until-closed      ウィンドウが止まる位置で止めず、各曲線が閉じるまで描きま
                       す
   --no-reference      灰色の基準円を描きません
-  --animate SECONDS   SVG のみ: 曲線が順に同じ速さで、合わせて SECONDS 秒 (%2
-                      から %3) かけて描かれます (アニメーションしないビューア
-                      ーでは完成した姿が見えます)
+  --animate SECONDS   曲線が順に同じ速さで、合わせて SECONDS 秒 (%2 から %3)
+                      かけて、%5 ミリ秒以上のフレームで描かれます。出力は SVG か
+                      アニメーション PNG (アニメーションしないビューアーでは完成
+                      した姿が見えます)、または GIF (GIF では必須) です
   --loop              --animate と一緒に使い、1 秒おいて何度も描き直します
   --fit MARGIN        描いた部分に合わせて切り取り、周りに MARGIN ピクセル (0
                       から %4) の余白を残します
-  -h, --help          このヘルプを表示します
+</translation>
+    </message>
+    <message>
+        <source>  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <extracomment>The last options, in the same columns as the others.</extracomment>
+        <translation>  -h, --help          このヘルプを表示します
   -v, --version       バージョンを表示します
 </translation>
     </message>
@@ -557,6 +626,23 @@ with 8 logical pixels round them:
         <source>%1 in %2 (%3), stopped part-way by &quot;%4&quot;</source>
         <extracomment>As above; %4 is the error that stopped the curve before it was whole.</extracomment>
         <translation>%1、色は%2 (%3)、「%4」により途中で停止</translation>
+    </message>
+</context>
+<context>
+    <name>Plotter</name>
+    <message>
+        <source>nothing of this picture lands on the canvas, so the page would be blank</source>
+        <translation>この画像はキャンバスに何も描かれないので、ページは白紙になります</translation>
+    </message>
+    <message>
+        <source>R1 %1 R2 %2 R3 %3</source>
+        <extracomment>A plotter&apos;s layer: the run&apos;s radii, written without commas as plotting software shows layer names.</extracomment>
+        <translation>R1 %1 R2 %2 R3 %3</translation>
+    </message>
+    <message>
+        <source>reference circle</source>
+        <extracomment>A plotter&apos;s layer that holds the grey circle under the curves, a guide the plotter does not draw.</extracomment>
+        <translation>基準円</translation>
     </message>
 </context>
 <context>
@@ -714,22 +800,6 @@ with 8 logical pixels round them:
         <translation>色が実行より多すぎます: --color を %1 指定しましたが、実行は %2 です</translation>
     </message>
     <message>
-        <source>no output file: give one with -o FILE.png or -o FILE.svg</source>
-        <translation>出力ファイルがありません: -o ファイル.png または -o ファイル.svg で指定してください</translation>
-    </message>
-    <message>
-        <source>the output file must end in .png or .svg: &apos;%1&apos;</source>
-        <translation>出力ファイルは .png か .svg で終わる名前にしてください: '%1'</translation>
-    </message>
-    <message>
-        <source>--scale applies to PNG output only</source>
-        <translation>--scale は PNG 出力にだけ使えます</translation>
-    </message>
-    <message>
-        <source>--animate applies to SVG output only</source>
-        <translation>--animate は SVG 出力にだけ使えます</translation>
-    </message>
-    <message>
         <source>--loop repeats an animation: it needs --animate</source>
         <translation>--loop はアニメーションを繰り返します: --animate が必要です</translation>
     </message>
@@ -817,12 +887,76 @@ with 8 logical pixels round them:
         <extracomment>A render&apos;s progress: %1 is the program&apos;s name, %2 what it is doing (drawing, writing), %3 how far, in percent.</extracomment>
         <translation>%1: %2 %3%</translation>
     </message>
+    <message>
+        <source>no output file: give one with -o FILE.png, -o FILE.svg or -o FILE.gif</source>
+        <translation>出力ファイルがありません: -o ファイル.png、-o ファイル.svg または -o ファイル.gif で指定してください</translation>
+    </message>
+    <message>
+        <source>the output file must end in .png, .svg or .gif: &apos;%1&apos;</source>
+        <translation>出力ファイルは .png、.svg か .gif で終わる名前にしてください: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--scale applies to PNG and GIF output only</source>
+        <translation>--scale は PNG 出力と GIF 出力にだけ使えます</translation>
+    </message>
+    <message>
+        <source>a GIF is written as an animation: give --animate SECONDS (a still picture is best as .png)</source>
+        <translation>GIF はアニメーションとして書き込みます: --animate 秒数 を指定してください (静止画には .png が向いています)</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF would draw %1 colours, more than the %2 a frame holds; a longer --animate spreads the runs over more frames</source>
+        <translation>GIF のフレームに %1 色を描くことになり、1 フレームに入る %2 色を超えます。--animate を長くすると実行がより多くのフレームに分かれます</translation>
+    </message>
+    <message>
+        <source>drawing and writing the %1 frames at scale %2 means about %3 pixels of work, more than the limit of %4; %5</source>
+        <translation>倍率 %2 で %1 フレームを描いて書き込むには約 %3 ピクセル分の作業が必要で、上限の %4 を超えます。%5</translation>
+    </message>
+    <message>
+        <source>--page takes A4, A3, A5, letter or WIDTHxHEIGHT in millimetres, each from %1 to %2, such as 210x297, not %3</source>
+        <translation>--page には A4、A3、A5、letter、またはミリメートルで 幅x高さ (それぞれ %1 から %2、たとえば 210x297) を指定します。%3 ではありません</translation>
+    </message>
+    <message>
+        <source>--margin takes millimetres from 0 to %1, such as 15, not %2</source>
+        <translation>--margin には 0 から %1 までのミリメートル (たとえば 15) を指定します。%2 ではありません</translation>
+    </message>
+    <message>
+        <source>--pen takes a width in millimetres from %1 to %2, such as 0.3, not %3</source>
+        <translation>--pen には %1 から %2 までのミリメートルの太さ (たとえば 0.3) を指定します。%3 ではありません</translation>
+    </message>
+    <message>
+        <source>%1 is for a plotter&apos;s page: it needs --page</source>
+        <translation>%1 はプロッター用のページのためのものです: --page が必要です</translation>
+    </message>
+    <message>
+        <source>--page applies to SVG output only</source>
+        <translation>--page は SVG 出力にだけ使えます</translation>
+    </message>
+    <message>
+        <source>--page fills the page with what is drawn: it takes no --fit</source>
+        <translation>--page は描いたものでページを満たします: --fit は使えません</translation>
+    </message>
+    <message>
+        <source>--page sizes the picture in millimetres: it takes no --scale</source>
+        <translation>--page は画像の大きさをミリメートルで決めます: --scale は使えません</translation>
+    </message>
+    <message>
+        <source>--page is for plotters, which draw a still picture: it takes no --animate</source>
+        <translation>--page は静止画を描くプロッターのためのものです: --animate は使えません</translation>
+    </message>
+    <message>
+        <source>margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than %6 mm; smaller margins, a thinner pen or a larger page leave more</source>
+        <translation>余白 %1 mm とペン %2 mm では、%4 x %5 mm のページのうち画像に残るのは %3 mm で、%6 mm に足りません。余白を小さく、ペンを細く、またはページを大きくすると広がります</translation>
+    </message>
+    <message>
+        <source>another --animate takes less: a shorter one fewer frames, a longer one smaller ones</source>
+        <translation>--animate を変えると少なくなります。短くするとフレームが減り、長くするとフレームが小さくなります</translation>
+    </message>
 </context>
 <context>
     <name>Runs</name>
     <message>
         <source>the picture has one circle, given as &apos;circle R&apos; or &apos;circle none&apos;, not %1</source>
-        <translation>画像の円は 1 つで、'circle R' または 'circle none' と書きます (%1 ではなく)</translation>
+        <translation>画像の円は 1 つで、&apos;circle R&apos; または &apos;circle none&apos; と書きます (%1 ではなく)</translation>
     </message>
     <message>
         <source>the circle&apos;s radius</source>
@@ -984,6 +1118,13 @@ Do you want to replace it?</source>
     <message>
         <source>The picture stays as it was.</source>
         <translation>画像は元のままです。</translation>
+    </message>
+</context>
+<context>
+    <name>Writing</name>
+    <message>
+        <source>a frame of the GIF would hold more colours than it can</source>
+        <translation>GIF のフレームに入りきらない数の色が必要になります</translation>
     </message>
 </context>
 </TS>

@@ -305,22 +305,6 @@ CRLF или один CR, а метка порядка байтов перед п
 </translation>
     </message>
     <message>
-        <source>Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]
-Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
-distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each
-further three radii are one more press of Start over the same picture, drawn
-in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
-</source>
-        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
-        <translation>Использование: %1 [параметры] R1 R2 R3 [R1 R2 R3 ...]
-Рисует эпитрохоиду с радиусом неподвижной окружности R1, радиусом катящейся
-окружности R2 и расстоянием пера R3 в файл PNG или SVG — так же, как её рисует
-окно Volvenda. Каждые следующие три радиуса — ещё одно нажатие «Старт» поверх
-того же изображения, по порядку, каждая кривая своим цветом; серая окружность —
-по первому R1.
-</translation>
-    </message>
-    <message>
         <source>Without --fit the picture is the window&apos;s canvas, %1 x %2 pixels. --fit cuts
 that canvas to the box of what is drawn on it (all the curves, and the grey
 circle unless --no-reference), widths of the strokes included; MARGIN is in
@@ -333,37 +317,6 @@ fails.
 --no-reference), с учётом толщины линий; MARGIN задаётся в логических пикселях,
 поэтому --scale его тоже умножает. То, что обрезал холст, остаётся обрезанным.
 Если на холст не попадает ничего, изображения нет: запуск завершается ошибкой.
-</translation>
-    </message>
-    <message>
-        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
-which is replaced only by a complete new file, keeping its permissions, its
-access ACL and user.* attributes, and its owner and group where the writer
-may set them (a hard link to the old file keeps the old picture). A file whose
-user.* attributes the writer may not read, and so could not keep, is refused
-before any work, as is another&apos;s file in a sticky folder such as /tmp, which
-only its owner may replace there. A limit on file size (ulimit -f) fails the
-run as a full disk does. A run that is killed while it writes may leave a
-temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
-deleted. A picture has at most %1 runs, and a runs file at most %2 MB. The
-runs together trace at most %3 steps with --until-closed, and a PNG
-picture takes at most about three seconds of drawing (fewer steps at higher
-scales) and %4 pixels; more is refused before any drawing.
-</source>
-        <translation>FILE — новое имя или существующий обычный файл (или символическая ссылка на
-него); он заменяется только целым новым файлом с сохранением прав доступа, ACL
-доступа и атрибутов user.*, а также владельца и группы, если пишущий может их
-установить (жёсткая ссылка на старый файл сохраняет старое изображение). Файл,
-атрибуты user.* которого пишущему нельзя читать и, значит, нельзя сохранить,
-отклоняется до начала работы, как и чужой файл в папке с битом sticky, например
-/tmp, заменить который там может только владелец. Ограничение размера файла
-(ulimit -f) приводит к ошибке, как переполненный диск. Запуск, прерванный во
-время записи, может оставить рядом временный файл FILE.XXXXXX (FILE, обрезанное
-до 32 байт); его можно удалить. В изображении не больше %1 запусков, а файл
-запусков не больше %2 МБ. С --until-closed все запуски вместе проходят не больше
-%3 шагов, а рисование изображения PNG занимает не больше примерно трёх секунд
-(при большем масштабе — меньше шагов) и не больше %4 пикселей; больше
-отклоняется до начала рисования.
 </translation>
     </message>
     <message>
@@ -409,8 +362,113 @@ with 8 logical pixels round them:
 </translation>
     </message>
     <message>
+        <source>Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]
+Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen
+distance R3 into a PNG, SVG or GIF file, as the Volvenda window draws it. Each
+further three radii are one more press of Start over the same picture, drawn
+in order, each curve in a colour of its own; the grey circle is the first R1&apos;s.
+</source>
+        <extracomment>--help&apos;s paragraphs, each ending in a line break, its lines about as long as the English ones. The options&apos; lines keep the option itself, and what it does in one column after it.</extracomment>
+        <translation>Использование: %1 [параметры] R1 R2 R3 [R1 R2 R3 ...]
+Рисует эпитрохоиду с радиусом неподвижной окружности R1, радиусом катящейся
+окружности R2 и расстоянием пера R3 в файл PNG, SVG или GIF — так же, как её
+рисует окно Volvenda. Каждые следующие три радиуса — ещё одно нажатие «Старт»
+поверх того же изображения, по порядку, каждая кривая своим цветом; серая
+окружность — по первому R1.
+</translation>
+    </message>
+    <message>
+        <source>FILE is a new name or an existing regular file (or a symbolic link to one),
+which is replaced only by a complete new file, keeping its permissions, its
+access ACL and user.* attributes, and its owner and group where the writer
+may set them (a hard link to the old file keeps the old picture). A file whose
+user.* attributes the writer may not read, and so could not keep, is refused
+before any work, as is another&apos;s file in a sticky folder such as /tmp, which
+only its owner may replace there. A limit on file size (ulimit -f) fails the
+run as a full disk does. A run that is killed while it writes may leave a
+temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be
+deleted. A picture has at most %1 runs, and a runs file at most %2 MB. The
+runs together trace at most %3 steps with --until-closed, and a PNG or GIF
+picture takes at most about three seconds of drawing, its frames included
+(fewer steps at higher scales or with more frames), and %4 pixels a frame;
+more is refused before any drawing.
+</source>
+        <translation>FILE — новое имя или существующий обычный файл (или символическая ссылка на
+него); он заменяется только целым новым файлом с сохранением прав доступа, ACL
+доступа и атрибутов user.*, а также владельца и группы, если пишущий может их
+установить (жёсткая ссылка на старый файл сохраняет старое изображение). Файл,
+атрибуты user.* которого пишущему нельзя читать и, значит, нельзя сохранить,
+отклоняется до начала работы, как и чужой файл в папке с битом sticky, например
+/tmp, заменить который там может только владелец. Ограничение размера файла
+(ulimit -f) приводит к ошибке, как переполненный диск. Запуск, прерванный во
+время записи, может оставить рядом временный файл FILE.XXXXXX (FILE, обрезанное
+до 32 байт); его можно удалить. В изображении не больше %1 запусков, а файл
+запусков не больше %2 МБ. С --until-closed все запуски вместе проходят не больше
+%3 шагов, а рисование изображения PNG или GIF вместе с его кадрами
+занимает не больше примерно трёх секунд (при большем масштабе или большем числе
+кадров — меньше шагов) и не больше %4 пикселей на кадр; больше отклоняется
+до начала рисования.
+</translation>
+    </message>
+    <message>
+        <source>The same as a GIF, for a chat or an issue tracker, drawing itself once over
+five seconds; with -o growing.png, an animated PNG:
+  $ %1 -o growing.gif --animate 5 120 33 40
+</source>
+        <translation>То же в виде GIF для чата или трекера задач: кривая рисуется один раз за пять
+секунд; с -o growing.png получится анимированный PNG:
+  $ %1 -o growing.gif --animate 5 120 33 40
+</translation>
+    </message>
+    <message>
+        <source>  --page SIZE         SVG for a pen plotter: a page of SIZE, A4, A3, A5, letter or
+                      WxH in millimetres (%1 to %2 each way, such as 210x297)
+  --margin MM         with --page: the blank margin (0 to %3 mm; default %4)
+  --pen MM            with --page: the pen&apos;s width (%5 to %6 mm; default %7)
+</source>
+        <extracomment>The options for a plotter&apos;s page, which follow the other options in the same columns.</extracomment>
+        <translation>  --page SIZE         SVG для перьевого плоттера: страница размера SIZE, A4, A3,
+                      A5, letter или ШxВ в миллиметрах (от %1 до %2 по каждой
+                      стороне, например 210x297)
+  --margin MM         с --page: пустое поле (от 0 до %3 мм; по умолчанию %4)
+  --pen MM            с --page: ширина пера (от %5 до %6 мм; по умолчанию %7)
+</translation>
+    </message>
+    <message>
+        <source>With --page the picture fills a page for a plotter, in millimetres: the grey
+circle (unless --no-reference) in a layer of its own named &apos;% reference circle&apos;,
+which plotting software skips, then each run in a layer named by its number in
+drawing order and its radii (&apos;1 R1 120 R2 33 R3 40&apos;), one path in its colour,
+as wide as the pen, with no fill and no background. The canvas cuts the curves
+as in the PNG and SVG pictures; the box of what is left (the lines&apos; middles)
+fills the room inside the margins and half the pen, centred, its shape kept.
+The margins leave the picture at least %1 mm each way. A page takes no --fit,
+--scale or --animate.
+</source>
+        <translation>С --page изображение заполняет страницу для плоттера, в миллиметрах: серая
+окружность (если нет --no-reference) на отдельном слое «% опорная окружность»,
+который программы для плоттеров пропускают, затем каждый запуск на слое,
+названном по его номеру в порядке рисования и радиусам («1 R1 120 R2 33 R3 40»),
+одним контуром своего цвета шириной в перо, без заливки и фона. Холст обрезает
+кривые, как в изображениях PNG и SVG; рамка оставшегося (середины линий)
+заполняет место внутри полей и половины пера, по центру, с сохранением
+пропорций. Поля оставляют изображению не меньше %1 мм в каждую сторону. Со
+страницей нельзя --fit, --scale и --animate.
+</translation>
+    </message>
+    <message>
+        <source>The window&apos;s first picture on a page of A4 for a pen plotter, with margins of
+20 mm and a pen 0.5 mm wide:
+  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</source>
+        <translation>Первое изображение окна на странице A4 для перьевого плоттера, с полями 20 мм и
+пером шириной 0,5 мм:
+  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40
+</translation>
+    </message>
+    <message>
         <source>Options:
-  -o, --output FILE   where to write; the format follows the extension: .png or .svg
+  -o, --output FILE   where to write; the format follows the extension: .png, .svg or .gif
   --color RRGGBB      a curve&apos;s colour (hex), given once for each run given as
                       an argument, in order; a run without one takes a random
                       colour (a runs file gives a run&apos;s colour on its line)
@@ -420,20 +478,19 @@ with 8 logical pixels round them:
                       blank lines and lines that begin with # are skipped; a line
                       &apos;circle R&apos; or &apos;circle none&apos; gives the grey circle instead of
                       the first run&apos;s R1 (the window&apos;s Save Runs As writes such files)
-  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)
+  --scale K           PNG and GIF only: K device pixels per logical pixel (1 to %1; default 1)
   --until-closed      trace each curve on until it closes, instead of stopping where the window stops
   --no-reference      leave out the grey reference circle
-  --animate SECONDS   SVG only: the curves draw themselves one after another, at one
-                      pace, over SECONDS together, %2 to %3 (a viewer that does
-                      not animate shows them finished)
+  --animate SECONDS   the curves draw themselves one after another, at one pace,
+                      over SECONDS together, %2 to %3, in frames of at least
+                      %5 ms: an SVG or an animated PNG (a viewer that does not
+                      animate shows them finished), or a GIF, which needs it
   --loop              with --animate: draw them again and again, a second apart
   --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it
-  -h, --help          show this help
-  -v, --version       show the version
 </source>
         <translation>Параметры:
-  -o, --output FILE   куда записать; формат определяется расширением: .png или
-                      .svg
+  -o, --output FILE   куда записать; формат определяется расширением: .png,
+                      .svg или .gif
   --color RRGGBB      цвет кривой (шестнадцатеричный), по одному для каждого
                       запуска из аргументов, по порядку; запуск без него
                       получает случайный цвет (в файле запусков цвет запуска
@@ -443,19 +500,30 @@ with 8 logical pixels round them:
   --runs FILE         рисует запуски из FILE (- для стандартного ввода) после
                       запусков из аргументов: по одному в строке, R1 R2 R3 и,
                       возможно, цвет RRGGBB; пустые строки и строки,
-                      начинающиеся с #, пропускаются
-  --scale K           только PNG: K пикселей устройства на логический пиксель
-                      (от 1 до %1; по умолчанию 1)
+                      начинающиеся с #, пропускаются; строка &apos;circle R&apos; или
+                      &apos;circle none&apos; задаёт серую окружность вместо R1 первого
+                      запуска (такие файлы записывает «Сохранить запуски как»
+                      в окне)
+  --scale K           только PNG и GIF: K пикселей устройства на логический
+                      пиксель (от 1 до %1; по умолчанию 1)
   --until-closed      продолжать каждую кривую, пока она не замкнётся, а не
                       останавливаться там, где останавливается окно
   --no-reference      не рисовать серую опорную окружность
-  --animate SECONDS   только SVG: кривые рисуются одна за другой в одном темпе,
-                      всего за SECONDS, от %2 до %3 (программа просмотра без
-                      анимации показывает их готовыми)
+  --animate SECONDS   кривые рисуются одна за другой в одном темпе, всего за
+                      SECONDS, от %2 до %3, кадрами не короче %5 мс: SVG или
+                      анимированный PNG (программа просмотра без анимации
+                      показывает их готовыми) либо GIF, которому это необходимо
   --loop              с --animate: рисовать их снова и снова, с секундной паузой
   --fit MARGIN        обрезать по нарисованному, оставив вокруг MARGIN пикселей
                       (от 0 до %4)
-  -h, --help          показать эту справку
+</translation>
+    </message>
+    <message>
+        <source>  -h, --help          show this help
+  -v, --version       show the version
+</source>
+        <extracomment>The last options, in the same columns as the others.</extracomment>
+        <translation>  -h, --help          показать эту справку
   -v, --version       показать версию
 </translation>
     </message>
@@ -570,6 +638,23 @@ with 8 logical pixels round them:
         <source>%1 in %2 (%3), stopped part-way by &quot;%4&quot;</source>
         <extracomment>As above; %4 is the error that stopped the curve before it was whole.</extracomment>
         <translation>%1, цвет: %2 (%3), прервана на полпути ошибкой «%4»</translation>
+    </message>
+</context>
+<context>
+    <name>Plotter</name>
+    <message>
+        <source>nothing of this picture lands on the canvas, so the page would be blank</source>
+        <translation>ничего из этого изображения не попадает на холст, поэтому страница была бы пустой</translation>
+    </message>
+    <message>
+        <source>R1 %1 R2 %2 R3 %3</source>
+        <extracomment>A plotter&apos;s layer: the run&apos;s radii, written without commas as plotting software shows layer names.</extracomment>
+        <translation>R1 %1 R2 %2 R3 %3</translation>
+    </message>
+    <message>
+        <source>reference circle</source>
+        <extracomment>A plotter&apos;s layer that holds the grey circle under the curves, a guide the plotter does not draw.</extracomment>
+        <translation>опорная окружность</translation>
     </message>
 </context>
 <context>
@@ -731,22 +816,6 @@ with 8 logical pixels round them:
         <translation>цветов больше, чем запусков: --color указан %1 для %2</translation>
     </message>
     <message>
-        <source>no output file: give one with -o FILE.png or -o FILE.svg</source>
-        <translation>нет выходного файла: укажите его через -o ФАЙЛ.png или -o ФАЙЛ.svg</translation>
-    </message>
-    <message>
-        <source>the output file must end in .png or .svg: &apos;%1&apos;</source>
-        <translation>выходной файл должен оканчиваться на .png или .svg: '%1'</translation>
-    </message>
-    <message>
-        <source>--scale applies to PNG output only</source>
-        <translation>--scale действует только для вывода в PNG</translation>
-    </message>
-    <message>
-        <source>--animate applies to SVG output only</source>
-        <translation>--animate действует только для вывода в SVG</translation>
-    </message>
-    <message>
         <source>--loop repeats an animation: it needs --animate</source>
         <translation>--loop повторяет анимацию: ему нужен --animate</translation>
     </message>
@@ -834,12 +903,76 @@ with 8 logical pixels round them:
         <extracomment>A render&apos;s progress: %1 is the program&apos;s name, %2 what it is doing (drawing, writing), %3 how far, in percent.</extracomment>
         <translation>%1: %2 %3%</translation>
     </message>
+    <message>
+        <source>no output file: give one with -o FILE.png, -o FILE.svg or -o FILE.gif</source>
+        <translation>нет выходного файла: укажите его через -o ФАЙЛ.png, -o ФАЙЛ.svg или -o ФАЙЛ.gif</translation>
+    </message>
+    <message>
+        <source>the output file must end in .png, .svg or .gif: &apos;%1&apos;</source>
+        <translation>выходной файл должен оканчиваться на .png, .svg или .gif: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--scale applies to PNG and GIF output only</source>
+        <translation>--scale действует только для вывода в PNG и GIF</translation>
+    </message>
+    <message>
+        <source>a GIF is written as an animation: give --animate SECONDS (a still picture is best as .png)</source>
+        <translation>GIF записывается как анимация: укажите --animate СЕКУНДЫ (неподвижное изображение лучше сохранять в .png)</translation>
+    </message>
+    <message>
+        <source>a frame of the GIF would draw %1 colours, more than the %2 a frame holds; a longer --animate spreads the runs over more frames</source>
+        <translation>кадру GIF нужно было бы цветов: %1, это больше, чем %2, которые вмещает кадр; более длинный --animate распределит запуски по большему числу кадров</translation>
+    </message>
+    <message>
+        <source>drawing and writing the %1 frames at scale %2 means about %3 pixels of work, more than the limit of %4; %5</source>
+        <translation>чтобы нарисовать и записать кадры (их %1) в масштабе %2, нужно около %3 пикселей работы, больше предела в %4; %5</translation>
+    </message>
+    <message>
+        <source>--page takes A4, A3, A5, letter or WIDTHxHEIGHT in millimetres, each from %1 to %2, such as 210x297, not %3</source>
+        <translation>--page принимает A4, A3, A5, letter или ШИРИНАxВЫСОТА в миллиметрах, каждая от %1 до %2, например 210x297, а не %3</translation>
+    </message>
+    <message>
+        <source>--margin takes millimetres from 0 to %1, such as 15, not %2</source>
+        <translation>--margin принимает миллиметры от 0 до %1, например 15, а не %2</translation>
+    </message>
+    <message>
+        <source>--pen takes a width in millimetres from %1 to %2, such as 0.3, not %3</source>
+        <translation>--pen принимает ширину в миллиметрах от %1 до %2, например 0.3, а не %3</translation>
+    </message>
+    <message>
+        <source>%1 is for a plotter&apos;s page: it needs --page</source>
+        <translation>%1 относится к странице для плоттера: нужен --page</translation>
+    </message>
+    <message>
+        <source>--page applies to SVG output only</source>
+        <translation>--page действует только для вывода в SVG</translation>
+    </message>
+    <message>
+        <source>--page fills the page with what is drawn: it takes no --fit</source>
+        <translation>--page заполняет страницу нарисованным: --fit с ним нельзя</translation>
+    </message>
+    <message>
+        <source>--page sizes the picture in millimetres: it takes no --scale</source>
+        <translation>--page задаёт размер изображения в миллиметрах: --scale с ним нельзя</translation>
+    </message>
+    <message>
+        <source>--page is for plotters, which draw a still picture: it takes no --animate</source>
+        <translation>--page предназначен для плоттеров, которые рисуют неподвижное изображение: --animate с ним нельзя</translation>
+    </message>
+    <message>
+        <source>margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than %6 mm; smaller margins, a thinner pen or a larger page leave more</source>
+        <translation>поля по %1 мм и перо %2 мм оставляют изображению %3 мм страницы %4 x %5 мм, меньше %6 мм; меньшие поля, более тонкое перо или большая страница оставят больше</translation>
+    </message>
+    <message>
+        <source>another --animate takes less: a shorter one fewer frames, a longer one smaller ones</source>
+        <translation>другой --animate займёт меньше: более короткий даёт меньше кадров, более длинный — кадры меньше</translation>
+    </message>
 </context>
 <context>
     <name>Runs</name>
     <message>
         <source>the picture has one circle, given as &apos;circle R&apos; or &apos;circle none&apos;, not %1</source>
-        <translation>у изображения одна окружность, задаваемая как 'circle R' или 'circle none', а не %1</translation>
+        <translation>у изображения одна окружность, задаваемая как &apos;circle R&apos; или &apos;circle none&apos;, а не %1</translation>
     </message>
     <message>
         <source>the circle&apos;s radius</source>
@@ -1003,6 +1136,13 @@ Do you want to replace it?</source>
     <message>
         <source>The picture stays as it was.</source>
         <translation>Изображение остаётся прежним.</translation>
+    </message>
+</context>
+<context>
+    <name>Writing</name>
+    <message>
+        <source>a frame of the GIF would hold more colours than it can</source>
+        <translation>в кадре GIF оказалось бы больше цветов, чем он может вместить</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,7 @@
 #include "runtime/digits.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
@@ -54,7 +55,48 @@ struct Given
     std::vector<COLORREF> colours;
     bool help = false;
     bool version = false;
+    // Given for a --page, and refused without one.
+    std::optional<double> margin;
+    std::optional<double> pen;
+    bool scaleGiven = false;
 };
+
+// The sizes of paper a --page may name, upright, in millimetres.
+struct PaperSize
+{
+    const char *name;
+    double width;
+    double height;
+};
+constexpr std::array PaperSizes {
+    PaperSize {"A4", 210.0, 297.0},
+    PaperSize {"A3", 297.0, 420.0},
+    PaperSize {"A5", 148.0, 210.0},
+    PaperSize {"letter", 215.9, 279.4},
+};
+
+// A named size in any case, or WIDTHxHEIGHT in millimetres.
+QSizeF readPageSize(const Argument &value)
+{
+    for (const PaperSize &paper : PaperSizes)
+        if (value.text.compare(QLatin1String(paper.name), Qt::CaseInsensitive) == 0)
+            return {paper.width, paper.height};
+    // 210x297, 210X297 or 210×297, as people write it.
+    const QStringList sides = value.text.split(QRegularExpression(QStringLiteral("[xX\u00d7]")));
+    const auto side = [&](qsizetype index) {
+        const std::optional<double> millimetres = sides.size() == 2 ? plainDecimal(sides[index]) : std::nullopt;
+        return millimetres && *millimetres >= SmallestPageSide && *millimetres <= LargestPageSide ? millimetres
+                                                                                                  : std::nullopt;
+    };
+    const std::optional<double> width = side(0);
+    const std::optional<double> height = side(1);
+    if (!width || !height)
+        refuseArgument(translate("Renderer",
+            "--page takes A4, A3, A5, letter or WIDTHxHEIGHT in millimetres, each from %1 to %2, such as "
+            "210x297, not %3")
+                           .arg(QString::number(SmallestPageSide), QString::number(LargestPageSide), value.quoted()));
+    return {*width, *height};
+}
 
 // An option the renderer takes: its name, its short name (empty for none),
 // whether it takes a value (after it, or after '=' for the long name) and
@@ -133,6 +175,26 @@ constexpr std::array KnownOptions {
                                    .arg(LargestScale)
                                    .arg(value.quoted()));
             given.options.scale = static_cast<int>(*scale);
+            given.scaleGiven = true;
+        }},
+    Option {"--page", "", true,
+        [](Given &given, const Argument &value, const QString &) {
+            given.options.page = PlotterPage {readPageSize(value), 0.0, 0.0};
+        }},
+    Option {"--margin", "", true,
+        [](Given &given, const Argument &value, const QString &) {
+            given.margin = plainDecimal(value.text);
+            if (!given.margin || *given.margin > LargestPageMargin)
+                refuseArgument(translate("Renderer", "--margin takes millimetres from 0 to %1, such as 15, not %2")
+                                   .arg(QString::number(LargestPageMargin), value.quoted()));
+        }},
+    Option {"--pen", "", true,
+        [](Given &given, const Argument &value, const QString &) {
+            given.pen = plainDecimal(value.text);
+            if (!given.pen || *given.pen < SmallestPen || *given.pen > LargestPen)
+                refuseArgument(
+                    translate("Renderer", "--pen takes a width in millimetres from %1 to %2, such as 0.3, not %3")
+                        .arg(QString::number(SmallestPen), QString::number(LargestPen), value.quoted()));
         }},
 };
 
@@ -155,6 +217,7 @@ private:
     void takeOption(const Argument &argument);
     void takeRuns();
     void checkOutput();
+    void checkPage();
 
     std::vector<Argument> m_arguments;
     std::size_t m_next = 0;
@@ -227,18 +290,55 @@ void Parser::checkOutput()
 {
     RenderOptions &options = m_given.options;
     if (options.output.isEmpty())
-        refuseArgument(translate("Renderer", "no output file: give one with -o FILE.png or -o FILE.svg"));
+        refuseArgument(translate("Renderer", "no output file: give one with -o FILE.png, -o FILE.svg or -o FILE.gif"));
     const std::optional<PictureFormat> format = formatOfName(options.output);
     if (!format)
-        refuseArgument(translate("Renderer", "the output file must end in .png or .svg: '%1'")
+        refuseArgument(translate("Renderer", "the output file must end in .png, .svg or .gif: '%1'")
                            .arg(printable(QStringView(options.output))));
     options.format = *format;
+    checkPage();
     if (options.format == PictureFormat::Svg && options.scale != 1)
-        refuseArgument(translate("Renderer", "--scale applies to PNG output only"));
-    if (options.format == PictureFormat::Png && options.animate)
-        refuseArgument(translate("Renderer", "--animate applies to SVG output only"));
+        refuseArgument(translate("Renderer", "--scale applies to PNG and GIF output only"));
+    if (options.format == PictureFormat::Gif && !options.animate)
+        refuseArgument(translate("Renderer",
+            "a GIF is written as an animation: give --animate SECONDS (a still "
+            "picture is best as .png)"));
     if (options.loop && !options.animate)
         refuseArgument(translate("Renderer", "--loop repeats an animation: it needs --animate"));
+}
+
+// A page is a still SVG drawing sized in millimetres, which the options for
+// pixels and motion would contradict.
+void Parser::checkPage()
+{
+    RenderOptions &options = m_given.options;
+    if (!options.page) {
+        if (m_given.margin || m_given.pen)
+            refuseArgument(translate("Renderer", "%1 is for a plotter's page: it needs --page")
+                               .arg(QLatin1String(m_given.margin ? "--margin" : "--pen")));
+        return;
+    }
+    if (options.format != PictureFormat::Svg)
+        refuseArgument(translate("Renderer", "--page applies to SVG output only"));
+    if (options.fit)
+        refuseArgument(translate("Renderer", "--page fills the page with what is drawn: it takes no --fit"));
+    if (m_given.scaleGiven)
+        refuseArgument(translate("Renderer", "--page sizes the picture in millimetres: it takes no --scale"));
+    if (options.animate)
+        refuseArgument(translate("Renderer",
+            "--page is for plotters, which draw a still picture: it takes no "
+            "--animate"));
+    PlotterPage &page = *options.page;
+    page.margin = m_given.margin.value_or(DefaultPageMargin);
+    page.pen = m_given.pen.value_or(DefaultPen);
+    const double room = std::min(page.size.width(), page.size.height()) - 2.0 * page.margin - page.pen;
+    if (room < SmallestPictureSide)
+        refuseArgument(translate("Renderer",
+            "margins of %1 mm and a pen of %2 mm leave %3 mm of the %4 x %5 mm page for the picture, less than "
+            "%6 mm; smaller margins, a thinner pen or a larger page leave more")
+                           .arg(QString::number(page.margin), QString::number(page.pen),
+                               QString::number(std::max(room, 0.0)), QString::number(page.size.width()),
+                               QString::number(page.size.height()), QString::number(SmallestPictureSide)));
 }
 
 CommandLine Parser::parse()
@@ -284,13 +384,13 @@ QString usageText()
         translate("Help",
             "Usage: %1 [options] R1 R2 R3 [R1 R2 R3 ...]\n"
             "Draws the epitrochoid of the fixed radius R1, the rolling radius R2 and the pen\n"
-            "distance R3 into a PNG or SVG file, as the Volvenda window draws it. Each\n"
+            "distance R3 into a PNG, SVG or GIF file, as the Volvenda window draws it. Each\n"
             "further three radii are one more press of Start over the same picture, drawn\n"
             "in order, each curve in a colour of its own; the grey circle is the first R1's.\n")
             .arg(name),
         translate("Help",
             "Options:\n"
-            "  -o, --output FILE   where to write; the format follows the extension: .png or .svg\n"
+            "  -o, --output FILE   where to write; the format follows the extension: .png, .svg or .gif\n"
             "  --color RRGGBB      a curve's colour (hex), given once for each run given as\n"
             "                      an argument, in order; a run without one takes a random\n"
             "                      colour (a runs file gives a run's colour on its line)\n"
@@ -300,18 +400,31 @@ QString usageText()
             "                      blank lines and lines that begin with # are skipped; a line\n"
             "                      'circle R' or 'circle none' gives the grey circle instead of\n"
             "                      the first run's R1 (the window's Save Runs As writes such files)\n"
-            "  --scale K           PNG only: K device pixels per logical pixel (1 to %1; default 1)\n"
+            "  --scale K           PNG and GIF only: K device pixels per logical pixel (1 to %1; default 1)\n"
             "  --until-closed      trace each curve on until it closes, instead of stopping where the window stops\n"
             "  --no-reference      leave out the grey reference circle\n"
-            "  --animate SECONDS   SVG only: the curves draw themselves one after another, at one\n"
-            "                      pace, over SECONDS together, %2 to %3 (a viewer that does\n"
-            "                      not animate shows them finished)\n"
+            "  --animate SECONDS   the curves draw themselves one after another, at one pace,\n"
+            "                      over SECONDS together, %2 to %3, in frames of at least\n"
+            "                      %5 ms: an SVG or an animated PNG (a viewer that does not\n"
+            "                      animate shows them finished), or a GIF, which needs it\n"
             "  --loop              with --animate: draw them again and again, a second apart\n"
-            "  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it\n"
-            "  -h, --help          show this help\n"
-            "  -v, --version       show the version\n")
-            .arg(QString::number(LargestScale), QString::number(ShortestAnimation), QString::number(LongestAnimation),
-                QString::number(LargestFitMargin)),
+            "  --fit MARGIN        cut to what is drawn, MARGIN pixels (0 to %4) round it\n")
+                .arg(QString::number(LargestScale), QString::number(ShortestAnimation),
+                    QString::number(LongestAnimation), QString::number(LargestFitMargin),
+                    QString::number(ShortestFrame * 10))
+            //: The options for a plotter's page, which follow the other options in the same columns.
+            + translate("Help",
+                "  --page SIZE         SVG for a pen plotter: a page of SIZE, A4, A3, A5, letter or\n"
+                "                      WxH in millimetres (%1 to %2 each way, such as 210x297)\n"
+                "  --margin MM         with --page: the blank margin (0 to %3 mm; default %4)\n"
+                "  --pen MM            with --page: the pen's width (%5 to %6 mm; default %7)\n")
+                  .arg(QString::number(SmallestPageSide), QString::number(LargestPageSide),
+                      QString::number(LargestPageMargin), QString::number(DefaultPageMargin),
+                      QString::number(SmallestPen), QString::number(LargestPen), QString::number(DefaultPen))
+            //: The last options, in the same columns as the others.
+            + translate("Help",
+                "  -h, --help          show this help\n"
+                "  -v, --version       show the version\n"),
         translate("Help",
             "Without --fit the picture is the window's canvas, %1 x %2 pixels. --fit cuts\n"
             "that canvas to the box of what is drawn on it (all the curves, and the grey\n"
@@ -320,6 +433,17 @@ QString usageText()
             "cut off. If nothing at all lands on the canvas, there is no picture: the run\n"
             "fails.\n")
             .arg(QString::number(CanvasSize.width()), QString::number(CanvasSize.height())),
+        translate("Help",
+            "With --page the picture fills a page for a plotter, in millimetres: the grey\n"
+            "circle (unless --no-reference) in a layer of its own named '% reference circle',\n"
+            "which plotting software skips, then each run in a layer named by its number in\n"
+            "drawing order and its radii ('1 R1 120 R2 33 R3 40'), one path in its colour,\n"
+            "as wide as the pen, with no fill and no background. The canvas cuts the curves\n"
+            "as in the PNG and SVG pictures; the box of what is left (the lines' middles)\n"
+            "fills the room inside the margins and half the pen, centred, its shape kept.\n"
+            "The margins leave the picture at least %1 mm each way. A page takes no --fit,\n"
+            "--scale or --animate.\n")
+            .arg(QString::number(SmallestPictureSide)),
         translate("Help",
             "A run without a colour of its own takes the one the window's Start would pick\n"
             "at that press, so the same --seed gives the same colours, and fixing one run's\n"
@@ -341,9 +465,10 @@ QString usageText()
             "run as a full disk does. A run that is killed while it writes may leave a\n"
             "temporary file beside it, named FILE.XXXXXX (FILE cut to 32 bytes); it can be\n"
             "deleted. A picture has at most %1 runs, and a runs file at most %2 MB. The\n"
-            "runs together trace at most %3 steps with --until-closed, and a PNG\n"
-            "picture takes at most about three seconds of drawing (fewer steps at higher\n"
-            "scales) and %4 pixels; more is refused before any drawing.\n")
+            "runs together trace at most %3 steps with --until-closed, and a PNG or GIF\n"
+            "picture takes at most about three seconds of drawing, its frames included\n"
+            "(fewer steps at higher scales or with more frames), and %4 pixels a frame;\n"
+            "more is refused before any drawing.\n")
             .arg(QString::number(LargestRunCount), QString::number(LargestRunsFileSize / Megabyte),
                 withThousands(LargestSegmentCount), roughly(LargestPicturePixels)),
         translate("Help",
@@ -365,6 +490,11 @@ QString usageText()
             "  $ %1 -o growing.svg --animate 4 --loop 120 33 40\n")
             .arg(name),
         translate("Help",
+            "The same as a GIF, for a chat or an issue tracker, drawing itself once over\n"
+            "five seconds; with -o growing.png, an animated PNG:\n"
+            "  $ %1 -o growing.gif --animate 5 120 33 40\n")
+            .arg(name),
+        translate("Help",
             "Three presses of Start layered over one grey circle, the first two curves in\n"
             "dark teal and orange, the third in a random colour:\n"
             "  $ %1 -o layers.png --color 1f6f6a --color e08020 120 33 40 120 -45 80 100 20 60\n")
@@ -373,6 +503,11 @@ QString usageText()
             "The window's first picture at scale 2, cut to the curve and the grey circle\n"
             "with 8 logical pixels round them:\n"
             "  $ %1 -o cut.png --fit 8 --scale 2 120 33 40\n")
+            .arg(name),
+        translate("Help",
+            "The window's first picture on a page of A4 for a pen plotter, with margins of\n"
+            "20 mm and a pen 0.5 mm wide:\n"
+            "  $ %1 -o plot.svg --page A4 --margin 20 --pen 0.5 120 33 40\n")
             .arg(name),
     }
         .join(QLatin1Char('\n'));

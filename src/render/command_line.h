@@ -3,6 +3,7 @@
 #include "limits.h"
 
 #include "output/picture_format.h"
+#include "output/plotter_svg.h"
 #include "runs/runs_file.h"
 #include "runtime/colour.h"
 #include "trace/curve.h"
@@ -41,6 +42,8 @@ struct RenderOptions
     bool loop = false;
     // Cut the picture to what is drawn, with this margin in logical pixels.
     std::optional<int> fit;
+    // SVG only: a page for a pen plotter, the picture filling it.
+    std::optional<PlotterPage> page;
 };
 
 struct CommandLine

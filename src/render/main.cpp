@@ -1,5 +1,6 @@
 // volvenda-render: the window's curves as PNG and SVG files, from the command line.
 
+#include "animation.h"
 #include "command_line.h"
 #include "planning.h"
 #include "progress.h"
@@ -8,9 +9,11 @@
 #include "runs/runs_file.h"
 
 #include "drawing/raster_surface.h"
+#include "output/animation_writing.h"
 #include "output/atomic_file.h"
 #include "output/file_target.h"
 #include "output/picture_writing.h"
+#include "output/plotter_svg.h"
 #include "output/standard_output.h"
 #include "runtime/catalogue.h"
 #include "runtime/clock.h"
@@ -26,6 +29,7 @@
 
 #include <clocale>
 #include <cstdio>
+#include <memory>
 #include <new>
 #include <vector>
 
@@ -101,7 +105,17 @@ void drawAndWrite(const RenderOptions &options, const PictureRequest &request, A
     svg.drawingSeconds = options.animate;
     svg.loop = options.loop;
     bool written = false;
-    if (options.format == PictureFormat::Svg) {
+    if (!request.frames.empty()) {
+        // Saved, never shown: the compact format, three bytes a pixel.
+        RasterSurface surface(CanvasSize, request.view, options.scale, Qt::white, QImage::Format_RGB888);
+        const std::unique_ptr<AnimationWriter> writer
+            = animationWriter(options.format, file.device(), {pictureColours(request, Qt::white), options.loop});
+        written = drawAnimation(request, surface, request.frames, *writer, drawing) && writer->finish(surface.image());
+    } else if (options.page) {
+        LayeredDrawing surface(CanvasSize);
+        drawPicture(request, surface, drawing);
+        written = writePlotterSvg(surface, layerNames(request), file.device(), *options.page);
+    } else if (options.format == PictureFormat::Svg) {
         VectorSurface surface(CanvasSize, Qt::white);
         drawPicture(request, surface, drawing);
         written = writePicture(file.device(), options.format, {nullptr, &surface}, svg);

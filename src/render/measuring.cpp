@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <set>
 
 namespace volvenda {
 
@@ -118,6 +119,61 @@ private:
     QRectF m_ink;
 };
 
+// Draws nothing; adds up the rectangles of the frames of an animation, as the
+// raster surface marks what changes: each stroke's extent widened by its pen
+// and a pixel, within the view.
+class FrameSurface final : public DrawingSurface
+{
+public:
+    FrameSurface(int scale, const QRect &view, const std::vector<AnimationFrame> &frames)
+        : m_scale(scale)
+        , m_view(view)
+        , m_frames(frames)
+    {
+    }
+
+    void ClearSurface() override { }
+    void PenWidth(int width) override { m_penWidth = drawnPenWidth(width); }
+    void DrawCircle(float, float, float, COLORREF colour) override { m_colours.insert(colour); }
+    void DrawLine(float x1, float y1, float x2, float y2, COLORREF colour) override
+    {
+        const double margin = m_penWidth + 1.0;
+        const QRectF extent
+            = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized().adjusted(-margin, -margin, margin, margin)
+            & QRectF(m_view);
+        if (!extent.isEmpty())
+            m_changed = m_changed.isEmpty() ? extent : m_changed.united(extent);
+        m_colours.insert(colour);
+    }
+    void Present() override
+    {
+        ++m_presents;
+        while (m_next < m_frames.size() && m_frames[m_next].presents <= m_presents) {
+            const QRectF area = m_next == 0 ? QRectF(m_view) : m_changed;
+            m_cost.pixels += area.width() * area.height() * m_scale * m_scale;
+            // The first frame shows the circle, not the curves.
+            if (m_next > 0)
+                m_cost.mostColours = std::max(m_cost.mostColours, m_colours.size());
+            m_changed = QRectF();
+            m_colours.clear();
+            ++m_next;
+        }
+    }
+
+    [[nodiscard]] FramesCost cost() const { return m_cost; }
+
+private:
+    int m_scale;
+    QRect m_view;
+    const std::vector<AnimationFrame> &m_frames;
+    int m_penWidth = 1;
+    std::size_t m_next = 0;
+    double m_presents = 0.0;
+    QRectF m_changed;
+    std::set<COLORREF> m_colours;
+    FramesCost m_cost;
+};
+
 } // namespace
 
 std::optional<QRect> drawnArea(const PictureRequest &request)
@@ -132,6 +188,13 @@ double rasterWork(const PictureRequest &request, int scale)
     CostSurface cost(scale, request.view);
     drawPicture(request, cost);
     return cost.work();
+}
+
+FramesCost framesCost(const PictureRequest &request, int scale, const std::vector<AnimationFrame> &frames)
+{
+    FrameSurface surface(scale, request.view, frames);
+    drawPicture(request, surface);
+    return surface.cost();
 }
 
 } // namespace volvenda

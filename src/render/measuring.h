@@ -1,5 +1,6 @@
 #pragma once
 
+#include "animation.h"
 #include "picture.h"
 
 #include <QRect>
@@ -24,5 +25,18 @@ namespace volvenda {
 // strokes within the picture's view count. Traces the
 // curve without drawing; throws RuntimeError as drawing would.
 [[nodiscard]] double rasterWork(const PictureRequest &request, int scale);
+
+// What the frames of an animation of the picture at scale K take: the device
+// pixels of their rectangles together (each frame's the part of the view
+// that its steps change, the first frame's the whole view), and the most
+// colours the curves draw in one frame. Traces the curve without drawing;
+// throws RuntimeError as drawing would.
+struct FramesCost
+{
+    double pixels = 0.0;
+    std::size_t mostColours = 0;
+};
+[[nodiscard]] FramesCost framesCost(
+    const PictureRequest &request, int scale, const std::vector<AnimationFrame> &frames);
 
 } // namespace volvenda

@@ -4,6 +4,7 @@
 
 #include "drawing/drawing_surface.h"
 #include "runtime/arithmetic.h"
+#include "runtime/colour.h"
 #include "runtime/runtime_error.h"
 #include "trace/reference_circle.h"
 #include "trace/start_command.h"
@@ -53,10 +54,29 @@ private:
 
 } // namespace
 
+std::vector<QRgb> pictureColours(const PictureRequest &request, QColor background)
+{
+    std::vector<QRgb> colours {background.rgb()};
+    const auto add = [&](COLORREF colour) {
+        const QRgb rgb = toQColor(colour).rgb();
+        if (std::find(colours.begin(), colours.end(), rgb) == colours.end())
+            colours.push_back(rgb);
+    };
+    if (request.circle)
+        add(ReferenceGray);
+    for (const TracePlan &run : request.runs)
+        add(run.colour);
+    return colours;
+}
+
+double presents(const PictureRequest &request)
+{
+    return request.segments + double(request.runs.size());
+}
+
 void drawPicture(const PictureRequest &request, DrawingSurface &target, const std::function<void(double)> &progress)
 {
-    // Each curve presents the surface once more than it has segments.
-    CountingSurface surface(target, request.segments + double(request.runs.size()), progress);
+    CountingSurface surface(target, presents(request), progress);
     if (request.circle)
         drawReferenceCircle(surface, *request.circle);
     // One state for all the runs, as the window keeps one for all its Starts.
@@ -73,6 +93,16 @@ void drawPicture(const PictureRequest &request, DrawingSurface &target, const st
                 error.kind(), runInWords(run, request.runs[run].radii) + QStringLiteral(": ") + error.errorText());
         }
     }
+}
+
+QStringList layerNames(const PictureRequest &request)
+{
+    QStringList names;
+    if (request.circle)
+        names << circleLayerName();
+    for (std::size_t run = 0; run < request.runs.size(); ++run)
+        names << layerName(run, request.runs[run].radii);
+    return names;
 }
 
 } // namespace volvenda

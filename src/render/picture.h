@@ -1,9 +1,13 @@
 #pragma once
 
+#include "animation.h"
+
 #include "trace/canvas_geometry.h"
 #include "trace/tracer.h"
 
+#include <QColor>
 #include <QRect>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -27,7 +31,17 @@ struct PictureRequest
     // The part of the canvas the picture shows, in logical pixels: the whole
     // canvas, or for --fit what is drawn on it and the margin round it.
     QRect view {QPoint(0, 0), CanvasSize};
+    // For an animated PNG or GIF: when its frames are taken, how long each shows.
+    std::vector<AnimationFrame> frames;
 };
+
+// Every colour the picture's pixels may have, each once: the background's,
+// the grey circle's and the runs'.
+[[nodiscard]] std::vector<QRgb> pictureColours(const PictureRequest &request, QColor background);
+
+// How many times drawing the picture presents the surface: once more than
+// each curve has segments.
+[[nodiscard]] double presents(const PictureRequest &request);
 
 // The reference circle (as Clear draws it), then each run's curve as the Start command draws it. progress, when given,
 // hears after each step how much of the curves is drawn, 0 to 1. Throws
@@ -35,5 +49,9 @@ struct PictureRequest
 // the run that failed.
 void drawPicture(
     const PictureRequest &request, DrawingSurface &surface, const std::function<void(double)> &progress = {});
+
+// The names of the layers the picture is drawn in on a plotter's page, one
+// for each pen setting: the grey circle's, if any, then each run's.
+[[nodiscard]] QStringList layerNames(const PictureRequest &request);
 
 } // namespace volvenda

@@ -67,7 +67,10 @@ PictureRequest planPicture(const RenderOptions &options, const std::vector<COLOR
         request.view = drawn->adjusted(-margin, -margin, margin, margin);
     }
 
-    if (options.format == PictureFormat::Png) {
+    if (options.animate && options.format != PictureFormat::Svg)
+        request.frames = scheduleFrames(presents(request), *options.animate, options.loop);
+
+    if (options.format != PictureFormat::Svg) {
         const QSizeF size = QSizeF(request.view.size()) * options.scale;
         if (size.width() * size.height() > LargestPicturePixels)
             refuseWork(translate("Renderer",
@@ -75,7 +78,16 @@ PictureRequest planPicture(const RenderOptions &options, const std::vector<COLOR
                 "a smaller --fit margin or a lower --scale takes less")
                            .arg(QString::number(options.scale), withThousands(size.width()),
                                withThousands(size.height()), roughly(LargestPicturePixels)));
-        const double work = rasterWork(request, options.scale);
+        double work = rasterWork(request, options.scale);
+        if (!request.frames.empty()) {
+            const FramesCost frames = framesCost(request, options.scale, request.frames);
+            if (options.format == PictureFormat::Gif && frames.mostColours > MostGifFrameColours)
+                refuseWork(translate("Renderer",
+                    "a frame of the GIF would draw %1 colours, more than the %2 a frame holds; a longer "
+                    "--animate spreads the runs over more frames")
+                               .arg(QString::number(frames.mostColours), QString::number(MostGifFrameColours)));
+            work += frames.pixels * FrameWorkPerPixel;
+        }
         if (work > rasterBudget) {
             QString remedy = translate("Renderer", "fewer runs take less");
             if (options.scale > 1)
@@ -83,6 +95,16 @@ PictureRequest planPicture(const RenderOptions &options, const std::vector<COLOR
             else if (options.untilClosed)
                 remedy = several ? translate("Renderer", "without --until-closed the curves stop sooner")
                                  : translate("Renderer", "without --until-closed the curve stops sooner");
+            if (!request.frames.empty())
+                refuseWork(translate("Renderer",
+                    "drawing and writing the %1 frames at scale %2 means about %3 pixels of work, more than the "
+                    "limit of %4; %5")
+                               .arg(withThousands(double(request.frames.size())), QString::number(options.scale),
+                                   roughly(work), roughly(rasterBudget),
+                                   options.scale > 1 ? remedy
+                                                     : translate("Renderer",
+                                                         "another --animate takes less: a shorter one fewer frames, a "
+                                                         "longer one smaller ones")));
             refuseWork(
                 (several ? translate("Renderer",
                      "drawing these curves at scale %1 means sweeping about %2 pixels, more than the limit of "

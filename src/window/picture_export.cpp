@@ -56,7 +56,9 @@ QByteArray written(const std::function<bool(QIODevice &)> &write)
 
 PictureFile pictureFile(const ChosenFile &chosen)
 {
-    if (const std::optional<PictureFormat> format = formatOfName(chosen.path))
+    // The window saves its picture still: as PNG or SVG.
+    const std::optional<PictureFormat> format = formatOfName(chosen.path);
+    if (format && *format != PictureFormat::Gif)
         return {chosen.path, *format};
     const QString dot = chosen.path.endsWith(u'.') ? QString() : QStringLiteral(".");
     return {chosen.path + dot + extension(chosen.filter), chosen.filter};

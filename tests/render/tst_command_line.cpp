@@ -63,7 +63,7 @@ private slots:
             {"byte-order mark before the name",
                 {{"-o", QStringLiteral("\ufeffkept.jpg"), "1", "2", "3"}, 2, "'\\ufeffkept.jpg'"}},
             {"hidden reversal in a seed", {{"--seed", "1\u202e2", "-o", "kept.png", "1", "2", "3"}, 2, "'1\\u202e2'"}},
-            {"animated PNG", {{"--animate", "2", "-o", "kept.png", "1", "2", "3"}, 2, "--animate applies to SVG"}},
+            {"a still GIF", {{"-o", "kept.gif", "1", "2", "3"}, 2, "give --animate SECONDS"}},
             {"animation too quick", {{"--animate=0.09", "-o", "kept.svg", "1", "2", "3"}, 2, "not '0.09'"}},
             {"animation with an exponent", {{"--animate", "1e1", "-o", "kept.svg", "1", "2", "3"}, 2, "'1e1'"}},
             {"animation too long", {{"--animate", "3600.01", "-o", "kept.svg", "1", "2", "3"}, 2, "not '3600.01'"}},
@@ -71,6 +71,23 @@ private slots:
             {"loop without animation", {{"--loop", "-o", "kept.svg", "1", "2", "3"}, 2, "it needs --animate"}},
             {"a runs file of no runs", {{"--runs", "kept.svg", "-o", "kept.png"}, 2, ": line 1 of 'kept.svg': R1 "}},
             {"a folder for runs", {{"--runs", ".", "-o", "kept.png"}, 2, ": cannot read '.': Is a directory"}},
+            // A plotter's page: SVG, still, sized in millimetres, with room inside its margins.
+            {"page as PNG", {{"--page", "A4", "-o", "kept.png", "1", "2", "3"}, 2, "--page applies to SVG output"}},
+            {"page and fit", {{"--page", "A4", "--fit", "0", "-o", "kept.svg", "1", "2", "3"}, 2, "takes no --fit"}},
+            {"page and scale 1", {{"--scale=1", "--page=A4", "-o", "kept.svg", "1", "2", "3"}, 2, "takes no --scale"}},
+            {"page and animation",
+                {{"--page", "A3", "--animate", "2", "-o", "kept.svg", "1", "2", "3"}, 2, "no --animate"}},
+            {"page of no height", {{"--page", "210x0", "-o", "kept.svg", "1", "2", "3"}, 2, "not '210x0'"}},
+            {"page longer than 5 m",
+                {{"--page", "100x5000.1", "-o", "kept.svg", "1", "2", "3"}, 2, "not '100x5000.1'"}},
+            {"page of three sides", {{"--page", "10x10x10", "-o", "kept.svg", "1", "2", "3"}, 2, "not '10x10x10'"}},
+            {"margins leaving 3.7 mm",
+                {{"--page", "A5", "--margin", "72", "-o", "kept.svg", "1", "2", "3"}, 2,
+                    "leave 3.7 mm of the 148 x 210 mm page"}},
+            {"pen of 0", {{"--page", "A4", "--pen", "0", "-o", "kept.svg", "1", "2", "3"}, 2, "not '0'"}},
+            {"margin without a page", {{"--margin", "10", "-o", "kept.svg", "1", "2", "3"}, 2, "it needs --page"}},
+            {"page with nothing on the canvas",
+                {{"--page", "A4", "--no-reference", "-o", "kept.svg", "900", "1", "1"}, 1, "the page would be blank"}},
         });
     }
 
@@ -88,17 +105,17 @@ private slots:
         const auto row = [](const char *name, const QString &environment, const QByteArray &said) {
             QTest::newRow(name) << environment.split(' ') << said;
         };
-        row("German", "LANG=de_DE.UTF-8", "--scale gilt nur für PNG-Ausgabe (siehe --help)");
-        row("French", "LANG=fr_FR.UTF-8", "--scale ne s’applique qu’à une sortie PNG (voir --help)");
-        row("Spanish", "LANG=es_ES.UTF-8", "--scale solo se aplica a la salida PNG (consulte --help)");
-        row("Russian", "LANG=ru_RU.UTF-8", "--scale действует только для вывода в PNG (см. --help)");
-        row("Japanese", "LANG=ja_JP.UTF-8", "--scale は PNG 出力にだけ使えます (--help を参照)");
+        row("German", "LANG=de_DE.UTF-8", "--scale gilt nur für PNG- und GIF-Ausgabe (siehe --help)");
+        row("French", "LANG=fr_FR.UTF-8", "--scale ne s’applique qu’à une sortie PNG ou GIF (voir --help)");
+        row("Spanish", "LANG=es_ES.UTF-8", "--scale solo se aplica a la salida PNG o GIF (consulte --help)");
+        row("Russian", "LANG=ru_RU.UTF-8", "--scale действует только для вывода в PNG и GIF (см. --help)");
+        row("Japanese", "LANG=ja_JP.UTF-8", "--scale は PNG 出力と GIF 出力にだけ使えます (--help を参照)");
         // "действует", "は PNG 出力" and "qu'à" as these sets write them.
         row("Russian in KOI8-R", "LANG=ru_RU.KOI8-R", "--scale \xc4\xc5\xca\xd3\xd4\xd7\xd5\xc5\xd4 ");
         row("Japanese in EUC-JP", "LANG=ja_JP.EUC-JP", "--scale \xa4\xcf PNG \xbd\xd0\xce\xcf");
         row("French in ISO-8859-1, ’ as '", "LANG=fr_FR.ISO-8859-1", "--scale ne s'applique qu'\xe0 une");
         row("German in KOI8-R: the text with ü in English, the one round it in German", "LANG=ru_RU.KOI8-R LANGUAGE=de",
-            "--scale applies to PNG output only (siehe --help)");
+            "--scale applies to PNG and GIF output only (siehe --help)");
     }
     void refusesInTheUsersLanguageAndCharset()
     {

@@ -4,8 +4,10 @@
 
 #include <QPainter>
 #include <QRegularExpression>
+#include <QXmlStreamReader>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <numeric>
@@ -19,6 +21,19 @@ struct Animation
     QStringList picture;
     QString timing;
     double drawnBy = 100.0;
+};
+
+// A plotter's page: the options before the radii, its size, margin and pen
+// in millimetres, whether the grey circle is on it, and the runs' radii,
+// three a run, each run in a colour of its own.
+struct Page
+{
+    QStringList options;
+    QSizeF size;
+    double margin = 15.0;
+    double pen = 0.3;
+    bool circle = true;
+    QList<double> radii;
 };
 
 } // namespace
@@ -226,6 +241,95 @@ private slots:
             QVERIFY(std::abs(dash - pixels(6) - length) < 1e-6 * length);
         }
         QCOMPARE(run, drawing.paths.size());
+    }
+
+    void pageForPlotters_data()
+    {
+        addRows<Page>({
+            {"A4, defaults", {{"--page", "A4"}, {210, 297}, 15, 0.3, true, {120, 33, 40}}},
+            {"A3, the circle outside the curve",
+                {{"--page=a3", "--margin", "0", "--pen", "1"}, {297, 420}, 0, 1, true, {150, -100, 10}}},
+            {"A5, fine pen", {{"--page", "A5", "--pen", "0.05"}, {148, 210}, 15, 0.05, true, {60, 20, 30}}},
+            {"letter, two runs cut by the canvas",
+                {{"--page", "letter", "--no-reference"}, {215.9, 279.4}, 15, 0.3, false, {120, 80, 60, 90, -45, 10}}},
+            {"wide page, by its height",
+                {{"--page", "300x100.5", "--margin", "5.5", "--pen", "0.5"}, {300, 100.5}, 5.5, 0.5, true,
+                    {120, 33, 40}}},
+        });
+    }
+    void pageForPlotters()
+    {
+        QFETCH(Page, row);
+        // The picture's box, the lines' middles, as the curves' points and the circle give it, cut by the canvas.
+        QPolygonF ends;
+        if (row.circle)
+            ends << QPointF(200 - row.radii[0], 250 - row.radii[0]) << QPointF(200 + row.radii[0], 250 + row.radii[0]);
+        QStringList arguments = row.options << "-o"
+                                            << "page.svg";
+        QStringList layers = row.circle ? QStringList {"% reference circle"} : QStringList {};
+        QStringList colours = row.circle ? QStringList {"#646464"} : QStringList {};
+        for (qsizetype run = 0; run < row.radii.size(); run += 3) {
+            const auto [R1, R2, R3] = std::array {row.radii[run], row.radii[run + 1], row.radii[run + 2]};
+            for (double T = 0; T <= 201; T += 0.25)
+                ends << QPointF(200 + std::floor((R1 + R2) * std::cos(T * R2 / R1) - R3 * std::cos((R1 + R2) / R1 * T)),
+                    250 + std::floor((R1 + R2) * std::sin(T * R2 / R1) - R3 * std::sin((R1 + R2) / R1 * T)));
+            colours << QColor::fromHsv(int(run * 40), 200, 150).name();
+            arguments << "--color" << colours.back().mid(1);
+            layers << QStringLiteral("%1 R1 %2 R2 %3 R3 %4").arg(run / 3 + 1).arg(R1).arg(R2).arg(R3);
+        }
+        const QRectF box = ends.boundingRect() & QRectF(-0.5, -0.5, 400, 445);
+        for (const double radius : row.radii)
+            arguments << QString::number(radius);
+        QCOMPARE(render(arguments).err, QString());
+
+        QFile file("page.svg");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader svg(&file);
+        QVERIFY(svg.readNextStartElement());
+        const QString width = QString::number(row.size.width()), height = QString::number(row.size.height());
+        QCOMPARE(svg.attributes().value("width").toString(), width + "mm");
+        QCOMPARE(svg.attributes().value("height").toString(), height + "mm");
+        QCOMPARE(svg.attributes().value("viewBox").toString(), QStringLiteral("0 0 ") + width + ' ' + height);
+        QStringList labels;
+        QPolygonF points;
+        while (svg.readNext() != QXmlStreamReader::EndDocument) {
+            if (!svg.isStartElement())
+                continue;
+            const QXmlStreamAttributes in = svg.attributes();
+            if (svg.name() == u"g") {
+                QCOMPARE(in.value("http://www.inkscape.org/namespaces/inkscape", "groupmode").toString(),
+                    QStringLiteral("layer"));
+                labels << in.value("http://www.inkscape.org/namespaces/inkscape", "label").toString();
+                continue;
+            }
+            // Nothing but a path in each layer: no background, no fill.
+            QCOMPARE(svg.name().toString(), QStringLiteral("path"));
+            QCOMPARE(in.value("fill").toString(), QStringLiteral("none"));
+            QCOMPARE(in.value("stroke-width").toString(), QString::number(row.pen));
+            QCOMPARE(in.value("stroke").toString(), colours.value(labels.size() - 1));
+            // Hundredths of a millimetre, written without trailing zeros or a minus on 0.
+            const QString path = in.value("d").toString();
+            for (const QString &number : path.split(QRegularExpression("[^-.0-9]+"), Qt::SkipEmptyParts))
+                QVERIFY2(QRegularExpression("^(-?[1-9][0-9]*|-?0(?=\\.)|0)(\\.[0-9]?[1-9])?$").match(number).hasMatch(),
+                    qPrintable(number));
+            // The points, arcs' ends included: an arc turns at most a quarter, its ends at its box.
+            for (const auto &point : QRegularExpression("(-?[.0-9]+),(-?[.0-9]+)").globalMatch(path))
+                points << QPointF(point.captured(1).toDouble(), point.captured(2).toDouble());
+        }
+        QCOMPARE(labels, layers);
+        // The box fills the room inside the margins and half the pen one way, centred both ways.
+        const double scale = std::min((row.size.width() - 2 * row.margin - row.pen) / box.width(),
+            (row.size.height() - 2 * row.margin - row.pen) / box.height());
+        const QRectF expected(QPointF(), box.size() * scale);
+        const QRectF drawn = points.boundingRect();
+        QVERIFY2(std::abs(drawn.width() - expected.width()) < 0.011
+                && std::abs(drawn.height() - expected.height()) < 0.011
+                && (drawn.center() - QPointF(row.size.width(), row.size.height()) / 2).manhattanLength() < 0.011,
+            qPrintable(QStringLiteral("%1 x %2 at %3, %4")
+                           .arg(drawn.width())
+                           .arg(drawn.height())
+                           .arg(drawn.center().x())
+                           .arg(drawn.center().y())));
     }
 
 private:
