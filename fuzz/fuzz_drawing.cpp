@@ -130,7 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 // toolkit reads it, and an animated PNG's default image is it.
                 const std::unique_ptr<AnimationWriter> writer
                     = animationWriter(options.format, file, {pictureColours(request, Qt::white), options.loop});
-                check(drawAnimation(request, surface, request.frames, *writer, count));
+                check(drawAnimation(request, surface, *writer, count));
                 check(writer->finish(surface.image()));
             } else {
                 drawPicture(request, surface, count);

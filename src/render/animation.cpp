@@ -4,7 +4,6 @@
 
 #include "drawing/raster_surface.h"
 #include "output/animation_writing.h"
-#include "runtime/colour.h"
 
 #include <algorithm>
 #include <cmath>
@@ -36,12 +35,12 @@ public:
     void DrawCircle(float x, float y, float radius, COLORREF colour) override
     {
         m_surface.DrawCircle(x, y, radius, colour);
-        drawnIn(colour);
+        addColour(m_drawn, colour);
     }
     void DrawLine(float x1, float y1, float x2, float y2, COLORREF colour) override
     {
         m_surface.DrawLine(x1, y1, x2, y2, colour);
-        drawnIn(colour);
+        addColour(m_drawn, colour);
     }
     void Present() override
     {
@@ -54,13 +53,6 @@ public:
     [[nodiscard]] bool written() const { return m_written && m_next == m_frames.size(); }
 
 private:
-    void drawnIn(COLORREF colour)
-    {
-        const QRgb rgb = toQColor(colour).rgb();
-        if (std::find(m_drawn.begin(), m_drawn.end(), rgb) == m_drawn.end())
-            m_drawn.push_back(rgb);
-    }
-
     void takeFrame(int centiseconds)
     {
         // The changed part of the canvas, in the image's device pixels.
@@ -111,10 +103,10 @@ std::vector<AnimationFrame> scheduleFrames(double presents, double seconds, bool
     return frames;
 }
 
-bool drawAnimation(const PictureRequest &request, RasterSurface &surface, const std::vector<AnimationFrame> &frames,
-    AnimationWriter &writer, const std::function<void(double)> &progress)
+bool drawAnimation(const PictureRequest &request, RasterSurface &surface, AnimationWriter &writer,
+    const std::function<void(double)> &progress)
 {
-    FrameRecorder recorder(surface, frames, writer);
+    FrameRecorder recorder(surface, request.frames, writer);
     drawPicture(request, recorder, progress);
     return recorder.written();
 }

@@ -33,11 +33,11 @@ inline constexpr int LoopPause = 100;
 [[nodiscard]] std::vector<AnimationFrame> scheduleFrames(double presents, double seconds, bool loop);
 
 // Draws the picture onto surface as drawPicture does, and hands the writer
-// each frame as it is reached: the whole picture first, then the part that
-// changed since the frame before, with the colours drawn since. progress
+// each of request.frames as it is reached: the whole picture first, then the
+// part that changed since the frame before, with the colours drawn since. progress
 // hears how much is drawn, 0 to 1. Returns false when the writer could not
 // write a frame.
-bool drawAnimation(const PictureRequest &request, RasterSurface &surface, const std::vector<AnimationFrame> &frames,
-    AnimationWriter &writer, const std::function<void(double)> &progress = {});
+bool drawAnimation(const PictureRequest &request, RasterSurface &surface, AnimationWriter &writer,
+    const std::function<void(double)> &progress = {});
 
 } // namespace volvenda

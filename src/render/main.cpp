@@ -105,13 +105,7 @@ void drawAndWrite(const RenderOptions &options, const PictureRequest &request, A
     svg.drawingSeconds = options.animate;
     svg.loop = options.loop;
     bool written = false;
-    if (!request.frames.empty()) {
-        // Saved, never shown: the compact format, three bytes a pixel.
-        RasterSurface surface(CanvasSize, request.view, options.scale, Qt::white, QImage::Format_RGB888);
-        const std::unique_ptr<AnimationWriter> writer
-            = animationWriter(options.format, file.device(), {pictureColours(request, Qt::white), options.loop});
-        written = drawAnimation(request, surface, request.frames, *writer, drawing) && writer->finish(surface.image());
-    } else if (options.page) {
+    if (options.page) {
         LayeredDrawing surface(CanvasSize);
         drawPicture(request, surface, drawing);
         written = writePlotterSvg(surface, layerNames(request), file.device(), *options.page);
@@ -122,8 +116,14 @@ void drawAndWrite(const RenderOptions &options, const PictureRequest &request, A
     } else {
         // Saved, never shown: the compact format, three bytes a pixel.
         RasterSurface surface(CanvasSize, request.view, options.scale, Qt::white, QImage::Format_RGB888);
-        drawPicture(request, surface, drawing);
-        written = writePicture(file.device(), options.format, {&surface.image(), nullptr}, svg, writing);
+        if (!request.frames.empty()) {
+            const std::unique_ptr<AnimationWriter> writer
+                = animationWriter(options.format, file.device(), {pictureColours(request, Qt::white), options.loop});
+            written = drawAnimation(request, surface, *writer, drawing) && writer->finish(surface.image());
+        } else {
+            drawPicture(request, surface, drawing);
+            written = writePicture(file.device(), options.format, {&surface.image(), nullptr}, svg, writing);
+        }
     }
     // A failed write is kept by the device and reported here.
     file.commit(written);

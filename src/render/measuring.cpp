@@ -190,9 +190,9 @@ double rasterWork(const PictureRequest &request, int scale)
     return cost.work();
 }
 
-FramesCost framesCost(const PictureRequest &request, int scale, const std::vector<AnimationFrame> &frames)
+FramesCost framesCost(const PictureRequest &request, int scale)
 {
-    FrameSurface surface(scale, request.view, frames);
+    FrameSurface surface(scale, request.view, request.frames);
     drawPicture(request, surface);
     return surface.cost();
 }

@@ -26,7 +26,7 @@ namespace volvenda {
 // curve without drawing; throws RuntimeError as drawing would.
 [[nodiscard]] double rasterWork(const PictureRequest &request, int scale);
 
-// What the frames of an animation of the picture at scale K take: the device
+// What the picture's animation frames (request.frames) take at scale K: the device
 // pixels of their rectangles together (each frame's the part of the view
 // that its steps change, the first frame's the whole view), and the most
 // colours the curves draw in one frame. Traces the curve without drawing;
@@ -36,7 +36,6 @@ struct FramesCost
     double pixels = 0.0;
     std::size_t mostColours = 0;
 };
-[[nodiscard]] FramesCost framesCost(
-    const PictureRequest &request, int scale, const std::vector<AnimationFrame> &frames);
+[[nodiscard]] FramesCost framesCost(const PictureRequest &request, int scale);
 
 } // namespace volvenda

@@ -54,18 +54,20 @@ private:
 
 } // namespace
 
+void addColour(std::vector<QRgb> &colours, COLORREF colour)
+{
+    const QRgb rgb = toQColor(colour).rgb();
+    if (std::find(colours.begin(), colours.end(), rgb) == colours.end())
+        colours.push_back(rgb);
+}
+
 std::vector<QRgb> pictureColours(const PictureRequest &request, QColor background)
 {
     std::vector<QRgb> colours {background.rgb()};
-    const auto add = [&](COLORREF colour) {
-        const QRgb rgb = toQColor(colour).rgb();
-        if (std::find(colours.begin(), colours.end(), rgb) == colours.end())
-            colours.push_back(rgb);
-    };
     if (request.circle)
-        add(ReferenceGray);
+        addColour(colours, ReferenceGray);
     for (const TracePlan &run : request.runs)
-        add(run.colour);
+        addColour(colours, run.colour);
     return colours;
 }
 

@@ -35,6 +35,9 @@ struct PictureRequest
     std::vector<AnimationFrame> frames;
 };
 
+// Adds colour to colours as an image holds it, unless it is there already.
+void addColour(std::vector<QRgb> &colours, COLORREF colour);
+
 // Every colour the picture's pixels may have, each once: the background's,
 // the grey circle's and the runs'.
 [[nodiscard]] std::vector<QRgb> pictureColours(const PictureRequest &request, QColor background);

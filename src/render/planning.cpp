@@ -80,7 +80,7 @@ PictureRequest planPicture(const RenderOptions &options, const std::vector<COLOR
                                withThousands(size.height()), roughly(LargestPicturePixels)));
         double work = rasterWork(request, options.scale);
         if (!request.frames.empty()) {
-            const FramesCost frames = framesCost(request, options.scale, request.frames);
+            const FramesCost frames = framesCost(request, options.scale);
             if (options.format == PictureFormat::Gif && frames.mostColours > MostGifFrameColours)
                 refuseWork(translate("Renderer",
                     "a frame of the GIF would draw %1 colours, more than the %2 a frame holds; a longer "
