@@ -81,7 +81,7 @@ private:
 
 std::vector<AnimationFrame> scheduleFrames(double presents, double seconds, bool loop)
 {
-    const auto total = std::max(static_cast<long>(std::lround(seconds * 100.0)), long(ShortestFrame));
+    const long total = std::max(std::lround(seconds * 100.0), long(ShortestFrame));
     // Steps after the first present, and the frames that show them growing.
     const double steps = std::max(presents - 1.0, 0.0);
     // Whole frames of at least the shortest time.
